@@ -1,0 +1,105 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/failure.h"
+
+namespace numira {
+
+// What the window tells the engine about an evaluation.
+struct EngineSettings {
+    bool degreesMode = false;  // angles of the trigonometric functions in degrees
+    bool xEntryMode = false;   // x stands for xValue; otherwise an x cannot be evaluated
+    std::string_view xValue;   // the value of x as typed: digits, "," and "pi" ("2pi", "1,5")
+};
+
+// The outcome of one "=": nothing (an empty expression), a value, or the reason it failed.
+struct Evaluation {
+    bool evaluated = false;          // false when the expression was empty
+    std::optional<Failure> failure;  // set when evaluated and it could not be computed
+    std::string numberText;          // the value as engine number text ("0.333333333333333")
+
+    bool ok() const { return evaluated && !failure; }
+};
+
+// One position of the token row: nothing, a slice of the scanned text (a number, a lone
+// "-", an operator, a function code or any other character), or a value a pass computed.
+struct Token {
+    enum class Kind : std::uint8_t { Empty, Text, Value };
+    Kind kind = Kind::Empty;
+    std::uint32_t begin = 0;  // Text: where the slice starts in innerExpr
+    std::uint32_t length = 0;
+    double value = 0;  // Value
+};
+
+// The expression engine. It evaluates engine notation ("2*(3+1)^2-SQRT(16)") by rewriting
+// text: innermost parentheses first, and inside each flat segment the functions, then
+// powers, division, multiplication and the sum of signed terms, writing every intermediate
+// value back as number text. The procedures are public so that each can be tested alone;
+// the state they share is the engine's own and lives only as long as one evaluation needs it.
+class Engine {
+public:
+    // The "=" request: evaluates the text of the plain box (engine notation).
+    Evaluation evaluate(std::string_view expression, const EngineSettings& settings);
+
+    // The evaluation routine over workExpr ("=" followed by the expression). Throws nothing.
+    Evaluation Presmetni(const EngineSettings& settings);
+
+    // Rewrites workExpr into plain arithmetic: the value of x, pi and e as parenthesised
+    // numbers, implied multiplications made explicit, decimal commas turned into points.
+    // Throws EvalError (XHasNoValue) for an x without a value.
+    void Preobrazi(const EngineSettings& settings);
+
+    // The scan of innerExpr into tokens (positions 1 on; position 0 is never used).
+    void Smasiv();
+    // Joins tokens back into innerExpr, dropping a "+" before a negative number, then empties
+    // the row.
+    void Obedini();
+
+    // Operator passes over the token row (they throw EvalError on failure).
+    void Stepenn();
+    void Delene();
+    void Umnovenie();
+    void IzvadiSyberi();  // writes the sum into innerExpr
+
+    // Function evaluators: each replaces its code and the number after it by the value.
+    void SSIN(bool degrees);
+    void CCOS(bool degrees);
+    void TTAN(bool degrees);
+    void CCOTAN(bool degrees);
+    void ATTAN(bool degrees);
+    void ASSIN(bool degrees);
+    void ACCOS(bool degrees);
+    void SSQRT();
+
+    // The text a token stands for (the number text of a value).
+    std::string tokenText(const Token& token) const;
+
+    std::string workExpr;       // "=" and the expression, then reduced in place
+    std::string innerExpr;      // the flat segment under reduction
+    std::string bracketedExpr;  // "(" innerExpr ")" before the reduction
+    std::vector<Token> tokens;  // sized to the segment; tokens[0] is never used
+
+private:
+    void reduceSegment(const EngineSettings& settings);
+    void clearTokens();
+    double operand(std::size_t position) const;
+    Token& at(std::size_t position);
+    bool isChar(std::size_t position, char c) const;
+    template <typename F>
+    void applyFunction(char code, F&& f);
+
+    std::string m_buffer;  // Obedini builds here, then swaps with innerExpr
+    std::size_t m_used = 0;  // one past the last position the scan filled
+};
+
+// A failure inside the engine's procedures; Presmetni turns it into the Evaluation.
+struct EvalError {
+    Failure failure;
+};
+
+}  // namespace numira

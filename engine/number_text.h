@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace numira {
+
+// The engine's number text, independent of the locale: "." as the decimal point, at most
+// 15 significant digits, a leading "-" for negative values, and exponent form ("1E+20",
+// "1.5E-07") for very large and very small magnitudes.
+
+// Appends the number text of a finite double to out.
+void appendNumber(std::string& out, double value);
+std::string numberText(double value);
+
+// Reads an optional "-", digits with at most one ".", and an optional exponent ("E" or "e",
+// an optional sign, digits). Anything else, the empty text and "-" alone are not numbers.
+// A magnitude beyond the double range reads as an infinity; the caller decides.
+std::optional<double> readNumber(std::string_view text);
+
+// True for the characters that can continue a number in the scan: digits, "." and "E".
+constexpr bool isNumberChar(char c) { return (c >= '0' && c <= '9') || c == '.' || c == 'E'; }
+
+}  // namespace numira

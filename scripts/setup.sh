@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what the build, the tests and the benchmarks need from Debian's
+# packages; installs nothing that is already there.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build clang clang-format libclang-rt-14-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev qt6-l10n-tools
+  libqt6svg6 libgl-dev
+  libxlsxwriter-dev zlib1g-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  libmuparser-dev libmatheval-dev
+  fonts-liberation fontconfig
+  xvfb x11-utils unzip
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -q
+  $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
