@@ -1,0 +1,213 @@
+#include "qt/help_windows.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QSvgWidget>
+#include <QTextBrowser>
+#include <QUrl>
+
+#include "qt/key_picture.h"
+#include "qt/twips.h"
+
+namespace numira {
+
+namespace {
+
+const QColor kOrange(255, 128, 0);
+const QColor kYellow(255, 255, 0);
+const QColor kCyan(0, 255, 255);
+const QColor kPageBlue(0, 0, 128);
+
+// The key pictures the pages name, as document resources "key:NAME".
+struct KeyImage {
+    const char* name;
+    QColor face;
+    const char* caption;
+    const char* svg;
+};
+
+const KeyImage kKeyImages[] = {
+    {"power", kOrange, "", ":/icons/power.svg"},
+    {"plus", kYellow, "", ":/icons/plus.svg"},
+    {"minus", kYellow, "", ":/icons/minus.svg"},
+    {"times", kYellow, "", ":/icons/dot.svg"},
+    {"colon", kYellow, "", ":/icons/colon.svg"},
+    {"open", kCyan, "(", ""},
+    {"close", kCyan, ")", ""},
+    {"x", kOrange, "X", ""},
+    {"xis", kOrange, "X =", ""},
+    {"equals", kYellow, "=", ""},
+};
+
+const char* const kPicSHtml = R"(
+<h2 align="center">Повдигане на степен</h2>
+<p>Повдигането на степен следва обичайния ръкописен запис.
+За да повдигнете число или израз на степен:</p>
+<table cellspacing="3">
+<tr><td valign="top"><b>1.</b></td><td valign="top">Въведете числото или израза и натиснете
+ клавиша <img src="key:power" align="middle">: курсорът се смалява и се качва нагоре.</td></tr>
+<tr><td><b>2.</b></td><td>Въведете числото на степенния показател.</td></tr>
+<tr><td valign="top"><b>3.</b></td><td valign="top">След всеки клавиш за действие
+ <img src="key:plus" align="middle"> <img src="key:minus" align="middle">
+ <img src="key:times" align="middle"> <img src="key:colon" align="middle">
+ курсорът слиза сам.</td></tr>
+<tr><td valign="top"><b>4.</b></td><td valign="top">За цял израз в показателя отворете скоба
+ <img src="key:open" align="middle"> веднага след като курсорът се е качил, и пишете свободно:
+ програмата следи скобите и сваля курсора сама, когато затворите последната
+ <img src="key:close" align="middle">.</td></tr>
+</table>
+)";
+
+const char* const kPicffHtml = R"(
+<h2 align="center">Пресмятане на функция</h2>
+<p>Калкулаторът може да пресмята една и съща функция много пъти, като сменяте само
+стойността на x:</p>
+<table cellspacing="3">
+<tr><td><b>1.</b></td><td>Отворете разширения изглед от менюто „Функции“.</td></tr>
+<tr><td valign="top"><b>2.</b></td><td valign="top">Въведете функцията, като пишете x с
+ клавиша <img src="key:x" align="middle">.</td></tr>
+<tr><td valign="top"><b>3.</b></td><td valign="top">Задайте стойност на x с клавиша
+ <img src="key:xis" align="middle"> и цифрите.</td></tr>
+<tr><td valign="top"><b>4.</b></td><td valign="top">Пресметнете с клавиша
+ <img src="key:equals" align="middle">.</td></tr>
+<tr><td valign="top"><b>5.</b></td><td valign="top">За друга стойност на x натиснете отново
+ <img src="key:xis" align="middle">.</td></tr>
+</table>
+)";
+
+QTextBrowser* makePage(QWidget* parent, const char* objectName, const char* html) {
+    auto* page = new QTextBrowser(parent);
+    page->setObjectName(QString::fromLatin1(objectName));
+    page->setFrameShape(QFrame::Box);
+    page->setLineWidth(2);
+    page->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    page->setFocusPolicy(Qt::NoFocus);
+    page->setOpenLinks(false);
+    page->setStyleSheet(
+        QStringLiteral("QTextBrowser { background: #000080; color: white; "
+                       "border: 2px solid #c0c0c0; }"));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(11);
+    font.setBold(true);
+    page->setFont(font);
+    for (const KeyImage& key : kKeyImages) {
+        page->document()->addResource(
+            QTextDocument::ImageResource, QUrl(QStringLiteral("key:") + QLatin1String(key.name)),
+            keyPicture(key.face, QString::fromUtf8(key.caption), QString::fromLatin1(key.svg)));
+    }
+    page->setHtml(QString::fromUtf8(html));
+    return page;
+}
+
+QWidget* makeCreditsPicture(QWidget* parent, const char* objectName, const QString& html,
+                            bool withIcon) {
+    auto* picture = new QFrame(parent);
+    picture->setObjectName(QString::fromLatin1(objectName));
+    picture->setFrameShape(QFrame::Box);
+    picture->setAutoFillBackground(true);
+    picture->setStyleSheet(QStringLiteral("QFrame#%1 { background: #000080; border: 2px solid "
+                                          "#c0c0c0; } QLabel { color: white; }")
+                               .arg(QLatin1String(objectName)));
+    auto* text = new QLabel(html, picture);
+    text->setObjectName(QString::fromLatin1(objectName) + QStringLiteral("Text"));
+    text->setAlignment(Qt::AlignCenter);
+    text->setWordWrap(true);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(12);
+    font.setBold(true);
+    text->setFont(font);
+    if (withIcon) {
+        auto* icon = new QSvgWidget(QStringLiteral(":/icons/numira.svg"), picture);
+        icon->setObjectName(QStringLiteral("creditsIcon"));
+        icon->setGeometry(twipsToPixels(240), twipsToPixels(240), 96, 96);
+    }
+    return picture;
+}
+
+}  // namespace
+
+Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("ПОМОЩ"));
+    setFixedSize(twipsToPixels(9795), twipsToPixels(4680));
+    const QRect place = twipsToPixels(120, 120, 9540, 4425);
+    m_picS = makePage(this, "PicS", kPicSHtml);
+    m_picff = makePage(this, "Picff", kPicffHtml);
+    m_picS->setGeometry(place);
+    m_picff->setGeometry(place);
+    showPage(Page::PicS);
+}
+
+void Form3::showPage(Page page) {
+    m_page = page;
+    m_picff->setVisible(page == Page::Picff);
+    m_picS->setVisible(page == Page::PicS);
+}
+
+Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QString(70, QLatin1Char(' ')) + QStringLiteral("Творчески колектив"));
+    setFixedSize(twipsToPixels(8745), twipsToPixels(8040));
+    QWidget* upper = makeCreditsPicture(
+        this, "Picture1",
+        QStringLiteral("<p style='font-size:30pt'>Нумира</p>"
+                       "<p>Калкулатор с български интерфейс</p>"
+                       "<p style='font-weight:normal'>степени с повдигнат показател, корени, "
+                       "тригонометрични функции, памет и функция на x</p>"),
+        true);
+    upper->setGeometry(twipsToPixels(0, 0, 8745, 4875));
+    upper->findChild<QLabel*>()->setGeometry(upper->rect().adjusted(110, 12, -12, -12));
+    QWidget* lower = makeCreditsPicture(
+        this, "Picture2",
+        QStringLiteral("<p>Творчески колектив</p>"
+                       "<p style='font-size:16pt'>екипът на Нумира</p>"
+                       "<p style='font-weight:normal'>Благодарим на всички, които смятат "
+                       "с Нумира.</p>"),
+        false);
+    lower->setGeometry(twipsToPixels(480, 5280, 7860, 2430));
+    lower->findChild<QLabel*>()->setGeometry(lower->rect().adjusted(12, 8, -12, -8));
+}
+
+void placeAtTopRight(QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->geometry();
+    const int frameWidth = window->frameGeometry().width();
+    window->move(area.right() + 1 - frameWidth, area.top());
+}
+
+void HelpWindows::showForm3(Form3::Page page) {
+    if (m_form3.isNull()) {
+        m_form3 = new Form3(m_owner);
+        m_form3->setAttribute(Qt::WA_DeleteOnClose);
+        m_form3->show();
+        placeAtTopRight(m_form3);
+    } else {
+        m_form3->show();
+        m_form3->raise();
+        m_form3->activateWindow();
+    }
+    m_form3->showPage(page);
+}
+
+void HelpWindows::showForm2() {
+    if (m_form2.isNull()) {
+        m_form2 = new Form2(m_owner);
+        m_form2->setAttribute(Qt::WA_DeleteOnClose);
+        m_form2->show();
+        placeAtTopRight(m_form2);
+    } else {
+        m_form2->show();
+        m_form2->raise();
+        m_form2->activateWindow();
+    }
+}
+
+}  // namespace numira

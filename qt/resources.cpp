@@ -1,0 +1,16 @@
+#include "qt/resources.h"
+
+#include <QtGlobal>
+
+// Q_INIT_RESOURCE must be used outside any namespace.
+static void initNumiraResources() {
+    Q_INIT_RESOURCE(numira);
+}
+
+namespace numira {
+
+void initResources() {
+    initNumiraResources();
+}
+
+}  // namespace numira

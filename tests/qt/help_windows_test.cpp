@@ -1,0 +1,220 @@
+#include <QApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QtTest>
+
+#include "qt/help_viewer.h"
+#include "qt/help_windows.h"
+#include "qt/resources.h"
+#include "qt/twips.h"
+
+using numira::Form2;
+using numira::Form3;
+using numira::HelpWindows;
+
+namespace {
+
+int countTopLevel(const QString& objectName) {
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == objectName) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+QPoint topRightCorner() {
+    return QGuiApplication::primaryScreen()->geometry().topRight();
+}
+
+}  // namespace
+
+class HelpWindowsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { numira::initResources(); }
+
+    void helpPagesCarryTheirText_data() {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("phrase");
+        const int picS = static_cast<int>(Form3::Page::PicS);
+        const int picff = static_cast<int>(Form3::Page::Picff);
+        QTest::newRow("power title") << picS << "Повдигане на степен";
+        QTest::newRow("power caret rises") << picS << "курсорът се смалява и се качва нагоре";
+        QTest::newRow("power exponent") << picS << "степенния показател";
+        QTest::newRow("power comes down") << picS << "курсорът слиза сам";
+        QTest::newRow("power parentheses") << picS << "когато затворите последната";
+        QTest::newRow("function title") << picff << "Пресмятане на функция";
+        QTest::newRow("function menu") << picff << "„Функции“";
+        QTest::newRow("function x key") << picff << "Въведете функцията";
+        QTest::newRow("function value") << picff << "Задайте стойност на x";
+        QTest::newRow("function again") << picff << "натиснете отново";
+    }
+    void helpPagesCarryTheirText() {
+        QFETCH(int, page);
+        QFETCH(QString, phrase);
+        Form3 form;
+        const char* name = page == static_cast<int>(Form3::Page::PicS) ? "PicS" : "Picff";
+        auto* browser = form.findChild<QTextBrowser*>(QLatin1String(name));
+        QVERIFY(browser != nullptr);
+        QVERIFY2(browser->toPlainText().contains(phrase), qPrintable(phrase));
+    }
+
+    // Every key picture a page names is a real image, not a broken link.
+    void helpPagesShowKeyPictures_data() {
+        QTest::addColumn<QString>("pageName");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("power key") << "PicS"
+                                   << "key:power";
+        QTest::newRow("plus key") << "PicS"
+                                  << "key:plus";
+        QTest::newRow("open parenthesis") << "PicS"
+                                          << "key:open";
+        QTest::newRow("x key") << "Picff"
+                               << "key:x";
+        QTest::newRow("x value key") << "Picff"
+                                     << "key:xis";
+        QTest::newRow("equals key") << "Picff"
+                                    << "key:equals";
+    }
+    void helpPagesShowKeyPictures() {
+        QFETCH(QString, pageName);
+        QFETCH(QString, key);
+        Form3 form;
+        auto* browser = form.findChild<QTextBrowser*>(pageName);
+        QVERIFY(browser != nullptr);
+        QVERIFY(browser->toHtml().contains(key));
+        const QVariant image =
+            browser->document()->resource(QTextDocument::ImageResource, QUrl(key));
+        QVERIFY(image.isValid());
+        QVERIFY(!image.value<QPixmap>().isNull());
+    }
+
+    void form3HasItsCaptionAndPlaces() {
+        Form3 form;
+        QCOMPARE(form.windowTitle(), QString("ПОМОЩ"));
+        QCOMPARE(form.size(), QSize(numira::twipsToPixels(9795), numira::twipsToPixels(4680)));
+        for (const char* name : {"PicS", "Picff"}) {
+            auto* page = form.findChild<QWidget*>(QLatin1String(name));
+            QVERIFY(page != nullptr);
+            QCOMPARE(page->geometry(), numira::twipsToPixels(120, 120, 9540, 4425));
+        }
+    }
+
+    void pagesAreShownOneAtATime_data() {
+        QTest::addColumn<QList<int>>("requests");
+        QTest::addColumn<bool>("picSVisible");
+        const int s = static_cast<int>(Form3::Page::PicS);
+        const int f = static_cast<int>(Form3::Page::Picff);
+        QTest::newRow("power") << QList<int>{s} << true;
+        QTest::newRow("function") << QList<int>{f} << false;
+        QTest::newRow("power then function") << QList<int>{s, f} << false;
+        QTest::newRow("function then power") << QList<int>{f, s} << true;
+        QTest::newRow("function twice") << QList<int>{f, f} << false;
+    }
+    void pagesAreShownOneAtATime() {
+        QFETCH(QList<int>, requests);
+        QFETCH(bool, picSVisible);
+        QWidget owner;
+        HelpWindows windows(&owner);
+        for (int request : requests) {
+            windows.showForm3(static_cast<Form3::Page>(request));
+        }
+        QCOMPARE(countTopLevel("Form3"), 1);
+        QVERIFY(windows.form3()->isVisible());
+        QCOMPARE(windows.form3()->findChild<QWidget*>("PicS")->isVisible(), picSVisible);
+        QCOMPARE(windows.form3()->findChild<QWidget*>("Picff")->isVisible(), !picSVisible);
+    }
+
+    // Opened at the corner; a window the user moved stays put while it is open, and a
+    // window opened again after closing returns to the corner.
+    void windowsOpenAtTheTopRightCorner_data() {
+        QTest::addColumn<bool>("credits");
+        QTest::newRow("help window") << false;
+        QTest::newRow("credits window") << true;
+    }
+    void windowsOpenAtTheTopRightCorner() {
+        QFETCH(bool, credits);
+        QWidget owner;
+        HelpWindows windows(&owner);
+        auto open = [&]() -> QWidget* {
+            if (credits) {
+                windows.showForm2();
+                return windows.form2();
+            }
+            windows.showForm3(Form3::Page::PicS);
+            return windows.form3();
+        };
+        QWidget* window = open();
+        QCOMPARE(window->frameGeometry().topRight(), topRightCorner());
+
+        window->move(10, 20);
+        QCOMPARE(open(), window);
+        QCOMPARE(window->pos(), QPoint(10, 20));
+
+        QVERIFY(window->close());
+        QTRY_VERIFY(credits ? windows.form2() == nullptr : windows.form3() == nullptr);
+        QWidget* again = open();
+        QCOMPARE(again->frameGeometry().topRight(), topRightCorner());
+    }
+
+    void creditsNameTheProjectAndItsTeam() {
+        Form2 form;
+        const QString title = form.windowTitle();
+        QCOMPARE(title.size(), 88);
+        QCOMPARE(title.left(70), QString(70, ' '));
+        QCOMPARE(title.mid(70), QString("Творчески колектив"));
+        QCOMPARE(form.size(), QSize(numira::twipsToPixels(8745), numira::twipsToPixels(8040)));
+        auto* upper = form.findChild<QWidget*>("Picture1");
+        auto* lower = form.findChild<QWidget*>("Picture2");
+        QVERIFY(upper != nullptr && lower != nullptr);
+        QCOMPARE(upper->geometry(), numira::twipsToPixels(0, 0, 8745, 4875));
+        QCOMPARE(lower->geometry(), numira::twipsToPixels(480, 5280, 7860, 2430));
+        QVERIFY(upper->findChild<QLabel*>()->text().contains("Нумира"));
+        QVERIFY(lower->findChild<QLabel*>()->text().contains("екипът на Нумира"));
+    }
+
+    void helpViewerShowsTheFileOrSaysItIsMissing_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("shipped file") << QString(NUMIRA_SOURCE_HELP) << true << "Съдържание";
+        QTest::newRow("missing file") << QString(NUMIRA_BUILD_DIR "/no-such-dir/numira-help.html")
+                                      << false << "Файлът с помощта не е намерен";
+        QTest::newRow("a folder, not a file")
+            << QString(NUMIRA_BUILD_DIR) << false << NUMIRA_BUILD_DIR;
+        QTest::newRow("empty path") << QString() << false << "не може да бъде отворена";
+    }
+    void helpViewerShowsTheFileOrSaysItIsMissing() {
+        QFETCH(QString, path);
+        QFETCH(bool, found);
+        QFETCH(QString, shown);
+        numira::HelpViewer viewer;
+        QCOMPARE(viewer.openFile(path), found);
+        QVERIFY2(viewer.browser()->toPlainText().contains(shown),
+                 qPrintable(viewer.browser()->toPlainText().left(200)));
+    }
+
+    // The help file covers every subject its contents page promises, each with an anchor.
+    void helpFileHasEveryChapter_data() {
+        QTest::addColumn<QString>("anchor");
+        for (const char* anchor : {"display", "keys", "powers", "functions", "memory", "xfunction",
+                                   "menus", "settings", "keyboard", "failure"}) {
+            QTest::newRow(anchor) << QString(anchor);
+        }
+    }
+    void helpFileHasEveryChapter() {
+        QFETCH(QString, anchor);
+        QFile file(NUMIRA_SOURCE_HELP);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(file.readAll());
+        QVERIFY(html.contains("href=\"#" + anchor + "\""));
+        QVERIFY(html.contains("name=\"" + anchor + "\""));
+    }
+};
+
+QTEST_MAIN(HelpWindowsTest)
+#include "help_windows_test.moc"
