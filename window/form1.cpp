@@ -1,0 +1,581 @@
+#include "window/form1.h"
+
+#include <cmath>
+
+#include "engine/result_caption.h"
+
+namespace numira {
+
+namespace {
+
+constexpr Rgb kGrey{128, 128, 128};
+constexpr Rgb kPanelText{255, 255, 128};
+constexpr Rgb kOrange{255, 128, 0};
+constexpr Rgb kYellow{255, 255, 0};
+constexpr Rgb kRed{255, 0, 0};
+constexpr Rgb kGreen{128, 255, 128};
+constexpr Rgb kCyan{0, 255, 255};
+constexpr Rgb kPink{255, 128, 128};
+
+Font arial(float size) {
+    return Font{"Arial", size, true};
+}
+Font sansSerif() {
+    return Font{"MS Sans Serif", 8.25F, false};
+}
+
+Control makeControl(std::string name, ControlKind kind, Container container, Geometry g,
+                    std::string caption, bool visible, std::optional<Rgb> background, Font font,
+                    int tabIndex, Picture picture = Picture::None) {
+    Control c;
+    c.name = std::move(name);
+    c.kind = kind;
+    c.container = container;
+    c.geometry = g;
+    c.caption = std::move(caption);
+    c.visible = visible;
+    c.background = background;
+    c.font = std::move(font);
+    c.tabIndex = tabIndex;
+    c.picture = picture;
+    return c;
+}
+
+Control key(std::string name, Container container, Geometry g, std::string caption, Rgb colour,
+            float fontSize, int tabIndex, Picture picture = Picture::None) {
+    return makeControl(std::move(name), ControlKind::Button, container, g, std::move(caption), true,
+                       colour, arial(fontSize), tabIndex, picture);
+}
+
+Control frame(std::string name, Geometry g, bool visible, std::optional<Rgb> foreground, Font font,
+              int tabIndex) {
+    Control c = makeControl(std::move(name), ControlKind::Frame, Container::Window, g, "", visible,
+                            kGrey, std::move(font), tabIndex);
+    c.foreground = foreground;
+    return c;
+}
+
+Control label(std::string name, Geometry g, std::string caption, bool autoSize, int tabIndex) {
+    Control c = makeControl(std::move(name), ControlKind::Label, Container::Window, g,
+                            std::move(caption), false, std::nullopt, arial(12), tabIndex);
+    c.autoSize = autoSize;
+    return c;
+}
+
+Control pictureBox(std::string name, Picture picture, bool visible, int tabIndex) {
+    return makeControl(std::move(name), ControlKind::PictureBox, Container::Window,
+                       {1680, 120, 255, 255}, "", visible, std::nullopt, arial(8.25F), tabIndex,
+                       picture);
+}
+
+Line line(std::string name, float x1, float y1, float x2, float y2) {
+    return Line{std::move(name), x1, y1, x2, y2, true};
+}
+
+}  // namespace
+
+Form1::Form1(Platform& platform) : m_platform(&platform) {
+    Timer2 = {"Timer2", false, 500};
+    Frame2 = frame("Frame2", {240, 5340, 3255, 620}, false, kPanelText, arial(9.75F), 41);
+    Command14 =
+        key("Command14", Container::Frame2, {1680, 200, 615, 375}, "XC", kOrange, 9.75F, 53);
+    Command5 = key("Command5", Container::Frame2, {2400, 200, 615, 375}, "=", kYellow, 14.25F, 44);
+    Command2 = key("Command2", Container::Frame2, {240, 200, 615, 375}, "X", kOrange, 9.75F, 43);
+    Command7 = key("Command7", Container::Frame2, {960, 200, 615, 375}, "X =", kOrange, 9.75F, 42);
+    F2 = frame("F2", {240, 4180, 3255, 1095}, false, kPanelText, arial(9.75F), 38);
+    Command13 = key("Command13", Container::F2, {1680, 680, 615, 375}, "Atan", kOrange, 9.75F, 51);
+    Command12 = key("Command12", Container::F2, {960, 680, 615, 375}, "Acos", kOrange, 9.75F, 50);
+    Command11 = key("Command11", Container::F2, {240, 680, 615, 375}, "Asin", kOrange, 9.75F, 49);
+    Command9 = key("Command9", Container::F2, {2400, 200, 735, 375}, "Cotan", kOrange, 9.75F, 48);
+    Command8 = key("Command8", Container::F2, {1680, 200, 615, 375}, "Tan", kOrange, 9.75F, 47);
+    Gradusi.name = "Gradusi";
+    Gradusi.container = Container::F2;
+    Gradusi.entries = {"Радиани", "Градуси"};
+    Gradusi.text = "Градуси";
+    Gradusi.geometry = {2280, 720, 975, 315};
+    Gradusi.background = kGrey;
+    Gradusi.foreground = kPanelText;
+    Gradusi.font = sansSerif();
+    Gradusi.tabIndex = 45;
+    CommandButton19 =
+        key("CommandButton19", Container::F2, {960, 200, 615, 375}, "Cos", kOrange, 9.75F, 40);
+    CommandButton20 =
+        key("CommandButton20", Container::F2, {240, 200, 615, 375}, "Sin", kOrange, 9.75F, 39);
+    comp = makeControl("comp", ControlKind::TextBox, Container::Window, {240, 360, 3255, 375}, "",
+                       false, kPink, arial(9.75F), 37);
+    comp.readOnly = true;
+    Izbor.name = "Izbor";
+    Izbor.entries = {"1", "0,1", "0,01", "0,001", "0,0001", "0,00001", "0,000001", "0,0000001"};
+    Izbor.text = "Брой на цифрите след десетичната запетая";
+    Izbor.visible = false;
+    Izbor.geometry = {0, 0, 3735, 315};
+    Izbor.font = sansSerif();
+    Izbor.tabIndex = 36;
+    Pic2 = pictureBox("Pic2", Picture::ArrowUp, false, 34);
+    Pic1 = pictureBox("Pic1", Picture::ArrowDown, true, 33);
+    t.geometry = {240, 360, 3255, 375};
+    t.background = kPink;
+    t.font = arial(12);
+    t.tabIndex = 32;
+    Timer1 = {"Timer1", true, 1000};
+    Command6 = key("Command6", Container::Window, {3000, 1080, 495, 375}, "", kRed, 8.25F, 31,
+                   Picture::Backspace);
+    Command3 = makeControl("Command3", ControlKind::Button, Container::Window,
+                           {360, 7560, 855, 375}, "Графика", false, std::nullopt, sansSerif(), 29);
+    Command1 = key("Command1", Container::Window, {1800, 1080, 390, 375}, "MC", kGreen, 8.25F, 27);
+    butonC = key("butonC", Container::Window, {240, 1080, 495, 375}, "C", kRed, 9.75F, 23);
+    CommandButton22 =
+        key("CommandButton22", Container::Window, {840, 1080, 375, 375}, "M", kGreen, 11.25F, 22);
+    CommandButton23 =
+        key("CommandButton23", Container::Window, {1320, 1080, 390, 375}, "MR", kGreen, 8.25F, 21);
+    CommandButton18 =
+        key("CommandButton18", Container::Window, {2280, 1080, 255, 375}, "(", kCyan, 9.75F, 20);
+    CommandButton17 =
+        key("CommandButton17", Container::Window, {2640, 1080, 255, 375}, ")", kCyan, 9.75F, 19);
+    Frame1 = frame("Frame1", {240, 1575, 3255, 2550}, true, std::nullopt, sansSerif(), 0);
+    const Container in1 = Container::Frame1;
+    Command15 = key("Command15", in1, {960, 2120, 615, 375}, "S / V", kOrange, 9.75F, 54);
+    Command10 = key("Command10", in1, {240, 2120, 615, 375}, "pi", kOrange, 9.75F, 46);
+    Command4 = key("Command4", in1, {2720, 200, 300, 375}, "", kYellow, 12.75F, 30, Picture::Slash);
+    CommandButton16 = key("CommandButton16", in1, {1680, 1640, 615, 375}, "", kOrange, 9.75F, 18,
+                          Picture::Radical);
+    CommandButton21 =
+        key("CommandButton21", in1, {1680, 2120, 615, 375}, "", kOrange, 9.75F, 17, Picture::Power);
+    CommandButton12 =
+        key("CommandButton12", in1, {2400, 1160, 615, 375}, "", kYellow, 9.75F, 16, Picture::Minus);
+    CommandButton2 = key("CommandButton2", in1, {240, 1640, 615, 375}, "0", kOrange, 9.75F, 15);
+    CommandButton3 = key("CommandButton3", in1, {960, 1640, 615, 375}, ",", kOrange, 9.75F, 14);
+    Ravno = key("Ravno", in1, {2400, 2120, 615, 375}, "=", kYellow, 14.25F, 13);
+    CommandButton11 =
+        key("CommandButton11", in1, {2400, 1640, 615, 375}, "", kYellow, 9.75F, 12, Picture::Plus);
+    CommandButton10 = key("CommandButton10", in1, {1680, 200, 615, 375}, "3", kOrange, 9.75F, 11);
+    CommandButton14 =
+        key("CommandButton14", in1, {2400, 200, 300, 375}, "", kYellow, 12.75F, 10, Picture::Colon);
+    CommandButton9 = key("CommandButton9", in1, {240, 680, 615, 375}, "4", kOrange, 9.75F, 9);
+    CommandButton8 = key("CommandButton8", in1, {960, 680, 615, 375}, "5", kOrange, 9.75F, 8);
+    CommandButton7 = key("CommandButton7", in1, {1680, 680, 615, 375}, "6", kOrange, 9.75F, 7);
+    CommandButton13 = key("CommandButton13", in1, {2400, 680, 615, 375}, "", kYellow, 15.75F, 6,
+                          Picture::RaisedDot);
+    CommandButton6 = key("CommandButton6", in1, {240, 1160, 615, 375}, "7", kOrange, 9.75F, 5);
+    CommandButton5 = key("CommandButton5", in1, {960, 1160, 615, 375}, "8", kOrange, 9.75F, 4);
+    CommandButton4 = key("CommandButton4", in1, {1680, 1160, 615, 375}, "9", kOrange, 9.75F, 3);
+    Commandbutton1 = key("Commandbutton1", in1, {960, 200, 615, 375}, "2", kOrange, 9.75F, 2);
+    b1 = key("b1", in1, {240, 200, 615, 375}, "1", kOrange, 9.75F, 1);
+    Line6 = line("Line6", 230, 1550, 230, 5970);
+    Line5 = line("Line5", 3500, 1540, 3500, 5970);
+    Line4 = line("Line4", 240, 1545, 3480, 1545);
+    Line3 = line("Line3", 240, 5970, 3480, 5970);
+    Line2 = line("Line2", 240, 5295, 3480, 5295);
+    Line1 = line("Line1", 240, 4140, 3480, 4140);
+    Label4 = label("Label4", {600, 720, 60, 285}, "", true, 52);
+    Label3 = label("Label3", {240, 720, 375, 375}, "x =", false, 35);
+    Label2 = label("Label2", {0, 430, 255, 255}, "Y=", false, 28);
+    L = label("L", {3360, 360, 120, 345}, "", true, 26);
+    L.background = kPink;
+    L.foreground = Rgb{0, 0, 0};
+    tm = label("tm", {240, 360, 60, 285}, "", true, 25);
+    tm.visible = true;
+    tm.background = Rgb{0, 0, 0};
+    tm.foreground = kYellow;
+    Label1 = label("Label1", {240, 0, 60, 285}, "", true, 24);
+    Label1.visible = true;
+    for (Control* c : {&Label4, &L, &tm, &Label1}) {
+        setCaption(*c, "");
+    }
+
+    menus = {
+        {"OPCII",
+         "Опции",
+         {{"Raund", "Брой на цифрите след десетичната запетая", true},
+          {"KomEkran", "Включване на компютърен запис на екрана", true},
+          {"CopEkran", "Копиране на екрана", true},
+          {"CopRez", "Копиране на резултат", true}}},
+        {"Funk", "Функции", {{"TF", "Включване на допълнителни функции", true}}},
+        {"Help",
+         "Помощ",
+         {{"Stepen", "Повдигане на степен", true},
+          {"FFun", "Пресмятане на функция", true},
+          {"Kolektiv", "Колектив", true}}},
+    };
+}
+
+std::vector<Control*> Form1::controls() {
+    return {&Frame2,
+            &Command14,
+            &Command5,
+            &Command2,
+            &Command7,
+            &F2,
+            &Command13,
+            &Command12,
+            &Command11,
+            &Command9,
+            &Command8,
+            &CommandButton19,
+            &CommandButton20,
+            &comp,
+            &Pic2,
+            &Pic1,
+            &Command6,
+            &Command3,
+            &Command1,
+            &butonC,
+            &CommandButton22,
+            &CommandButton23,
+            &CommandButton18,
+            &CommandButton17,
+            &Frame1,
+            &Command15,
+            &Command10,
+            &Command4,
+            &CommandButton16,
+            &CommandButton21,
+            &CommandButton12,
+            &CommandButton2,
+            &CommandButton3,
+            &Ravno,
+            &CommandButton11,
+            &CommandButton10,
+            &CommandButton14,
+            &CommandButton9,
+            &CommandButton8,
+            &CommandButton7,
+            &CommandButton13,
+            &CommandButton6,
+            &CommandButton5,
+            &CommandButton4,
+            &Commandbutton1,
+            &b1,
+            &Label4,
+            &Label3,
+            &Label2,
+            &L,
+            &tm,
+            &Label1};
+}
+
+Control* Form1::control(std::string_view name) {
+    for (Control* c : controls()) {
+        if (c->name == name) {
+            return c;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<Line*> Form1::lines() {
+    return {&Line6, &Line5, &Line4, &Line3, &Line2, &Line1};
+}
+
+MenuItem* Form1::menuItem(std::string_view name) {
+    for (Menu& menu : menus) {
+        for (MenuItem& item : menu.items) {
+            if (item.name == name) {
+                return &item;
+            }
+        }
+    }
+    return nullptr;
+}
+
+const MenuItem* Form1::menuItem(std::string_view name) const {
+    return const_cast<Form1*>(this)->menuItem(name);
+}
+
+int& Form1::openParensRecord(int position) {
+    const auto index = static_cast<std::size_t>(position < 0 ? 0 : position);
+    if (index >= openParensAt.size()) {
+        openParensAt.resize(index + 1, 0);
+    }
+    return openParensAt[index];
+}
+
+int& Form1::exponentModeRecord(int position) {
+    const auto index = static_cast<std::size_t>(position < 0 ? 0 : position);
+    if (index >= exponentModeAt.size()) {
+        exponentModeAt.resize(index + 1, 0);
+    }
+    return exponentModeAt[index];
+}
+
+void Form1::setCaption(Control& label, std::string text) {
+    label.caption = std::move(text);
+    if (label.autoSize) {
+        label.geometry.width = m_platform->textWidth(label.caption);
+    }
+}
+
+void Form1::Form_Load() {
+    windowWidth = 2 * t.geometry.left + t.geometry.width + L.geometry.width;
+    startWidth = windowWidth;
+    startBoxWidth = static_cast<int>(std::lround(t.geometry.width));
+    exponentMode = 0;
+    degreesMode = true;
+    windowHeight = 5100;
+    selectGradusi(0);
+    Line6.y1 = Frame1.geometry.top;
+    Line6.y2 = Frame1.geometry.top + Frame1.geometry.height;
+    Line5.y1 = Frame1.geometry.top;
+    Line5.y2 = Frame1.geometry.top + Frame1.geometry.height;
+    screenWidth = static_cast<int>(std::lround(m_platform->screenWidth()));
+    selectIzbor(5);
+}
+
+void Form1::RRavno() {
+    workExpr = "=" + comp.text;
+    if (xEntryMode == 0 && t.text().find('x') != std::string::npos) {
+        Label3.visible = true;
+        Label4.visible = true;
+        setCaption(Label4, "");
+        t.readOnly = true;
+        comp.readOnly = true;
+        xEntryMode = 1;
+        tabb();
+        return;
+    }
+    Lok();
+    const EngineSettings settings{degreesMode, xEntryMode == 1, Label4.caption};
+    const Evaluation result = m_engine.evaluate(comp.text, settings);
+    L.geometry.height = t.geometry.height;
+    if (result.evaluated && result.failure) {
+        lastFailure = result.failure;
+    } else if (result.ok()) {
+        const int decimals = Izbor.listIndex < 0 ? 5 : Izbor.listIndex;
+        setCaption(L, resultCaption(result.numberText, decimals, roundingOn == 1));
+        L.visible = true;
+        fitWindowToResult();
+    }
+    tabb();
+}
+
+void Form1::fitWindowToResult() {
+    const float needed = 2 * t.geometry.left + t.geometry.width + L.geometry.width;
+    const auto twoThirds = static_cast<float>(2.0 * screenWidth / 3.0);
+    if (startWidth < needed && twoThirds > windowWidth) {
+        windowWidth = needed;
+    }
+    L.geometry.height = t.geometry.height;
+}
+
+void Form1::t_Change() {
+    setCaption(tm, t.text());
+    const float textWidth = tm.geometry.width;
+    Geometry& box = t.geometry;
+    if (textWidth >= static_cast<float>(screenWidth - 500)) {
+        box.width = textWidth + 250;
+        box.left = static_cast<float>(screenWidth - 100) - box.width;
+    } else if (textWidth > static_cast<float>(startBoxWidth - 250)) {
+        box.width = textWidth + 250;
+    }
+    L.visible = false;
+    L.geometry.left = box.width + box.left;
+    const float needed = 2 * box.left + box.width + L.geometry.width;
+    if (startWidth < needed && windowWidth < static_cast<float>(screenWidth)) {
+        windowWidth = needed;
+    }
+    if (windowWidth > static_cast<float>(screenWidth)) {
+        windowWidth = static_cast<float>(screenWidth);
+    }
+    if (static_cast<double>(box.width) >
+        static_cast<double>(static_cast<float>(2.0 * screenWidth / 3.0))) {
+        L.geometry.left = box.width + box.left - L.geometry.width;
+        L.geometry.top = box.height + box.top;
+    } else {
+        L.geometry.left = box.width + box.left;
+        L.geometry.top = box.top;
+    }
+    workExpr = "=" + comp.text;
+    comp.geometry.width = box.width;
+}
+
+void Form1::Timer1_Timer() {
+    t.readOnly = true;
+    comp.readOnly = true;
+    Timer1.enabled = false;
+}
+
+void Form1::Timer2_Timer() {
+    t.setTypingFormat(kBaseFormat);
+    Timer2.enabled = false;
+}
+
+void Form1::Lok() {
+    t.readOnly = false;
+    comp.readOnly = false;
+    Timer1.enabled = true;
+}
+
+void Form1::tabb() {
+    send(Keystroke::Kind::Tab);
+    send(Keystroke::Kind::End);
+}
+
+void Form1::selectGradusi(int position) {
+    if (position < 0 || position >= static_cast<int>(Gradusi.entries.size())) {
+        return;
+    }
+    Gradusi.listIndex = position;
+    Gradusi.text = Gradusi.entries[static_cast<std::size_t>(position)];
+    Gradusi_Click();
+}
+
+void Form1::selectIzbor(int position) {
+    if (position < 0 || position >= static_cast<int>(Izbor.entries.size())) {
+        return;
+    }
+    Izbor.listIndex = position;
+    Izbor.text = Izbor.entries[static_cast<std::size_t>(position)];
+    Izbor_Click();
+}
+
+void Form1::Gradusi_Click() {
+    if (Gradusi.listIndex == 0) {
+        degreesMode = false;
+    } else if (Gradusi.listIndex == 1) {
+        degreesMode = true;
+    }
+    L.visible = false;
+    RRavno();
+    tabb();
+}
+
+void Form1::Izbor_Click() {
+    roundingOn = 1;
+    Izbor.visible = false;
+}
+
+void Form1::Raund_Click() {
+    Izbor.visible = true;
+}
+
+void Form1::TF_Click() {
+    MenuItem& item = *menuItem("TF");
+    if (F2.visible) {
+        item.caption = "Включване на допълнителни функции";
+        F2.visible = false;
+        Frame2.visible = false;
+        windowHeight = 5100;
+        Line6.y2 = Frame1.geometry.top + Frame1.geometry.height;
+        Line5.y2 = Frame1.geometry.top + Frame1.geometry.height;
+    } else {
+        windowHeight = 6900;
+        item.caption = "Изключване на допълнителни функции";
+        Frame2.visible = true;
+        F2.visible = true;
+        Line6.y2 = Frame2.geometry.top + Frame2.geometry.height;
+        Line5.y2 = Frame2.geometry.top + Frame2.geometry.height;
+    }
+}
+
+void Form1::KomEkran_Click() {
+    MenuItem& item = *menuItem("KomEkran");
+    if (comp.visible) {
+        comp.visible = false;
+        item.caption = "Включване на компютърен запис на екрана";
+    } else {
+        comp.visible = true;
+        item.caption = "Изключване на компютърен запис на екрана";
+    }
+}
+
+void Form1::CopEkran_Click() {
+    send(Keystroke::Kind::SelectToStart);
+    send(Keystroke::Kind::Copy);
+}
+
+void Form1::CopRez_Click() {
+    m_platform->clearClipboard();
+    resultCopy = L.caption;
+    m_platform->setClipboardText(resultCopy);
+}
+
+void Form1::loadSecondary(SecondaryWindow& window) {
+    if (window.open) {
+        return;
+    }
+    window.open = true;
+    window.left = static_cast<float>(screenWidth) - window.width;
+    window.top = 0;
+}
+
+void Form1::Stepen_Click() {
+    loadSecondary(Form3);
+    form3Page = HelpPage::PicS;
+}
+
+void Form1::FFun_Click() {
+    loadSecondary(Form3);
+    form3Page = HelpPage::Picff;
+}
+
+void Form1::Kolektiv_Click() {
+    loadSecondary(Form2);
+}
+
+void Form1::Command15_Click() {
+    helpFilePath = m_platform->programFolder() + "/" + std::string(kHelpFileName);
+    helpFileOpened = m_platform->openHelpFile(helpFilePath);
+    if (!*helpFileOpened) {
+        message = "Файлът с помощта не може да бъде отворен: " + helpFilePath;
+    }
+}
+
+void Form1::t_Click(std::size_t position) {
+    t.placeCaret(position);
+}
+
+void Form1::send(Keystroke::Kind kind, std::string text) {
+    m_queue.push_back(Keystroke{kind, std::move(text)});
+}
+
+void Form1::processKeystrokes() {
+    const auto level = [this] { return exponentMode > 0 ? kRaisedFormat : kBaseFormat; };
+    while (!m_queue.empty()) {
+        Keystroke stroke = std::move(m_queue.front());
+        m_queue.pop_front();
+        if (stroke.kind == Keystroke::Kind::Tab) {
+            // The keys are no tab stops, so a Tab from any of them lands in t.
+            focus = "t";
+        } else if (focus == "t") {
+            switch (stroke.kind) {
+                case Keystroke::Kind::End:
+                    t.moveToEnd();
+                    break;
+                case Keystroke::Kind::Backspace: {
+                    const std::size_t before = t.text().size();
+                    t.backspace();
+                    if (t.text().size() != before) {
+                        t_Change();
+                    }
+                    break;
+                }
+                case Keystroke::Kind::SelectToStart:
+                    t.select(t.caret(), 0);
+                    break;
+                case Keystroke::Kind::Copy:
+                    if (t.selectionLength() > 0) {
+                        m_platform->clearClipboard();
+                        m_platform->setClipboardText(t.selectedText());
+                    }
+                    break;
+                case Keystroke::Kind::Text:
+                    t.setTypingFormat(level());
+                    t.type(stroke.text);
+                    t_Change();
+                    break;
+                case Keystroke::Kind::Tab:
+                    break;
+            }
+        }
+        m_delivered.push_back(std::move(stroke));
+    }
+    t.setTypingFormat(level());
+}
+
+std::vector<Keystroke> Form1::takeDelivered() {
+    std::vector<Keystroke> out;
+    out.swap(m_delivered);
+    return out;
+}
+
+}  // namespace numira

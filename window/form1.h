@@ -1,0 +1,190 @@
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/engine.h"
+#include "engine/failure.h"
+#include "window/controls.h"
+#include "window/platform.h"
+#include "window/rich_text_box.h"
+
+namespace numira {
+
+// A keystroke queued for the control that has the focus. The model drains its own queue
+// after every handler (processKeystrokes), in order.
+struct Keystroke {
+    enum class Kind {
+        Tab,            // focus to t
+        End,            // caret to the end of t
+        Backspace,      // "{BS}": delete before the caret
+        SelectToStart,  // "^+{HOME}": select from the caret back to the start
+        Copy,           // "^C": the selection to the clipboard
+        Text,           // type text at the caret
+    };
+    Kind kind = Kind::Text;
+    std::string text;
+    friend bool operator==(const Keystroke&, const Keystroke&) = default;
+};
+
+// The picture Form3 shows.
+enum class HelpPage { None, PicS, Picff };
+
+// A secondary window (Form3, the help pages; Form2, the team). Opened at the top right
+// corner of the screen when loaded; reused while open.
+struct SecondaryWindow {
+    std::string caption;
+    bool open = false;
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+};
+
+// The calculator window: every control of the window by its name, the window-wide state and
+// the window's procedures. Keypad handlers live in keypad/; they work on this object.
+//
+// Construct, then call Form_Load once. Every event (a key, a menu item, a timer tick) is one
+// procedure call followed by processKeystrokes(); keypad/keys.h press() does both. Nothing
+// a user can do throws.
+class Form1 {
+  public:
+    explicit Form1(Platform& platform);
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    // --- procedures ---------------------------------------------------------------------
+    void Form_Load();
+    void RRavno();
+    void Ravno_Click() { RRavno(); }
+    void Command5_Click() { RRavno(); }
+    void t_Change();
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Lok();
+    void tabb();
+    void Gradusi_Click();
+    void Izbor_Click();
+    void Raund_Click();
+    void TF_Click();
+    void KomEkran_Click();
+    void CopEkran_Click();
+    void CopRez_Click();
+    void Stepen_Click();
+    void FFun_Click();
+    void Kolektiv_Click();
+    void Command15_Click();
+
+    // Selecting an entry in code raises the same click event as a user's choice.
+    void selectGradusi(int position);
+    void selectIzbor(int position);
+    // The user closed a secondary window.
+    void Form3_Unload() { Form3.open = false; }
+    void Form2_Unload() { Form2.open = false; }
+    // The user clicked into t or selected in it.
+    void t_Click(std::size_t position);
+
+    // --- keystrokes -------------------------------------------------------------------
+    void send(Keystroke::Kind kind, std::string text = {});
+    void sendText(std::string text) { send(Keystroke::Kind::Text, std::move(text)); }
+    // Delivers the queued keystrokes in order. Text a key sends is typed at the level of
+    // the exponent state, so what t shows raised is what comp holds in an exponent. After
+    // the queue is empty the typing format of t follows the exponent state as well.
+    void processKeystrokes();
+    const std::deque<Keystroke>& pendingKeystrokes() const { return m_queue; }
+    // Every keystroke delivered since the last call (for tests).
+    std::vector<Keystroke> takeDelivered();
+
+    // Sets a label's caption; a self-sizing label takes the width of its caption.
+    void setCaption(Control& label, std::string caption);
+    // Whether a result is on display and the window's width rule after it (used by RRavno).
+    void fitWindowToResult();
+
+    Platform& platform() { return *m_platform; }
+    Engine& engine() { return m_engine; }
+
+    // --- controls ---------------------------------------------------------------------
+    RichTextBox t;
+    Control comp, L, tm, Label1, Label2, Label3, Label4;
+    ComboBox Izbor, Gradusi;
+    Control Pic1, Pic2;
+    Control Frame1, F2, Frame2;
+    TimerControl Timer1, Timer2;
+    Line Line1, Line2, Line3, Line4, Line5, Line6;
+    // Keys of the top row and the main keypad.
+    Control butonC, CommandButton22, CommandButton23, Command1, CommandButton18, CommandButton17,
+        Command6, Command3;
+    Control b1, Commandbutton1, CommandButton10, CommandButton9, CommandButton8, CommandButton7,
+        CommandButton6, CommandButton5, CommandButton4, CommandButton2, CommandButton3;
+    Control CommandButton11, CommandButton12, CommandButton13, CommandButton14, Command4;
+    Control CommandButton16, CommandButton21, Ravno, Command10, Command15;
+    // Panel F2.
+    Control CommandButton20, CommandButton19, Command8, Command9, Command11, Command12, Command13;
+    // Panel Frame2.
+    Control Command2, Command7, Command14, Command5;
+
+    // Every Control in creation order (the view builds its widgets from these).
+    std::vector<Control*> controls();
+    Control* control(std::string_view name);
+    std::vector<Line*> lines();
+
+    // The menu bar: OPCII, Funk, Help, each with its items in order.
+    std::vector<Menu> menus;
+    MenuItem* menuItem(std::string_view name);
+    const MenuItem* menuItem(std::string_view name) const;
+
+    std::string caption = " Нумира";
+    float windowWidth = 0;    // twips
+    float windowHeight = 0;   // twips
+    std::string focus = "t";  // the control with the input focus
+
+    // --- window-wide state ------------------------------------------------------------
+    std::string workExpr;
+    std::string memoryText;
+    float startWidth = 0;
+    int startBoxWidth = 0;
+    int exponentMode = 0;
+    int parenFlag = 0;
+    int openParens = 0;
+    int xEntryMode = 0;
+    // Records per typed position; index 0 is unused, they grow with typedLength.
+    std::vector<int> openParensAt{0};
+    std::vector<int> exponentModeAt{0};
+    int typedLength = 0;
+    int roundingOn = 0;
+    bool degreesMode = false;
+    std::string helpFilePath;
+    std::string resultCopy;
+    int screenWidth = 0;
+
+    // Why the last "=" could not evaluate; the next key clears it.
+    std::optional<Failure> lastFailure;
+    // Secondary windows.
+    SecondaryWindow Form3{"ПОМОЩ", false, 0, 0, 9795, 4680};
+    SecondaryWindow Form2{std::string(70, ' ') + "Творчески колектив", false, 0, 0, 8745, 8040};
+    HelpPage form3Page = HelpPage::None;
+    // The outcome of the last "S / V": nullopt before it was pressed.
+    std::optional<bool> helpFileOpened;
+    // A message the view should show once and then clear (e.g. a missing help file).
+    std::string message;
+
+    // The records at a position, grown on demand.
+    int& openParensRecord(int position);
+    int& exponentModeRecord(int position);
+
+  private:
+    void loadSecondary(SecondaryWindow& window);
+
+    Platform* m_platform;
+    Engine m_engine;
+    std::deque<Keystroke> m_queue;
+    std::vector<Keystroke> m_delivered;
+};
+
+// The help file's name in the program's folder.
+inline constexpr std::string_view kHelpFileName = "fORMULA.html";
+
+}  // namespace numira
