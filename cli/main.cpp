@@ -6,7 +6,8 @@
 
 int usageError(std::string_view problem) {
     if (!problem.empty()) {
-        std::fprintf(stderr, "numira-cli: %.*s\n", static_cast<int>(problem.size()), problem.data());
+        std::fprintf(stderr, "numira-cli: %.*s\n", static_cast<int>(problem.size()),
+                     problem.data());
     }
     std::fputs(
         "usage: numira-cli --expr TEXT [--degrees] [--decimals N] [--x VALUE]\n"

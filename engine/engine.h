@@ -27,9 +27,10 @@ struct Evaluation {
 };
 
 // One position of the token row: nothing, a slice of the scanned text (a number, a lone
-// "-", an operator, a function code or any other character), or a value a pass computed.
+// "-", an operator, a function code or any other character), a value a pass computed, or the
+// neutral "+" the power pass leaves behind.
 struct Token {
-    enum class Kind : std::uint8_t { Empty, Text, Value };
+    enum class Kind : std::uint8_t { Empty, Text, Value, Plus };
     Kind kind = Kind::Empty;
     std::uint32_t begin = 0;  // Text: where the slice starts in innerExpr
     std::uint32_t length = 0;
@@ -42,7 +43,7 @@ struct Token {
 // value back as number text. The procedures are public so that each can be tested alone;
 // the state they share is the engine's own and lives only as long as one evaluation needs it.
 class Engine {
-public:
+  public:
     // The "=" request: evaluates the text of the plain box (engine notation).
     Evaluation evaluate(std::string_view expression, const EngineSettings& settings);
 
@@ -84,16 +85,20 @@ public:
     std::string bracketedExpr;  // "(" innerExpr ")" before the reduction
     std::vector<Token> tokens;  // sized to the segment; tokens[0] is never used
 
-private:
+  private:
     void reduceSegment(const EngineSettings& settings);
     void clearTokens();
     double operand(std::size_t position) const;
-    Token& at(std::size_t position);
+    bool isEmpty(std::size_t position) const;
     bool isChar(std::size_t position, char c) const;
+    void setValue(std::size_t position, double value);
+    void setEmpty(std::size_t position);
     template <typename F>
     void applyFunction(char code, F&& f);
+    template <typename F>
+    void binaryPass(char op, F&& f);
 
-    std::string m_buffer;  // Obedini builds here, then swaps with innerExpr
+    std::string m_buffer;    // Obedini and the rewriting build here, then swap
     std::size_t m_used = 0;  // one past the last position the scan filled
 };
 

@@ -8,9 +8,9 @@ namespace numira {
 enum class Failure {
     DivisionByZero,     // a zero divisor, or zero to a negative power
     InvalidExpression,  // text that is not an expression: "5*", "2+3)", "((2"
-    OutsideDomain,      // a function or power with no real value there: SQRT(-1), TAN(90) in degrees
-    TooLarge,           // beyond the range of a double
-    XHasNoValue,        // the expression has x and x was given no value
+    OutsideDomain,  // a function or power with no real value there: SQRT(-1), TAN(90) in degrees
+    TooLarge,       // beyond the range of a double
+    XHasNoValue,    // the expression has x and x was given no value
 };
 
 // One line of English for the command line ("division by zero").

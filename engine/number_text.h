@@ -20,6 +20,8 @@ std::string numberText(double value);
 std::optional<double> readNumber(std::string_view text);
 
 // True for the characters that can continue a number in the scan: digits, "." and "E".
-constexpr bool isNumberChar(char c) { return (c >= '0' && c <= '9') || c == '.' || c == 'E'; }
+constexpr bool isNumberChar(char c) {
+    return (c >= '0' && c <= '9') || c == '.' || c == 'E';
+}
 
 }  // namespace numira

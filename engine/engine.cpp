@@ -1,0 +1,570 @@
+#include "engine/engine.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "engine/number_text.h"
+
+namespace numira {
+namespace {
+
+constexpr std::string_view kPiText = "3.1415926535897932384626433832795";
+constexpr std::string_view kDegreesPiText = "180";
+constexpr std::string_view kEText = "2.718281828459045";
+constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
+constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
+
+// The function names of engine notation and the code letters the scan sees. "COTAN" must
+// be replaced before "TAN".
+struct FunctionCode {
+    std::string_view name;
+    char code;
+};
+constexpr FunctionCode kFunctionCodes[] = {
+    {"SQRT", 'K'}, {"COTAN", 'G'}, {"SIN", 'S'},  {"COS", 'C'},
+    {"TAN", 'T'},  {"Atan", 'N'},  {"Asin", 'A'}, {"Acos", 'B'},
+};
+
+[[noreturn]] void fail(Failure failure) {
+    throw EvalError{failure};
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isNumberStart(char c) {
+    return isDigit(c) || c == '.';
+}
+
+// Replaces every occurrence of `from`, left to right, without searching inserted text again.
+void replaceAll(std::string& text, std::string_view from, std::string_view to,
+                std::string& scratch) {
+    std::size_t pos = text.find(from);
+    if (pos == std::string::npos) {
+        return;
+    }
+    scratch.clear();
+    std::size_t done = 0;
+    while (pos != std::string::npos) {
+        scratch.append(text, done, pos - done).append(to);
+        done = pos + from.size();
+        pos = text.find(from, done);
+    }
+    scratch.append(text, done);
+    text.swap(scratch);
+}
+
+bool startsFunctionName(std::string_view rest) {
+    for (const FunctionCode& f : kFunctionCodes) {
+        if (rest.starts_with(f.name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Makes a "*" explicit wherever two operands meet: after a digit, "." or ")" before "(" or a
+// function name, and after ")" before a digit or ".". pi, e and x are parenthesised numbers
+// by now, so this covers them too.
+void insertImpliedMultiplication(std::string& text, std::string& scratch) {
+    scratch.clear();
+    scratch.reserve(text.size() + text.size() / 4);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (i > 0) {
+            const char prev = text[i - 1];
+            const bool prevOperand = isDigit(prev) || prev == '.' || prev == ')';
+            const bool startsFactor =
+                c == '(' || ((c == 'S' || c == 'C' || c == 'T' || c == 'A') &&
+                             startsFunctionName(std::string_view(text).substr(i)));
+            const bool startsNumberAfterParen = prev == ')' && (isDigit(c) || c == '.');
+            if ((prevOperand && startsFactor) || startsNumberAfterParen) {
+                scratch += '*';
+            }
+        }
+        scratch += c;
+    }
+    text.swap(scratch);
+}
+
+// A "-" right after a number subtracts the whole term after it, powers included, so it
+// becomes an addition of minus one times that term. A "-" anywhere else is the sign of the
+// number that follows, and two such signs cancel: "5--3" is 8, "2*--3" is 6.
+void rewriteMinus(std::string& text, std::string& scratch) {
+    if (text.find('-') == std::string::npos) {
+        return;
+    }
+    scratch.clear();
+    scratch.reserve(text.size() + 16);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != '-') {
+            scratch += c;
+            continue;
+        }
+        const char prev = i > 0 ? text[i - 1] : '\0';
+        if (isDigit(prev) || prev == '.') {
+            scratch += "+-1*";
+            continue;
+        }
+        std::size_t run = 1;
+        while (i + run < text.size() && text[i + run] == '-') {
+            ++run;
+        }
+        if (i + run == text.size()) {
+            scratch.append(run, '-');  // nothing to sign: left for the passes to refuse
+        } else if (run % 2 == 1) {
+            scratch += '-';
+        }
+        i += run - 1;
+    }
+    text.swap(scratch);
+}
+
+// Angles in degrees are reduced to one turn first, so that whole multiples of 90 come out
+// exact: SIN(180) is 0, COS(90) is 0, TAN(90) has no value.
+struct QuarterTurn {
+    bool exact;
+    int quarter;     // 0 to 3 when exact
+    double radians;  // the reduced angle otherwise
+};
+
+QuarterTurn reduceDegrees(double degrees) {
+    const double r = std::fmod(degrees, 360.0);
+    const double quarters = std::trunc(r / 90.0);
+    if (quarters * 90.0 == r) {
+        const int q = static_cast<int>(quarters);
+        return {true, (q % 4 + 4) % 4, 0.0};
+    }
+    return {false, 0, r * kRadiansPerDegree};
+}
+
+double finite(double value, Failure whenInfinite, Failure whenNaN) {
+    if (std::isnan(value)) {
+        fail(whenNaN);
+    }
+    if (std::isinf(value)) {
+        fail(whenInfinite);
+    }
+    return value;
+}
+
+double sine(double a, bool degrees) {
+    if (!degrees) {
+        return std::sin(a);
+    }
+    const QuarterTurn t = reduceDegrees(a);
+    constexpr double kExact[] = {0, 1, 0, -1};
+    return t.exact ? kExact[t.quarter] : std::sin(t.radians);
+}
+
+double cosine(double a, bool degrees) {
+    if (!degrees) {
+        return std::cos(a);
+    }
+    const QuarterTurn t = reduceDegrees(a);
+    constexpr double kExact[] = {1, 0, -1, 0};
+    return t.exact ? kExact[t.quarter] : std::cos(t.radians);
+}
+
+double tangent(double a, bool degrees) {
+    if (!degrees) {
+        return std::tan(a);
+    }
+    const QuarterTurn t = reduceDegrees(a);
+    if (t.exact) {
+        if (t.quarter % 2 == 1) {
+            fail(Failure::OutsideDomain);
+        }
+        return 0;
+    }
+    return std::tan(t.radians);
+}
+
+double cotangent(double a, bool degrees) {
+    if (degrees) {
+        const QuarterTurn t = reduceDegrees(a);
+        if (t.exact) {
+            if (t.quarter % 2 == 0) {
+                fail(Failure::OutsideDomain);
+            }
+            return 0;
+        }
+        a = t.radians;
+    }
+    const double tan = std::tan(a);
+    if (tan == 0) {
+        fail(Failure::OutsideDomain);
+    }
+    return finite(1.0 / tan, Failure::TooLarge, Failure::OutsideDomain);
+}
+
+double arcResult(double radians, bool degrees) {
+    return degrees ? radians * kDegreesPerRadian : radians;
+}
+
+double power(double base, double exponent) {
+    if (base == 0 && exponent < 0) {
+        fail(Failure::DivisionByZero);
+    }
+    return finite(std::pow(base, exponent), Failure::TooLarge, Failure::OutsideDomain);
+}
+
+}  // namespace
+
+Evaluation Engine::evaluate(std::string_view expression, const EngineSettings& settings) {
+    workExpr.assign("=").append(expression);
+    return Presmetni(settings);
+}
+
+Evaluation Engine::Presmetni(const EngineSettings& settings) {
+    Evaluation result;
+    if (workExpr.size() <= 1) {
+        return result;
+    }
+    result.evaluated = true;
+    try {
+        Preobrazi(settings);
+        workExpr.erase(0, 1);
+        for (const FunctionCode& f : kFunctionCodes) {
+            replaceAll(workExpr, f.name, std::string_view(&f.code, 1), m_buffer);
+        }
+        // The power key can leave a "^" with nothing after it at the end.
+        while (!workExpr.empty() && workExpr.back() == '^') {
+            workExpr.pop_back();
+        }
+        for (;;) {
+            const std::size_t close = workExpr.find(')');
+            const bool finalPass = close == std::string::npos;
+            if (finalPass) {
+                innerExpr = workExpr;
+            } else {
+                const std::size_t open = workExpr.rfind('(', close);
+                if (open == std::string::npos) {
+                    fail(Failure::InvalidExpression);
+                }
+                innerExpr.assign(workExpr, open + 1, close - open - 1);
+                bracketedExpr.assign("(").append(innerExpr).append(")");
+            }
+            reduceSegment(settings);
+            clearTokens();
+            if (finalPass) {
+                result.numberText = innerExpr;
+                return result;
+            }
+            // Identical parenthesised segments have the same value: replace them together.
+            replaceAll(workExpr, bracketedExpr, innerExpr, m_buffer);
+        }
+    } catch (const EvalError& error) {
+        clearTokens();
+        result.failure = error.failure;
+        return result;
+    }
+}
+
+void Engine::Preobrazi(const EngineSettings& settings) {
+    replaceAll(workExpr, ",", ".", m_buffer);
+    if (workExpr.find('x') != std::string::npos) {
+        if (!settings.xEntryMode || settings.xValue.empty()) {
+            fail(Failure::XHasNoValue);
+        }
+        // The value of x goes in as a parenthesised number, so that x^2 at -3 is 9 and 2x at
+        // 3 is 6; a "pi" in it is half a turn in the chosen unit.
+        std::string value = "(";
+        value.append(settings.xValue).append(")");
+        replaceAll(value, ",", ".", m_buffer);
+        std::string piValue = "(";
+        piValue.append(settings.degreesMode ? kDegreesPiText : kPiText).append(")");
+        replaceAll(value, "pi", piValue, m_buffer);
+        replaceAll(workExpr, "x", value, m_buffer);
+    }
+    std::string piValue = "(";
+    piValue.append(kPiText).append(")");
+    replaceAll(workExpr, "pi", piValue, m_buffer);
+    std::string eValue = "(";
+    eValue.append(kEText).append(")");
+    replaceAll(workExpr, "e", eValue, m_buffer);
+    insertImpliedMultiplication(workExpr, m_buffer);
+}
+
+void Engine::reduceSegment(const EngineSettings& settings) {
+    rewriteMinus(innerExpr, m_buffer);
+    const bool degrees = settings.degreesMode;
+    // A group whose code or operator is absent would only scan and merge the text back.
+    const auto group = [this](char code, auto&& work) {
+        if (innerExpr.find(code) == std::string::npos) {
+            return;
+        }
+        Smasiv();
+        work();
+        Obedini();
+    };
+    group('S', [&] { SSIN(degrees); });
+    group('C', [&] { CCOS(degrees); });
+    group('T', [&] { TTAN(degrees); });
+    group('G', [&] { CCOTAN(degrees); });
+    group('N', [&] { ATTAN(degrees); });
+    group('A', [&] { ASSIN(degrees); });
+    group('B', [&] { ACCOS(degrees); });
+    group('K', [&] { SSQRT(); });
+    group('^', [&] { Stepenn(); });
+    group('/', [&] { Delene(); });
+    group('*', [&] { Umnovenie(); });
+    Smasiv();
+    IzvadiSyberi();
+}
+
+void Engine::Smasiv() {
+    const std::size_t n = innerExpr.size();
+    tokens.assign(2 * n + 2, Token{});
+    std::size_t cursor = 1;
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = innerExpr[i];
+        Token& current = tokens[cursor];
+        const bool afterExponentMark = current.kind == Token::Kind::Text &&
+                                       innerExpr[current.begin + current.length - 1] == 'E';
+        if (afterExponentMark || isNumberChar(c)) {
+            // The characters of one token always stand together in the text.
+            if (current.kind == Token::Kind::Empty) {
+                current = Token{Token::Kind::Text, static_cast<std::uint32_t>(i), 1, 0};
+            } else {
+                ++current.length;
+            }
+            continue;
+        }
+        ++cursor;
+        tokens[cursor] = Token{Token::Kind::Text, static_cast<std::uint32_t>(i), 1, 0};
+        // Keep a position free for the number that should follow, unless a "-" follows:
+        // that "-" moves on by itself.
+        if (c != '-' && (i + 1 >= n || innerExpr[i + 1] != '-')) {
+            ++cursor;
+        }
+    }
+    m_used = std::min(cursor + 1, tokens.size());
+}
+
+void Engine::Obedini() {
+    m_buffer.clear();
+    for (std::size_t i = 1; i < m_used; ++i) {
+        const Token& token = tokens[i];
+        if (token.kind == Token::Kind::Empty) {
+            continue;
+        }
+        const bool plus = isChar(i, '+');
+        if (plus) {
+            if (m_buffer.empty()) {
+                continue;  // a text never keeps a leading "+"
+            }
+            if (i + 1 < m_used) {
+                const Token& next = tokens[i + 1];
+                const bool negative =
+                    (next.kind == Token::Kind::Value && next.value < 0) ||
+                    (next.kind == Token::Kind::Text && innerExpr[next.begin] == '-');
+                if (negative) {
+                    continue;
+                }
+            }
+            m_buffer += '+';
+            continue;
+        }
+        // A product whose left operand carried the term's minus sign may come out positive:
+        // it then needs a "+" of its own, or "5-3*0" would merge into "50".
+        const char first = token.kind == Token::Kind::Value ? (token.value < 0 ? '-' : '0')
+                                                            : innerExpr[token.begin];
+        if (!m_buffer.empty() && isNumberStart(m_buffer.back()) && isNumberStart(first)) {
+            m_buffer += '+';
+        }
+        if (token.kind == Token::Kind::Value) {
+            appendNumber(m_buffer, token.value);
+        } else {
+            m_buffer.append(innerExpr, token.begin, token.length);
+        }
+    }
+    innerExpr.swap(m_buffer);
+    clearTokens();
+}
+
+void Engine::Stepenn() {
+    for (std::size_t i = 1; i < m_used; ++i) {
+        if (!isChar(i, '^')) {
+            continue;
+        }
+        // The result replaces the right operand, so powers chain from left to right.
+        const double result = power(operand(i - 1), operand(i + 1));
+        setValue(i + 1, result);
+        tokens[i] = Token{Token::Kind::Plus, 0, 0, 0};
+        setEmpty(i - 1);
+    }
+}
+
+template <typename F>
+void Engine::binaryPass(char op, F&& f) {
+    for (std::size_t i = 1; i < m_used; ++i) {
+        if (!isChar(i, op)) {
+            continue;
+        }
+        // An operator followed by "+" has its operand three positions on (the skip gap).
+        const std::size_t right = isEmpty(i + 1) ? i + 3 : i + 1;
+        const double result = f(operand(i - 1), operand(right));
+        setValue(right, result);
+        for (std::size_t k = i - 1; k < right; ++k) {
+            setEmpty(k);
+        }
+    }
+}
+
+void Engine::Delene() {
+    binaryPass('/', [](double a, double b) {
+        if (b == 0) {
+            fail(Failure::DivisionByZero);
+        }
+        return finite(a / b, Failure::TooLarge, Failure::InvalidExpression);
+    });
+}
+
+void Engine::Umnovenie() {
+    binaryPass('*', [](double a, double b) {
+        return finite(a * b, Failure::TooLarge, Failure::InvalidExpression);
+    });
+}
+
+void Engine::IzvadiSyberi() {
+    double sum = 0;
+    for (std::size_t i = 1; i < m_used; ++i) {
+        if (isEmpty(i) || isChar(i, '+')) {
+            continue;
+        }
+        sum = finite(sum + operand(i), Failure::TooLarge, Failure::InvalidExpression);
+    }
+    innerExpr.clear();
+    appendNumber(innerExpr, sum);
+}
+
+template <typename F>
+void Engine::applyFunction(char code, F&& f) {
+    for (std::size_t i = 1; i < m_used; ++i) {
+        if (!isChar(i, code)) {
+            continue;
+        }
+        setValue(i + 1, f(operand(i + 1)));
+        setEmpty(i);
+    }
+}
+
+void Engine::SSIN(bool degrees) {
+    applyFunction('S', [degrees](double a) { return sine(a, degrees); });
+}
+
+void Engine::CCOS(bool degrees) {
+    applyFunction('C', [degrees](double a) { return cosine(a, degrees); });
+}
+
+void Engine::TTAN(bool degrees) {
+    applyFunction('T', [degrees](double a) {
+        return finite(tangent(a, degrees), Failure::TooLarge, Failure::OutsideDomain);
+    });
+}
+
+void Engine::CCOTAN(bool degrees) {
+    applyFunction('G', [degrees](double a) { return cotangent(a, degrees); });
+}
+
+void Engine::ATTAN(bool degrees) {
+    applyFunction('N', [degrees](double a) { return arcResult(std::atan(a), degrees); });
+}
+
+void Engine::ASSIN(bool degrees) {
+    applyFunction('A', [degrees](double a) {
+        if (a < -1 || a > 1) {
+            fail(Failure::OutsideDomain);
+        }
+        return arcResult(std::asin(a), degrees);
+    });
+}
+
+void Engine::ACCOS(bool degrees) {
+    applyFunction('B', [degrees](double a) {
+        if (a < -1 || a > 1) {
+            fail(Failure::OutsideDomain);
+        }
+        return arcResult(std::acos(a), degrees);
+    });
+}
+
+void Engine::SSQRT() {
+    applyFunction('K', [](double a) {
+        if (a < 0) {
+            fail(Failure::OutsideDomain);
+        }
+        return std::sqrt(a);
+    });
+}
+
+std::string Engine::tokenText(const Token& token) const {
+    switch (token.kind) {
+        case Token::Kind::Empty:
+            return {};
+        case Token::Kind::Plus:
+            return "+";
+        case Token::Kind::Value:
+            return numberText(token.value);
+        case Token::Kind::Text:
+            return innerExpr.substr(token.begin, token.length);
+    }
+    return {};
+}
+
+void Engine::clearTokens() {
+    tokens.clear();
+    m_used = 0;
+}
+
+bool Engine::isEmpty(std::size_t position) const {
+    return position >= tokens.size() || tokens[position].kind == Token::Kind::Empty;
+}
+
+bool Engine::isChar(std::size_t position, char c) const {
+    if (position >= tokens.size()) {
+        return false;
+    }
+    const Token& token = tokens[position];
+    if (token.kind == Token::Kind::Plus) {
+        return c == '+';
+    }
+    return token.kind == Token::Kind::Text && token.length == 1 && innerExpr[token.begin] == c;
+}
+
+double Engine::operand(std::size_t position) const {
+    if (position == 0 || position >= tokens.size()) {
+        fail(Failure::InvalidExpression);
+    }
+    const Token& token = tokens[position];
+    switch (token.kind) {
+        case Token::Kind::Value:
+            return token.value;
+        case Token::Kind::Text: {
+            const std::optional<double> value =
+                readNumber(std::string_view(innerExpr).substr(token.begin, token.length));
+            if (!value) {
+                fail(Failure::InvalidExpression);
+            }
+            return finite(*value, Failure::TooLarge, Failure::InvalidExpression);
+        }
+        case Token::Kind::Empty:
+        case Token::Kind::Plus:
+            break;
+    }
+    fail(Failure::InvalidExpression);
+}
+
+void Engine::setValue(std::size_t position, double value) {
+    tokens[position] = Token{Token::Kind::Value, 0, 0, value};
+}
+
+void Engine::setEmpty(std::size_t position) {
+    if (position < tokens.size()) {
+        tokens[position] = Token{};
+    }
+}
+
+}  // namespace numira

@@ -1,0 +1,257 @@
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "engine/engine.h"
+#include "engine/result_caption.h"
+
+namespace {
+
+using numira::Failure;
+
+struct Case {
+    std::string expr;
+    std::string caption;  // with 5 decimals, as after start-up
+};
+
+std::string captionOf(const std::string& expr, const numira::EngineSettings& settings = {},
+                      int decimals = 5) {
+    numira::Engine engine;
+    const numira::Evaluation result = engine.evaluate(expr, settings);
+    if (!result.evaluated) {
+        return "(nothing)";
+    }
+    if (result.failure) {
+        return "(" + std::string(numira::failureReason(*result.failure)) + ")";
+    }
+    return numira::resultCaption(result.numberText, decimals);
+}
+
+void expectCaptions(const std::vector<Case>& cases, const numira::EngineSettings& settings = {}) {
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.expr);
+        EXPECT_EQ(captionOf(c.expr, settings), c.caption);
+    }
+}
+
+TEST(Evaluate, ArithmeticInTheEnginesOrder) {
+    expectCaptions({
+        {"2+3", "=5"},
+        {"(2+3)*4", "=20"},
+        {"1/3", "=0,33333"},
+        {"2*(3+1)^2-SQRT(16)", "=28"},
+        {"(2+3)*(2+3)", "=25"},
+        {"2+()", "=2"},
+        {"()", "=0"},
+        {"2^3^2", "=64"},  // powers chain left to right
+        {"2*3^2", "=18"},
+        {"-2^2", "=4"},  // a leading minus belongs to its number
+        {"8/2/2", "=2"},
+        {"2*6/3", "=4"},
+        {"5+", "=5"},
+        {"2+(0-3)", "=-1"},
+        {"0-(3^2)", "=-9"},
+        {"1/3*3", "=1"},
+        {".5+.5", "=1"},
+        {"1,5+2,25", "=3,75"},
+        {"((((1+2))))", "=3"},
+        {"123456789", "=123456789"},
+        {"100000.12345", "=100000,12345"},
+        {"1E+20", "=1E+20"},
+        {"15E+19", "=1,5E+20"},
+        {"0.1+0.2", "=0,3"},
+    });
+}
+
+TEST(Evaluate, MinusSubtractsTheWholeTerm) {
+    expectCaptions({
+        {"2-3^2", "=-7"},      {"2*-3^2", "=18"},   {"2*(0-3)^2", "=18"},
+        {"2-(0-3)^2", "=-7"},  {"5--3", "=8"},      {"5-(2-5)", "=8"},
+        {"10-2*3", "=4"},      {"10-6/3", "=8"},    {"2^3-1", "=7"},
+        {"2^-1", "=0,5"},      {"1-2-3", "=-4"},    {"SIN(0)-3^2", "=-9"},
+        {"2-SQRT(16)", "=-2"}, {"2---3", "=-1"},    {"1E-07-1", "=-1"},
+        {"5-3*0", "=5"},  // the product keeps a sign of its own
+        {"2-3*(0-1)", "=5"},   {"2-6/(0-2)", "=5"}, {"SQRT(9)-0", "=3"},
+    });
+}
+
+TEST(Evaluate, ImpliedMultiplicationWhereverOperandsMeet) {
+    expectCaptions({
+        {"(2)(3)", "=6"},
+        {"2SIN(0)", "=0"},
+        {"(1+1)2", "=4"},
+        {"2pi", "=6,28319"},
+        {"2(3+1)", "=8"},
+        {"pi", "=3,14159"},
+        {"e", "=2,71828"},
+        {"2e", "=5,43656"},
+        {"e^2", "=7,38906"},
+        {"(2)SQRT(9)", "=6"},
+    });
+}
+
+TEST(Evaluate, FunctionsInRadians) {
+    expectCaptions({
+        {"SIN(0)", "=0"},
+        {"COS(0)", "=1"},
+        {"SQRT(16)", "=4"},
+        {"Atan(1)", "=0,7854"},
+        {"Asin(0.5)", "=0,5236"},
+        {"Asin(1)", "=1,5708"},
+        {"Asin(0-1)", "=-1,5708"},
+        {"Acos(0)", "=1,5708"},
+        {"Acos(0-1)", "=3,14159"},
+        {"Acos(1)", "=0"},
+        {"Acos(0.5)", "=1,0472"},
+        {"COTAN(1)", "=0,64209"},
+        {"1/COTAN(1)", "=1,55741"},
+        {"2COTAN(1)", "=1,28419"},
+        {"Asin(0.5)+Asin(0.5)", "=1,0472"},
+        {"SIN(pi/2)^2+COS(pi/2)^2", "=1"},
+        {"SQRT(SQRT(16))", "=2"},
+    });
+}
+
+TEST(Evaluate, FunctionsInDegreesAreExactAtQuarterTurns) {
+    expectCaptions(
+        {
+            {"SIN(30)", "=0,5"},
+            {"SIN(180)", "=0"},
+            {"SIN(0-90)", "=-1"},
+            {"SIN(720)", "=0"},
+            {"COS(90)", "=0"},
+            {"COS(270)", "=0"},
+            {"COS(60)", "=0,5"},
+            {"TAN(45)", "=1"},
+            {"TAN(180)", "=0"},
+            {"COTAN(45)", "=1"},
+            {"COTAN(90)", "=0"},
+            {"Asin(1)", "=90"},
+            {"Asin(0.5)", "=30"},
+            {"Acos(0)", "=90"},
+            {"Acos(0-0.5)", "=120"},
+            {"Atan(1)", "=45"},
+            {"pi", "=3,14159"},  // pi typed in the expression is always the number
+        },
+        {true, false, ""});
+}
+
+TEST(Evaluate, VariableX) {
+    struct XCase {
+        std::string expr;
+        numira::EngineSettings settings;
+        std::string caption;
+    };
+    const XCase kCases[] = {
+        {"x+1", {false, true, "2"}, "=3"},    {"2x+x", {false, true, "1,5"}, "=4,5"},
+        {"x(2)", {false, true, "3"}, "=6"},   {"x^2", {false, true, "0-3"}, "=9"},
+        {"0-x", {false, true, "-49"}, "=49"}, {"x/2", {false, true, "pi"}, "=1,5708"},
+        {"x/2", {true, true, "pi"}, "=90"},   {"SIN(x)", {true, true, "pi"}, "=0"},
+        {"x", {true, true, "2pi"}, "=360"},   {"xx", {false, true, "3"}, "=9"},
+        {"2+3", {false, true, ""}, "=5"},  // no x: its value is not needed
+    };
+    for (const XCase& c : kCases) {
+        SCOPED_TRACE(c.expr + " at " + std::string(c.settings.xValue));
+        EXPECT_EQ(captionOf(c.expr, c.settings), c.caption);
+    }
+}
+
+TEST(Evaluate, FailuresCarryTheirReason) {
+    struct FailCase {
+        std::string expr;
+        numira::EngineSettings settings;
+        Failure failure;
+    };
+    const FailCase kCases[] = {
+        {"5/0", {}, Failure::DivisionByZero},
+        {"1/(1-1)", {}, Failure::DivisionByZero},
+        {"0^(0-1)", {}, Failure::DivisionByZero},
+        {"2+3)", {}, Failure::InvalidExpression},
+        {"((2+3)", {}, Failure::InvalidExpression},
+        {"5*", {}, Failure::InvalidExpression},
+        {"*5", {}, Failure::InvalidExpression},
+        {"5-", {}, Failure::InvalidExpression},
+        {"6*/", {}, Failure::InvalidExpression},
+        {"2 + 3", {}, Failure::InvalidExpression},
+        {"abc", {}, Failure::InvalidExpression},
+        {"SQRT(0-1)", {}, Failure::OutsideDomain},
+        {"Asin(2)", {}, Failure::OutsideDomain},
+        {"Asin(1.0000001)", {}, Failure::OutsideDomain},
+        {"Acos(0-1.001)", {}, Failure::OutsideDomain},
+        {"(0-8)^0.5", {}, Failure::OutsideDomain},
+        {"COTAN(0)", {}, Failure::OutsideDomain},
+        {"TAN(90)", {true, false, ""}, Failure::OutsideDomain},
+        {"TAN(0-270)", {true, false, ""}, Failure::OutsideDomain},
+        {"COTAN(180)", {true, false, ""}, Failure::OutsideDomain},
+        {"1E+308*10", {}, Failure::TooLarge},
+        {"10^400", {}, Failure::TooLarge},
+        {"1E+400", {}, Failure::TooLarge},
+        {"x+1", {}, Failure::XHasNoValue},
+        {"x+1", {false, true, ""}, Failure::XHasNoValue},
+    };
+    for (const FailCase& c : kCases) {
+        SCOPED_TRACE(c.expr);
+        numira::Engine engine;
+        const numira::Evaluation result = engine.evaluate(c.expr, c.settings);
+        ASSERT_TRUE(result.evaluated);
+        ASSERT_TRUE(result.failure.has_value()) << "gave " << result.numberText;
+        EXPECT_EQ(*result.failure, c.failure);
+        EXPECT_TRUE(engine.tokens.empty()) << "a failure empties the token row";
+    }
+}
+
+TEST(Evaluate, TrailingEmptyExponentIsIgnored) {
+    expectCaptions({{"2^", "=2"}, {"(1+1)^", "=2"}});
+}
+
+TEST(Evaluate, EmptyExpressionComputesNothing) {
+    numira::Engine engine;
+    const numira::Evaluation result = engine.evaluate("", {});
+    EXPECT_FALSE(result.evaluated);
+    EXPECT_FALSE(result.ok());
+}
+
+TEST(Evaluate, TheEngineCanBeReusedAfterAFailure) {
+    numira::Engine engine;
+    EXPECT_FALSE(engine.evaluate("5/0", {}).ok());
+    const numira::Evaluation again = engine.evaluate("1+1", {});
+    ASSERT_TRUE(again.ok());
+    EXPECT_EQ(again.numberText, "2");
+}
+
+TEST(Evaluate, LongExpressionsHaveNoLengthLimit) {
+    std::string sum = "1";
+    for (int i = 0; i < 2500; ++i) {
+        sum += "+1";
+    }
+    EXPECT_EQ(captionOf(sum), "=2501");
+
+    std::string nested;
+    for (int i = 0; i < 500; ++i) {
+        nested += "(1+";
+    }
+    nested += "1";
+    nested += std::string(500, ')');
+    EXPECT_EQ(captionOf(nested), "=501");
+
+    std::string mixed;
+    for (int i = 0; i < 300; ++i) {
+        mixed += "2*(3-1)/4+SQRT(9)-";
+    }
+    mixed += "0";
+    ASSERT_GE(mixed.size(), 5000u);
+    EXPECT_EQ(captionOf(mixed), "=602");
+}
+
+TEST(Evaluate, DegreesDoNotDependOnWhatWasShownBefore) {
+    numira::Engine engine;
+    const numira::EngineSettings degrees{true, false, ""};
+    const numira::Evaluation first = engine.evaluate("SIN(30)", degrees);
+    const numira::Evaluation second = engine.evaluate("SIN(30)", degrees);
+    ASSERT_TRUE(first.ok());
+    EXPECT_EQ(first.numberText, second.numberText);
+    EXPECT_EQ(numira::resultCaption(second.numberText, 5), "=0,5");
+}
+
+}  // namespace
