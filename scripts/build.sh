@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Installs what is missing and builds everything into build/bin/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$(nproc)"
