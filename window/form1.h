@@ -104,6 +104,7 @@ class Form1 {
     void fitWindowToResult();
 
     Platform& platform() { return *m_platform; }
+    void setPlatform(Platform& platform) { m_platform = &platform; }
     Engine& engine() { return m_engine; }
 
     // --- controls ---------------------------------------------------------------------

@@ -1,0 +1,188 @@
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include "cli/commands.h"
+#include "engine/failure.h"
+#include "keypad/keys.h"
+#include "window/fake_platform.h"
+#include "window/form1.h"
+
+namespace {
+
+// The fake platform's fonts, screen and clipboard, with the program's real folder: "help"
+// reports whether the help file is there (nothing is opened from the command line).
+class CliPlatform : public numira::FakePlatform {
+  public:
+    std::string programFolder() override {
+        std::error_code error;
+        const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+        return error ? std::string(".") : exe.parent_path().string();
+    }
+    bool openHelpFile(const std::string& path) override {
+        std::error_code error;
+        return std::filesystem::is_regular_file(path, error);
+    }
+};
+
+class Json {
+  public:
+    void field(std::string_view name) {
+        m_out += m_first ? "" : ",";
+        m_first = false;
+        m_out += '"';
+        m_out += name;
+        m_out += "\":";
+    }
+    void string(std::string_view name, std::string_view value) {
+        field(name);
+        quote(value);
+    }
+    void boolean(std::string_view name, bool value) {
+        field(name);
+        m_out += value ? "true" : "false";
+    }
+    void number(std::string_view name, double value) {
+        field(name);
+        char buffer[32];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+        m_out.append(buffer, end);
+    }
+    void null(std::string_view name) {
+        field(name);
+        m_out += "null";
+    }
+    void open(std::string_view name) {
+        field(name);
+        m_out += '{';
+        m_first = true;
+    }
+    void close() {
+        m_out += '}';
+        m_first = false;
+    }
+    std::string finish() { return "{" + m_out + "}"; }
+
+  private:
+    void quote(std::string_view text) {
+        m_out += '"';
+        for (char c : text) {
+            if (c == '"' || c == '\\') {
+                m_out += '\\';
+                m_out += c;
+            } else if (static_cast<unsigned char>(c) < 0x20) {
+                char buffer[8];
+                std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
+                m_out += buffer;
+            } else {
+                m_out += c;
+            }
+        }
+        m_out += '"';
+    }
+
+    std::string m_out;
+    bool m_first = true;
+};
+
+std::string_view pageName(numira::HelpPage page) {
+    switch (page) {
+        case numira::HelpPage::PicS:
+            return "PicS";
+        case numira::HelpPage::Picff:
+            return "Picff";
+        case numira::HelpPage::None:
+            break;
+    }
+    return "none";
+}
+
+std::string describe(numira::Form1& f, numira::FakePlatform& platform) {
+    Json j;
+    j.string("t", f.t.text());
+    j.string("t_raised", f.t.raisedMask());
+    j.string("comp", f.comp.text);
+    j.boolean("comp_visible", f.comp.visible);
+    j.open("result");
+    j.string("caption", f.L.caption);
+    j.boolean("visible", f.L.visible);
+    j.close();
+    if (f.lastFailure) {
+        j.string("failure", numira::failureReason(*f.lastFailure));
+    } else {
+        j.null("failure");
+    }
+    j.string("memory", f.Label1.caption);
+    j.boolean("label2_visible", f.Label2.visible);
+    j.boolean("label3_visible", f.Label3.visible);
+    j.string("x_value", f.Label4.caption);
+    j.boolean("x_value_visible", f.Label4.visible);
+    j.number("xEntryMode", f.xEntryMode);
+    j.number("exponentMode", f.exponentMode);
+    j.number("openParens", f.openParens);
+    j.number("parenFlag", f.parenFlag);
+    j.number("typedLength", f.typedLength);
+    j.boolean("degreesMode", f.degreesMode);
+    j.number("roundingOn", f.roundingOn);
+    j.number("decimals", f.Izbor.listIndex);
+    j.boolean("izbor_visible", f.Izbor.visible);
+    j.string("gradusi", f.Gradusi.text);
+    j.string("workExpr", f.workExpr);
+    j.string("clipboard", platform.clipboard);
+    j.open("window");
+    j.number("width", f.windowWidth);
+    j.number("height", f.windowHeight);
+    j.close();
+    j.open("box");
+    j.number("left", f.t.geometry.left);
+    j.number("width", f.t.geometry.width);
+    j.close();
+    j.open("result_place");
+    j.number("left", f.L.geometry.left);
+    j.number("top", f.L.geometry.top);
+    j.close();
+    j.string("arrow", f.Pic2.visible ? "up" : (f.Pic1.visible ? "down" : "none"));
+    j.boolean("boxes_locked", f.t.readOnly);
+    j.boolean("timer1_enabled", f.Timer1.enabled);
+    j.boolean("timer2_enabled", f.Timer2.enabled);
+    j.boolean("panels_visible", f.F2.visible && f.Frame2.visible);
+    j.open("menu_captions");
+    j.string("TF", f.menuItem("TF")->caption);
+    j.string("KomEkran", f.menuItem("KomEkran")->caption);
+    j.close();
+    j.string("help_window", f.Form3.open ? pageName(f.form3Page) : "none");
+    j.boolean("team_window_open", f.Form2.open);
+    if (f.helpFileOpened) {
+        j.boolean("help_file_opened", *f.helpFileOpened);
+    } else {
+        j.null("help_file_opened");
+    }
+    j.string("message", f.message);
+    return j.finish();
+}
+
+}  // namespace
+
+int runKeys(std::span<const std::string_view> args) {
+    // Every key is checked before any is pressed, so a typo costs nothing but the message.
+    for (std::string_view arg : args) {
+        if (!arg.starts_with("clipboard:") && !numira::keyForName(arg)) {
+            return usageError("unknown key '" + std::string(arg) + "'");
+        }
+    }
+    CliPlatform platform;
+    numira::Form1 form(platform);
+    form.Form_Load();
+    form.processKeystrokes();
+    for (std::string_view arg : args) {
+        if (arg.starts_with("clipboard:")) {
+            platform.clipboard = arg.substr(std::string_view("clipboard:").size());
+            continue;
+        }
+        numira::press(form, platform, *numira::keyForName(arg));
+    }
+    std::puts(describe(form, platform).c_str());
+    return 0;
+}

@@ -1,0 +1,422 @@
+#include "keypad/entry.h"
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+
+namespace numira {
+
+namespace {
+
+bool endsWith(std::string_view text, std::string_view tail) {
+    return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
+}
+
+void leaveXEntry(Form1& f) {
+    if (f.Label4.visible) {
+        f.xEntryMode = 0;
+        f.Label3.visible = false;
+        f.setCaption(f.Label4, "");
+        f.Label4.visible = false;
+    }
+}
+
+// A key that types several characters counts the ones before its last here. Each skipped
+// position records the state in force, so that a backspace into the middle of the key's
+// text restores the level it was typed at rather than whatever an earlier text left there.
+void skipPositions(Form1& f, int count) {
+    for (int i = 0; i < count; ++i) {
+        ++f.typedLength;
+        f.openParensRecord(f.typedLength) = f.openParens;
+        f.exponentModeRecord(f.typedLength) = f.exponentMode;
+    }
+}
+
+// Digits, comma, pi and e: in x-entry mode they build the value of x instead.
+void operandKey(Form1& f, std::string_view display, std::string_view engine) {
+    if (f.xEntryMode == 1) {
+        f.setCaption(f.Label4, f.Label4.caption + std::string(display));
+        return;
+    }
+    f.Lok();
+    f.tabb();
+    f.sendText(std::string(display));
+    f.comp.text += engine;
+    skipPositions(f, static_cast<int>(display.size()) - 1);
+    masiv(f);
+}
+
+void operatorKey(Form1& f, std::string_view display, std::string_view engine) {
+    f.Lok();
+    leaveXEntry(f);
+    f.tabb();
+    dolu(f);
+    f.sendText(std::string(display));
+    f.comp.text += engine;
+    masiv(f);
+}
+
+// display is the name typed before "(", engine the text appended to comp, "(" included.
+void functionKey(Form1& f, std::string_view display, std::string_view engine) {
+    f.Lok();
+    f.tabb();
+    f.sendText(std::string(display));
+    f.sendText("(");
+    skipPositions(f, static_cast<int>(display.size()));
+    f.comp.text += engine;
+    if (endsWith(f.comp.text, "^" + std::string(engine))) {
+        f.parenFlag = 1;
+    }
+    if (f.parenFlag == 1) {
+        ++f.openParens;
+    }
+    masiv(f);
+}
+
+}  // namespace
+
+void dolu(Form1& f) {
+    if (f.exponentMode == 1 && f.openParens == 0) {
+        Nadolu(f);
+        f.exponentMode = 0;
+        f.Pic2.visible = false;
+        // An exponent ended before anything was typed into it would reach the engine as a
+        // bare "^"; drop it, as the power key does, and forget that it was started.
+        if (endsWith(f.comp.text, "^")) {
+            f.comp.text.pop_back();
+            if (f.typedLength > 0) {
+                f.exponentModeRecord(f.typedLength) = 0;
+            }
+        }
+    }
+}
+
+void masiv(Form1& f) {
+    ++f.typedLength;
+    f.openParensRecord(f.typedLength) = f.openParens;
+    f.exponentModeRecord(f.typedLength) = f.exponentMode;
+    if (f.exponentMode > 0) {
+        f.Pic2.visible = true;
+    }
+    if (f.exponentMode == 0) {
+        f.Pic2.visible = false;
+    }
+    f.Pic1.visible = true;
+}
+
+void Gore(Form1& f) {
+    f.t.setTypingFormat(kRaisedFormat);
+}
+
+void Nadolu(Form1& f) {
+    f.t.setTypingFormat(kBaseFormat);
+}
+
+void b1_Click(Form1& f) {
+    operandKey(f, "1", "1");
+}
+void Commandbutton1_Click(Form1& f) {
+    operandKey(f, "2", "2");
+}
+void CommandButton10_Click(Form1& f) {
+    operandKey(f, "3", "3");
+}
+void CommandButton9_Click(Form1& f) {
+    operandKey(f, "4", "4");
+}
+void CommandButton8_Click(Form1& f) {
+    operandKey(f, "5", "5");
+}
+void CommandButton7_Click(Form1& f) {
+    operandKey(f, "6", "6");
+}
+void CommandButton6_Click(Form1& f) {
+    operandKey(f, "7", "7");
+}
+void CommandButton5_Click(Form1& f) {
+    operandKey(f, "8", "8");
+}
+void CommandButton4_Click(Form1& f) {
+    operandKey(f, "9", "9");
+}
+void CommandButton2_Click(Form1& f) {
+    operandKey(f, "0", "0");
+}
+void CommandButton3_Click(Form1& f) {
+    operandKey(f, ",", ".");
+}
+void Command10_Click(Form1& f) {
+    operandKey(f, "pi", "pi");
+}
+void eKey_Click(Form1& f) {
+    operandKey(f, "e", "e");
+}
+
+void CommandButton11_Click(Form1& f) {
+    operatorKey(f, "+", "+");
+}
+void CommandButton12_Click(Form1& f) {
+    operatorKey(f, "-", "-");
+}
+void CommandButton13_Click(Form1& f) {
+    operatorKey(f, ".", "*");
+}
+void CommandButton14_Click(Form1& f) {
+    operatorKey(f, ":", "/");
+}
+void Command4_Click(Form1& f) {
+    operatorKey(f, "/", "/");
+}
+
+void CommandButton20_Click(Form1& f) {
+    functionKey(f, "Sin", "SIN(");
+}
+void CommandButton19_Click(Form1& f) {
+    functionKey(f, "Cos", "COS(");
+}
+void Command8_Click(Form1& f) {
+    functionKey(f, "Tan", "TAN(");
+}
+void Command9_Click(Form1& f) {
+    functionKey(f, "Cotan", "COTAN(");
+}
+void CommandButton16_Click(Form1& f) {
+    functionKey(f, "SQRT", "SQRT(");
+}
+void Command11_Click(Form1& f) {
+    functionKey(f, "Asin", "Asin(");
+}
+void Command12_Click(Form1& f) {
+    functionKey(f, "Acos", "Acos(");
+}
+void Command13_Click(Form1& f) {
+    functionKey(f, "Atan", "Atan(");
+}
+
+void CommandButton18_Click(Form1& f) {
+    f.Lok();
+    leaveXEntry(f);
+    f.tabb();
+    f.sendText("(");
+    f.comp.text += "(";
+    if (endsWith(f.comp.text, "^(") || f.openParens > 0) {
+        f.parenFlag = 1;
+    }
+    if (f.parenFlag == 1) {
+        ++f.openParens;
+    }
+    // dolu before masiv: the record must say whether this "(" ended the exponent, or a
+    // backspace to it would bring the exponent back while comp has none.
+    dolu(f);
+    masiv(f);
+}
+
+void CommandButton17_Click(Form1& f) {
+    f.Lok();
+    leaveXEntry(f);
+    f.tabb();
+    // Straight into the box at the level in force, before dolu may lower it; at the end of
+    // the text, where comp gets it, whatever the caret or selection was.
+    f.t.moveToEnd();
+    f.t.setTypingFormat(f.exponentMode > 0 ? kRaisedFormat : kBaseFormat);
+    f.t.type(")");
+    f.t_Change();
+    f.comp.text += ")";
+    if (f.parenFlag == 1 || f.openParens > 0) {
+        f.openParens = std::max(0, f.openParens - 1);
+    }
+    if (f.openParens == 0 && f.parenFlag == 1) {
+        f.parenFlag = 0;
+    }
+    dolu(f);
+    masiv(f);
+}
+
+void CommandButton21_Click(Form1& f) {
+    if (f.t.text().empty() || f.openParens > 0) {
+        return;
+    }
+    f.Lok();
+    leaveXEntry(f);
+    if (f.exponentMode == 0) {
+        f.comp.text += "^";
+        f.exponentMode = 1;
+        f.Pic2.visible = true;
+        Gore(f);
+    } else {
+        Nadolu(f);
+        f.exponentMode = 0;
+        if (endsWith(f.comp.text, "^")) {
+            f.comp.text.pop_back();
+        }
+        f.Pic2.visible = false;
+    }
+    f.tabb();
+    if (f.typedLength > 0) {
+        f.openParensRecord(f.typedLength) = f.openParens;
+        f.exponentModeRecord(f.typedLength) = f.exponentMode;
+    }
+    f.Pic2.visible = f.exponentMode > 0;
+}
+
+void Command6_Click(Form1& f) {
+    f.Lok();
+    f.tabb();
+    if (f.comp.text == "^") {
+        Nadolu(f);
+    }
+    f.send(Keystroke::Kind::Backspace);
+    if (f.typedLength > 0 && !f.comp.text.empty()) {
+        // Right after the power key comp ends in the "^" of an empty exponent; it goes
+        // together with the character t loses.
+        if (endsWith(f.comp.text, "^")) {
+            f.comp.text.pop_back();
+        }
+        if (!f.comp.text.empty()) {
+            f.comp.text.pop_back();
+        }
+        f.openParensRecord(f.typedLength) = 0;
+    }
+    if (f.typedLength > 0) {
+        --f.typedLength;
+    }
+    if (f.typedLength > 0) {
+        f.openParens = f.openParensRecord(f.typedLength);
+        f.exponentMode = f.exponentModeRecord(f.typedLength);
+    } else {
+        f.openParens = 0;
+        f.exponentMode = 0;
+    }
+    if (f.openParens > 0) {
+        f.exponentMode = 1;
+    }
+    // Counting goes on exactly while parentheses are open; a flag left over from a deleted
+    // "(" would make the next "(" count outside any exponent and block the power key.
+    f.parenFlag = f.openParens > 0 ? 1 : 0;
+    if (endsWith(f.comp.text, "^")) {
+        f.comp.text.pop_back();
+        f.Timer2.enabled = true;
+        f.exponentMode = 0;
+        if (f.typedLength > 0) {
+            f.exponentModeRecord(f.typedLength) = 0;
+        }
+    }
+    f.Pic1.visible = false;
+    f.Pic2.visible = false;
+    if (f.typedLength > 0 && f.exponentModeRecord(f.typedLength + 1) == 0 &&
+        f.exponentModeRecord(f.typedLength) == 1) {
+        Nadolu(f);
+    }
+    f.xEntryMode = 0;
+    f.Label3.visible = false;
+    f.setCaption(f.Label4, "");
+    f.Label4.visible = false;
+}
+
+void butonC_Click(Form1& f) {
+    f.Lok();
+    if (!f.t.text().empty()) {
+        f.t.setText("");
+        f.t_Change();
+    }
+    f.t.geometry.left = 240;
+    f.setCaption(f.L, "");
+    f.comp.text.clear();
+    f.L.visible = false;
+    f.windowWidth = f.startWidth;
+    f.t.geometry.width = static_cast<float>(f.startBoxWidth);
+    f.comp.geometry.width = static_cast<float>(f.startBoxWidth);
+    f.send(Keystroke::Kind::Tab);
+    f.exponentMode = 0;
+    f.parenFlag = 0;
+    f.openParens = 0;
+    f.openParensAt.assign(1, 0);
+    f.exponentModeAt.assign(1, 0);
+    f.typedLength = 0;
+    f.Pic2.visible = false;
+    f.xEntryMode = 0;
+    f.Label3.visible = false;
+    f.Label2.visible = false;
+    f.setCaption(f.Label4, "");
+    f.Label4.visible = false;
+    Nadolu(f);
+}
+
+void CommandButton22_Click(Form1& f) {
+    f.Lok();
+    bool shown = f.L.visible;
+    if (!shown) {
+        f.RRavno();
+        shown = f.L.visible;
+    }
+    f.L.geometry.height = f.t.geometry.height;
+    // Only a result on display now is stored: a failed or skipped evaluation leaves L
+    // hidden with the caption of an earlier expression.
+    if (shown) {
+        f.memoryText = "M" + f.L.caption;
+        f.setCaption(f.Label1, f.memoryText);
+    }
+    f.tabb();
+}
+
+void CommandButton23_Click(Form1& f) {
+    f.Lok();
+    const std::string recalled = f.memoryText.size() > 2 ? f.memoryText.substr(2) : "";
+    if (f.Label1.caption.size() > 2) {
+        // Typed at the end of t, where comp gets it, and never through the clipboard.
+        f.send(Keystroke::Kind::Tab);
+        f.send(Keystroke::Kind::End);
+        f.sendText(recalled);
+        f.send(Keystroke::Kind::Tab);
+        if (f.exponentMode == 1) {
+            f.send(Keystroke::Kind::Tab);
+        }
+        f.comp.text += recalled;
+    }
+    const int count = static_cast<int>(f.memoryText.size()) - 2;
+    int recallIndex = 1;
+    do {
+        masiv(f);
+        ++recallIndex;
+    } while (recallIndex <= count);
+    f.workExpr = "=" + f.comp.text;
+    f.tabb();
+}
+
+void Command1_Click(Form1& f) {
+    f.Lok();
+    f.memoryText.clear();
+    f.setCaption(f.Label1, f.memoryText);
+    f.tabb();
+}
+
+void Command2_Click(Form1& f) {
+    f.Label2.visible = true;
+    f.Label2.geometry.height = f.t.geometry.height;
+    f.Lok();
+    f.tabb();
+    f.sendText("x");
+    f.comp.text += "x";
+    masiv(f);
+}
+
+void Command7_Click(Form1& f) {
+    f.Label3.visible = true;
+    f.Label4.visible = true;
+    f.t.readOnly = true;
+    f.comp.readOnly = true;
+    f.xEntryMode = 1;
+    f.setCaption(f.Label4, "");
+    f.setCaption(f.L, "");
+    f.L.visible = false;
+    f.workExpr = "=" + f.comp.text;
+}
+
+void Command14_Click(Form1& f) {
+    f.setCaption(f.Label4, "");
+    f.setCaption(f.L, "");
+    f.L.visible = false;
+    f.workExpr = "=" + f.comp.text;
+}
+
+}  // namespace numira

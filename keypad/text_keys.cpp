@@ -1,0 +1,228 @@
+#include "keypad/text_keys.h"
+
+#include <array>
+#include <cctype>
+
+namespace numira {
+
+namespace {
+
+// Decodes one UTF-8 code point at `at`; a malformed sequence gives the byte itself with
+// length 1 and the value 0xFFFD, which no key accepts.
+std::pair<char32_t, std::size_t> decode(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    if (lead < 0x80) {
+        return {lead, 1};
+    }
+    std::size_t length = 0;
+    char32_t value = 0;
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        value = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        value = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        value = lead & 0x07;
+    } else {
+        return {0xFFFD, 1};
+    }
+    if (at + length > text.size()) {
+        return {0xFFFD, 1};
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[at + i]);
+        if ((next & 0xC0) != 0x80) {
+            return {0xFFFD, 1};
+        }
+        value = (value << 6) | (next & 0x3F);
+    }
+    return {value, length};
+}
+
+std::optional<int> superscriptDigit(char32_t c) {
+    switch (c) {
+        case U'\u2070':
+            return 0;
+        case U'\u00B9':
+            return 1;
+        case U'\u00B2':
+            return 2;
+        case U'\u00B3':
+            return 3;
+        default:
+            if (c >= U'\u2074' && c <= U'\u2079') {
+                return static_cast<int>(c - U'\u2070');
+            }
+            return std::nullopt;
+    }
+}
+
+Key digitKey(int digit) {
+    return static_cast<Key>(static_cast<int>(Key::D0) + digit);
+}
+
+// Characters after which a raised run ends by itself (their keys run dolu).
+bool endsExponent(char32_t c) {
+    switch (c) {
+        case U'+':
+        case U'-':
+        case U'*':
+        case U'\u00D7':
+        case U'\u00B7':
+        case U':':
+        case U'/':
+        case U'\u00F7':
+        case U')':
+        case U'=':
+            return true;
+        default:
+            return false;
+    }
+}
+
+struct FunctionName {
+    std::string_view name;
+    Key key;
+};
+
+// Longest first, so that "cotan" is not read as "cos" and so on.
+constexpr std::array kFunctions{
+    FunctionName{"cotan", Key::Cotan}, FunctionName{"asin", Key::Asin},
+    FunctionName{"acos", Key::Acos},   FunctionName{"atan", Key::Atan},
+    FunctionName{"sqrt", Key::Sqrt},   FunctionName{"sin", Key::Sin},
+    FunctionName{"cos", Key::Cos},     FunctionName{"tan", Key::Tan},
+};
+
+bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view word) {
+    if (text.size() - at < word.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(text[at + i])) != word[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::size_t skipSpaces(std::string_view text, std::size_t at) {
+    while (at < text.size() && text[at] == ' ') {
+        ++at;
+    }
+    return at;
+}
+
+}  // namespace
+
+std::optional<Key> keyForTyped(char32_t c) {
+    if (c >= U'0' && c <= U'9') {
+        return digitKey(static_cast<int>(c - U'0'));
+    }
+    switch (c) {
+        case U',':
+        case U'.':
+            return Key::Comma;
+        case U'+':
+            return Key::Plus;
+        case U'-':
+            return Key::Minus;
+        case U'*':
+        case U'\u00D7':
+        case U'\u00B7':
+            return Key::Times;
+        case U':':
+        case U'\u00F7':
+            return Key::Colon;
+        case U'/':
+            return Key::Slash;
+        case U'^':
+            return Key::Power;
+        case U'(':
+            return Key::OpenParen;
+        case U')':
+            return Key::CloseParen;
+        case U'=':
+            return Key::Equals;
+        case U'p':
+        case U'\u03C0':
+            return Key::Pi;
+        case U'x':
+        case U'X':
+            return Key::X;
+        case U'e':
+            return Key::E;
+        case U'\u221A':
+            return Key::Sqrt;
+        default:
+            return std::nullopt;
+    }
+}
+
+std::variant<std::vector<Key>, Refusal> keysForText(std::string_view text) {
+    std::vector<Key> keys;
+    bool raised = false;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (text[i] == ' ') {
+            ++i;
+            continue;
+        }
+        const auto [c, length] = decode(text, i);
+        if (const auto digit = superscriptDigit(c)) {
+            if (!raised) {
+                keys.push_back(Key::Power);
+                raised = true;
+            }
+            keys.push_back(digitKey(*digit));
+            i += length;
+            continue;
+        }
+        if (raised) {
+            // The power key ends what the superscript started, unless the next key does.
+            if (!endsExponent(c)) {
+                keys.push_back(Key::Power);
+            }
+            raised = false;
+        }
+        bool matched = false;
+        for (const FunctionName& f : kFunctions) {
+            if (startsWithNoCase(text, i, f.name)) {
+                const std::size_t paren = skipSpaces(text, i + f.name.size());
+                if (paren < text.size() && text[paren] == '(') {
+                    keys.push_back(f.key);
+                    i = paren + 1;
+                    matched = true;
+                }
+                break;
+            }
+        }
+        if (matched) {
+            continue;
+        }
+        if (startsWithNoCase(text, i, "pi")) {
+            keys.push_back(Key::Pi);
+            i += 2;
+            continue;
+        }
+        if (c == U'\u221A') {
+            keys.push_back(Key::Sqrt);
+            const std::size_t paren = skipSpaces(text, i + length);
+            i = paren < text.size() && text[paren] == '(' ? paren + 1 : i + length;
+            continue;
+        }
+        const std::optional<Key> key = c == U'p' ? std::nullopt : keyForTyped(c);
+        if (!key) {
+            return Refusal{i, std::string(text.substr(i, length))};
+        }
+        keys.push_back(*key);
+        i += length;
+    }
+    if (raised) {
+        keys.push_back(Key::Power);
+    }
+    return keys;
+}
+
+}  // namespace numira
