@@ -1,0 +1,46 @@
+#include "graph/command3.h"
+
+namespace numira::graph {
+
+GraphOutcome Command3_Click(SheetApp& sheetApp, const GraphRequest& request, GraphVars& vars) {
+    if (request.expression.empty()) {
+        return GraphOutcome::NothingToTabulate;
+    }
+    if (rangeProblem(request.range)) {
+        return GraphOutcome::BadRange;
+    }
+    return Command3_Click(sheetApp, tabulate(request), vars);
+}
+
+GraphOutcome Command3_Click(SheetApp& sheetApp, const FunctionTable& table, GraphVars& vars) {
+    if (table.request.expression.empty()) {
+        return GraphOutcome::NothingToTabulate;
+    }
+    if (table.rows.empty()) {
+        return GraphOutcome::BadRange;
+    }
+    sheetApp.beginTable(table);
+    sheetApp.setVisible(true);
+    for (vars.graphRow = 1; static_cast<std::size_t>(vars.graphRow) <= table.rows.size();
+         ++vars.graphRow) {
+        const TableRow& row = table.rows[static_cast<std::size_t>(vars.graphRow) - 1];
+        vars.cellA = row.cellA;
+        vars.cellB = row.cellB;
+        sheetApp.setRangeValue(vars.cellA, row.x);
+        vars.rowFormula = row.rowFormula;
+        // Text the engine cannot read would not be a formula to a spreadsheet either.
+        const bool isFormula = table.formulaValid && row.failure != Failure::InvalidExpression;
+        sheetApp.setRangeFormula(vars.cellB, vars.rowFormula,
+                                 CellResult{row.value, row.failure, isFormula});
+    }
+    const std::string last = std::to_string(table.chartRows);
+    sheetApp.chartsAdd();
+    sheetApp.setChartType(kLineChart);
+    sheetApp.setSourceData(kSheetName, "b1:b" + last, kPlotByColumns);
+    sheetApp.setSeriesXValues(1, kSheetName, "a1:a" + last);
+    sheetApp.location(kLocationAsObject, kSheetName);
+    sheetApp.setAxisCrossesAt(kCategoryAxis, static_cast<std::int16_t>(table.crossesAt));
+    return GraphOutcome::Tabulated;
+}
+
+}  // namespace numira::graph

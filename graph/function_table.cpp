@@ -1,0 +1,97 @@
+#include "graph/function_table.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/number_text.h"
+#include "graph/sheet_formula.h"
+
+namespace numira::graph {
+namespace {
+
+// Steps like 0.1 do not divide a range exactly in binary; a row that lands within this
+// fraction of a step of the end still belongs to the table.
+constexpr double kStepSlack = 1e-9;
+
+}  // namespace
+
+std::optional<std::string_view> rangeProblem(const TableRange& range) {
+    if (!std::isfinite(range.from) || !std::isfinite(range.to) || !std::isfinite(range.step)) {
+        return "Началото, краят и стъпката трябва да са числа.";
+    }
+    if (range.step <= 0) {
+        return "Стъпката трябва да е по-голяма от нула.";
+    }
+    if (range.to < range.from) {
+        return "Краят не може да е преди началото.";
+    }
+    if ((range.to - range.from) / range.step + kStepSlack >= static_cast<double>(kMaxRows)) {
+        return "Таблицата може да има най-много 10 000 реда: увеличете стъпката.";
+    }
+    return std::nullopt;
+}
+
+std::size_t rowCount(const TableRange& range) {
+    return static_cast<std::size_t>(std::floor((range.to - range.from) / range.step + kStepSlack)) +
+           1;
+}
+
+std::string cellName(char column, std::size_t row) {
+    std::string name(1, column);
+    name += std::to_string(row);
+    return name;
+}
+
+std::string displayNumber(double value) {
+    std::string text = numberText(value);
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
+}
+
+FunctionTable tabulate(const GraphRequest& request, Engine& engine) {
+    FunctionTable table;
+    table.request = request;
+    if (request.expression.empty() || rangeProblem(request.range)) {
+        return table;
+    }
+    const SheetFormula formula(request.expression, request.degreesMode);
+    table.formulaValid = formula.valid();
+    const std::size_t n = rowCount(request.range);
+    table.rows.resize(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        TableRow& row = table.rows[i];
+        const double raw = request.range.from + static_cast<double>(i) * request.range.step;
+        // x as 15-digit number text, so 0.1 * 3 is 0.3 in the cell, the formula and the engine.
+        row.xText = numberText(raw);
+        row.x = readNumber(row.xText).value_or(raw);
+        if (row.x == 0) {
+            row.x = 0;  // never -0
+            row.xText.assign(1, '0');
+        }
+        row.cellA = cellName('A', i + 1);
+        row.cellB = cellName('b', i + 1);
+        row.rowFormula = formula.rowFormula(row.xText);
+        const Evaluation e = engine.evaluate(request.expression,
+                                             EngineSettings{request.degreesMode, true, row.xText});
+        if (e.failure) {
+            row.failure = e.failure;
+        } else if (const auto v = readNumber(e.numberText); v && std::isfinite(*v)) {
+            row.value = *v;
+        } else {
+            row.failure = Failure::TooLarge;
+        }
+    }
+    table.chartRows = std::min(n, kChartRows);
+    const auto nearest = std::min_element(
+        table.rows.begin(), table.rows.begin() + static_cast<std::ptrdiff_t>(table.chartRows),
+        [](const TableRow& a, const TableRow& b) { return std::fabs(a.x) < std::fabs(b.x); });
+    table.crossesAt = static_cast<std::size_t>(nearest - table.rows.begin()) + 1;
+    return table;
+}
+
+FunctionTable tabulate(const GraphRequest& request) {
+    Engine engine;
+    return tabulate(request, engine);
+}
+
+}  // namespace numira::graph

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/engine.h"
+#include "engine/failure.h"
+
+namespace numira::graph {
+
+// The x values of a table: from, from + step, ... up to and including to.
+struct TableRange {
+    double from = -49;
+    double to = 150;
+    double step = 1;
+};
+
+inline constexpr std::size_t kMaxRows = 10000;
+inline constexpr std::size_t kChartRows = 100;  // the chart covers at most the first rows
+
+// Why a range cannot be tabulated, in the window's words; nothing for a good range.
+std::optional<std::string_view> rangeProblem(const TableRange& range);
+
+// The number of rows of a good range.
+std::size_t rowCount(const TableRange& range);
+
+// What to tabulate: the expression as the keys built it (engine notation, the text of comp),
+// with x as the variable, in the angle unit chosen in the window.
+struct GraphRequest {
+    std::string expression;
+    bool degreesMode = false;
+    TableRange range;
+};
+
+// One row: the cells it fills and what they hold.
+struct TableRow {
+    double x = 0;
+    std::string xText;               // engine number text of x ("-49", "0.5")
+    std::string cellA;               // "A1"
+    std::string cellB;               // "b1"
+    std::string rowFormula;          // spreadsheet formula of the expression at x ("=(-49)^2")
+    std::optional<double> value;     // the engine's value at x
+    std::optional<Failure> failure;  // or why it has none
+};
+
+struct FunctionTable {
+    GraphRequest request;
+    std::vector<TableRow> rows;
+    bool formulaValid = true;   // false: rowFormula is for showing, not a spreadsheet formula
+    std::size_t chartRows = 0;  // the chart shows rows 1 to chartRows
+    std::size_t crossesAt = 1;  // the chart row (from 1) nearest to x = 0: the value axis
+};
+
+// The table of the request's expression: each row's value computed by the engine with x put
+// in as a parenthesised value, in the request's angle unit. An empty expression or a bad
+// range gives no rows.
+FunctionTable tabulate(const GraphRequest& request, Engine& engine);
+FunctionTable tabulate(const GraphRequest& request);
+
+// "A" or "b" and the row number, as the cells are named ("A1", "b200").
+std::string cellName(char column, std::size_t row);
+
+// A value as the window shows it: engine number text with a decimal comma ("0,5", "-2401").
+std::string displayNumber(double value);
+
+}  // namespace numira::graph

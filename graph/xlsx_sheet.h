@@ -1,0 +1,50 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "graph/sheet_app.h"
+#include "graph/table_sheet.h"
+
+struct lxw_workbook;
+struct lxw_worksheet;
+struct lxw_chart;
+
+namespace numira::graph {
+
+// A spreadsheet file (.xlsx) in place of the spreadsheet server: the sheet "Sheet1" with the
+// x values in column A, the formulas in column B with their computed values cached (a row
+// with no value caches the empty text, never a false number; text that is no formula is
+// stored as text), and the line chart placed in the sheet. The file is written by close();
+// a call it cannot follow throws std::invalid_argument, as TableSheet does.
+class XlsxSheet : public SheetApp {
+  public:
+    explicit XlsxSheet(const std::string& path);
+    ~XlsxSheet() override;
+    XlsxSheet(const XlsxSheet&) = delete;
+    XlsxSheet& operator=(const XlsxSheet&) = delete;
+
+    void setVisible(bool visible) override;
+    void setRangeValue(std::string_view cell, double value) override;
+    void setRangeFormula(std::string_view cell, std::string_view formula,
+                         const CellResult& cached) override;
+    void chartsAdd() override;
+    void setChartType(std::int16_t chartType) override;
+    void setSourceData(std::string_view sheet, std::string_view range,
+                       std::int16_t plotBy) override;
+    void setSeriesXValues(std::int16_t series, std::string_view sheet,
+                          std::string_view range) override;
+    void location(std::int16_t where, std::string_view name) override;
+    void setAxisCrossesAt(std::int16_t axis, std::int16_t crossesAt) override;
+
+    // Writes the file; nothing on success, otherwise why it could not be written.
+    std::optional<std::string> close();
+
+  private:
+    lxw_workbook* m_workbook = nullptr;
+    lxw_worksheet* m_worksheet = nullptr;
+    lxw_chart* m_placed = nullptr;  // the chart once it is in the sheet
+    TableSheet m_chartCalls;        // checks the chart calls and keeps them until Location
+};
+
+}  // namespace numira::graph

@@ -1,0 +1,132 @@
+#include "graph/command3.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/graph/recording_sheet.h"
+
+namespace numira::graph {
+namespace {
+
+using testing::RecordingSheet;
+
+// The server calls of the procedure, written out from the procedure's steps, for a formula
+// that is `formulaAt` of the row's x.
+template <typename F>
+std::vector<std::string> partSequence(F formulaAt) {
+    std::vector<std::string> calls = {"Visible = True"};
+    for (int row = 1; row <= 200; ++row) {
+        const std::string x = std::to_string(row - 50);
+        calls.push_back("activesheet.Range(A" + std::to_string(row) + ") = " + x);
+        calls.push_back("activesheet.Range(b" + std::to_string(row) +
+                        ").FormulaR1C1 = " + formulaAt(x));
+    }
+    calls.insert(calls.end(),
+                 {
+                     "Charts.Add",
+                     "ActiveChart.chartType = 4",
+                     "ActiveChart.SetSourceData Source:=Sheets(Sheet1).Range(b1:b100), "
+                     "PlotBy:=2",
+                     "ActiveChart.SeriesCollection(1).XValues = "
+                     "Sheets(Sheet1).Range(a1:a100)",
+                     "ActiveChart.Location Where:=2, Name:=Sheet1",
+                     "ActiveChart.Axes(1).CrossesAt = 50",
+                 });
+    return calls;
+}
+
+TEST(Command3, SendsTheServerTheTableAndChartInOrder) {
+    struct Case {
+        const char* expression;
+        std::string (*formula)(const std::string& x);
+    };
+    const Case kCases[] = {
+        {"2x+1", [](const std::string& x) { return "=2*(" + x + ")+1"; }},
+        {"x^2", [](const std::string& x) { return "=(" + x + ")^2"; }},
+        {"2+3", [](const std::string&) { return std::string("=2+3"); }},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.expression);
+        RecordingSheet sheet;
+        GraphVars vars;
+        EXPECT_EQ(Command3_Click(sheet, GraphRequest{c.expression, false, {}}, vars),
+                  GraphOutcome::Tabulated);
+        EXPECT_EQ(sheet.calls, partSequence(c.formula));
+        EXPECT_EQ(sheet.tables, 1u);
+        EXPECT_EQ(vars.graphRow, 201);
+        EXPECT_EQ(vars.cellA, "A200");
+        EXPECT_EQ(vars.cellB, "b200");
+        EXPECT_EQ(vars.rowFormula, c.formula("150"));
+    }
+}
+
+TEST(Command3, FormulasCarryTheirComputedValues) {
+    RecordingSheet sheet;
+    GraphVars vars;
+    Command3_Click(sheet, GraphRequest{"1/x", false, {}}, vars);
+    ASSERT_EQ(sheet.cached.size(), 200u);
+    ASSERT_TRUE(sheet.cached[0].value);
+    EXPECT_NEAR(*sheet.cached[0].value, -1.0 / 49, 1e-15);
+    EXPECT_FALSE(sheet.cached[49].value);  // x = 0
+    EXPECT_EQ(sheet.cached[49].failure, Failure::DivisionByZero);
+    EXPECT_TRUE(sheet.cached[49].isFormula);
+    EXPECT_EQ(sheet.cached[50].value, 1);
+}
+
+TEST(Command3, TextThatIsNoExpressionIsNotSentAsAFormula) {
+    RecordingSheet sheet;
+    GraphVars vars;
+    Command3_Click(sheet, GraphRequest{"(x", false, {}}, vars);
+    ASSERT_EQ(sheet.cached.size(), 200u);
+    for (const CellResult& c : sheet.cached) {
+        EXPECT_FALSE(c.isFormula);
+        EXPECT_EQ(c.failure, Failure::InvalidExpression);
+    }
+}
+
+TEST(Command3, NothingIsSentWithoutATable) {
+    struct Case {
+        const char* name;
+        GraphRequest request;
+        GraphOutcome outcome;
+    };
+    const Case kCases[] = {
+        {"EmptyExpression", {"", false, {}}, GraphOutcome::NothingToTabulate},
+        {"ZeroStep", {"x", false, {0, 1, 0}}, GraphOutcome::BadRange},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.name);
+        RecordingSheet sheet;
+        GraphVars vars;
+        EXPECT_EQ(Command3_Click(sheet, c.request, vars), c.outcome);
+        EXPECT_TRUE(sheet.calls.empty());
+        EXPECT_EQ(sheet.tables, 0u);
+        EXPECT_EQ(vars.graphRow, 0);
+    }
+}
+
+TEST(Command3, OtherRangesChartTheirFirstRowsAndCrossAtZero) {
+    RecordingSheet sheet;
+    GraphVars vars;
+    Command3_Click(sheet, GraphRequest{"x", false, {-2, 2, 0.5}}, vars);
+    ASSERT_EQ(sheet.calls.size(), 1u + 2 * 9 + 6);
+    EXPECT_EQ(sheet.calls[1], "activesheet.Range(A1) = -2");
+    EXPECT_EQ(sheet.calls[4], "activesheet.Range(b2).FormulaR1C1 = =(-1.5)");
+    EXPECT_EQ(sheet.calls[21],
+              "ActiveChart.SetSourceData Source:=Sheets(Sheet1).Range(b1:b9), PlotBy:=2");
+    EXPECT_EQ(sheet.calls.back(), "ActiveChart.Axes(1).CrossesAt = 5");
+    EXPECT_EQ(vars.graphRow, 10);
+}
+
+TEST(Command3, AFailingServerEndsTheProcedureAtThatCall) {
+    RecordingSheet sheet;
+    sheet.failAtCall = 4;  // the second x value
+    GraphVars vars;
+    EXPECT_THROW(Command3_Click(sheet, GraphRequest{"x", false, {}}, vars), std::runtime_error);
+    ASSERT_EQ(sheet.calls.size(), 3u);
+    EXPECT_EQ(sheet.calls[2], "activesheet.Range(b1).FormulaR1C1 = =(-49)");
+    EXPECT_EQ(vars.graphRow, 2);
+    EXPECT_EQ(vars.cellA, "A2");
+}
+
+}  // namespace
+}  // namespace numira::graph
