@@ -50,6 +50,13 @@ class Json {
         const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
         m_out.append(buffer, end);
     }
+    // Sizes are single-precision twips; printed as the shortest text of the float.
+    void twips(std::string_view name, float value) {
+        field(name);
+        char buffer[32];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+        m_out.append(buffer, end);
+    }
     void null(std::string_view name) {
         field(name);
         m_out += "null";
@@ -132,16 +139,16 @@ std::string describe(numira::Form1& f, numira::FakePlatform& platform) {
     j.string("workExpr", f.workExpr);
     j.string("clipboard", platform.clipboard);
     j.open("window");
-    j.number("width", f.windowWidth);
-    j.number("height", f.windowHeight);
+    j.twips("width", f.windowWidth);
+    j.twips("height", f.windowHeight);
     j.close();
     j.open("box");
-    j.number("left", f.t.geometry.left);
-    j.number("width", f.t.geometry.width);
+    j.twips("left", f.t.geometry.left);
+    j.twips("width", f.t.geometry.width);
     j.close();
     j.open("result_place");
-    j.number("left", f.L.geometry.left);
-    j.number("top", f.L.geometry.top);
+    j.twips("left", f.L.geometry.left);
+    j.twips("top", f.L.geometry.top);
     j.close();
     j.string("arrow", f.Pic2.visible ? "up" : (f.Pic1.visible ? "down" : "none"));
     j.boolean("boxes_locked", f.t.readOnly);

@@ -215,6 +215,11 @@ void CommandButton17_Click(Form1& f) {
     f.Lok();
     leaveXEntry(f);
     f.tabb();
+    // An exponent closed before anything was typed into it is dropped first, so the ")"
+    // follows the base.
+    if (f.exponentMode == 1 && f.openParens == 0 && endsWith(f.comp.text, "^")) {
+        dolu(f);
+    }
     // Straight into the box at the level in force, before dolu may lower it; at the end of
     // the text, where comp gets it, whatever the caret or selection was.
     f.t.moveToEnd();

@@ -1,0 +1,350 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "keypad/entry.h"
+#include "tests/keypad/calculator.h"
+
+namespace numira::testing {
+namespace {
+
+TEST(EntryAndExponents, DigitsCommaAndPiTypeBothNotations) {
+    Calculator c;
+    expectSteps(c, {
+                       {"2", "2", "0", "2"},
+                       {",", "2,", "00", "2."},
+                       {"5", "2,5", "000", "2.5"},
+                       {"pi", "2,5pi", "00000", "2.5pi"},
+                       {"e", "2,5pie", "000000", "2.5pie"},
+                   });
+    EXPECT_EQ(c.form.typedLength, 6);
+}
+
+TEST(EntryAndExponents, EveryDigitKey) {
+    Calculator c;
+    c.keys("1 2 3 4 5 6 7 8 9 0");
+    EXPECT_EQ(c.t(), "1234567890");
+    EXPECT_EQ(c.comp(), "1234567890");
+    EXPECT_EQ(c.form.typedLength, 10);
+}
+
+TEST(EntryAndExponents, OperatorsTypeTheirTwoSpellings) {
+    struct Case {
+        std::string_view key, display, engine;
+    };
+    constexpr Case kCases[] = {
+        {"+", "+", "+"}, {"-", "-", "-"}, {"*", ".", "*"}, {":", ":", "/"}, {"/", "/", "/"},
+    };
+    for (const Case& k : kCases) {
+        SCOPED_TRACE(k.key);
+        Calculator c;
+        c.keys("6");
+        c.keys(k.key);
+        EXPECT_EQ(c.t(), "6" + std::string(k.display));
+        EXPECT_EQ(c.comp(), "6" + std::string(k.engine));
+        EXPECT_EQ(c.form.typedLength, 2);
+    }
+}
+
+TEST(EntryAndExponents, FunctionKeysTypeAsManyCharactersAsTheyAppend) {
+    struct Case {
+        std::string_view key, display, engine;
+    };
+    constexpr Case kCases[] = {
+        {"sin", "Sin(", "SIN("},       {"cos", "Cos(", "COS("},    {"tan", "Tan(", "TAN("},
+        {"cotan", "Cotan(", "COTAN("}, {"sqrt", "SQRT(", "SQRT("}, {"asin", "Asin(", "Asin("},
+        {"acos", "Acos(", "Acos("},    {"atan", "Atan(", "Atan("},
+    };
+    for (const Case& k : kCases) {
+        SCOPED_TRACE(k.key);
+        Calculator c;
+        c.keys(k.key);
+        EXPECT_EQ(c.t(), k.display);
+        EXPECT_EQ(c.comp(), k.engine);
+        EXPECT_EQ(c.form.typedLength, static_cast<int>(k.display.size()));
+        EXPECT_EQ(c.form.openParens, 0) << "not counted outside an exponent";
+        // Inside an exponent the same key starts the count of parentheses.
+        Calculator raised;
+        raised.keys("2 ^");
+        raised.keys(k.key);
+        EXPECT_EQ(raised.t(), "2" + std::string(k.display));
+        EXPECT_EQ(raised.raised(), "0" + std::string(k.display.size(), '1'));
+        EXPECT_EQ(raised.comp(), "2^" + std::string(k.engine));
+        EXPECT_EQ(raised.form.openParens, 1);
+        EXPECT_EQ(raised.form.parenFlag, 1);
+    }
+}
+
+TEST(EntryAndExponents, PowerRaisesUntilAnOperator) {
+    Calculator c;
+    expectSteps(c, {
+                       {"2", "2", "0", "2"},
+                       {"^", "2", "0", "2^"},
+                       {"3", "23", "01", "2^3"},
+                       {"+", "23+", "010", "2^3+"},
+                       {"1", "23+1", "0100", "2^3+1"},
+                   });
+}
+
+TEST(EntryAndExponents, ParenthesesInsideAnExponentStayRaised) {
+    Calculator c;
+    expectSteps(c, {
+                       {"2 ^ (", "2(", "01", "2^("},
+                       {"3 +", "2(3+", "0111", "2^(3+"},
+                       {"1", "2(3+1", "01111", "2^(3+1"},
+                       {")", "2(3+1)", "011111", "2^(3+1)"},
+                       {"*", "2(3+1).", "0111110", "2^(3+1)*"},
+                   });
+    EXPECT_EQ(c.form.exponentMode, 0);
+    EXPECT_EQ(c.form.openParens, 0);
+    EXPECT_EQ(c.form.parenFlag, 0);
+}
+
+TEST(EntryAndExponents, FunctionInExponentEndsWithItsParenthesis) {
+    Calculator c;
+    c.keys("2 ^ sin 3");
+    EXPECT_EQ(c.form.openParens, 1);
+    c.keys(")");
+    EXPECT_EQ(c.form.openParens, 0);
+    EXPECT_EQ(c.form.parenFlag, 0);
+    EXPECT_EQ(c.form.exponentMode, 0);
+    c.keys("+");
+    EXPECT_EQ(c.raised(), "01111110");
+    EXPECT_EQ(c.comp(), "2^SIN(3)+");
+}
+
+TEST(EntryAndExponents, PowerKeyStates) {
+    struct Case {
+        std::string_view keys, comp;
+        int exponentMode;
+        bool redArrow;
+    };
+    constexpr Case kCases[] = {
+        {"^", "", 0, false},  // nothing to raise
+        {"2 ^", "2^", 1, true},
+        {"2 ^ ^", "2", 0, false},  // started and ended empty
+        {"2 ^ 3 ^ +", "2^3+", 0, false},
+        {"2 ^ ( 3 ^", "2^(3", 1, true},  // ignored while a parenthesis is open
+    };
+    for (const Case& k : kCases) {
+        SCOPED_TRACE(k.keys);
+        Calculator c;
+        c.keys(k.keys);
+        EXPECT_EQ(c.comp(), k.comp);
+        EXPECT_EQ(c.form.exponentMode, k.exponentMode);
+        EXPECT_EQ(c.form.Pic2.visible, k.redArrow);
+        EXPECT_EQ(c.nextLevel(), k.exponentMode ? '1' : '0');
+    }
+}
+
+TEST(EntryAndExponents, PowerOnEmptyBoxDoesNotEvenUnlock) {
+    Calculator c;
+    c.keys("tick1");
+    ASSERT_TRUE(c.form.t.readOnly);
+    c.keys("^");
+    EXPECT_TRUE(c.form.t.readOnly);
+    EXPECT_FALSE(c.form.Timer1.enabled);
+}
+
+TEST(EntryAndExponents, EmptyExponentNeverReachesComp) {
+    struct Case {
+        std::string_view keys, t, comp;
+    };
+    constexpr Case kCases[] = {
+        {"2 ^ + 3", "2+3", "2+3"},
+        {"2 ^ - 3", "2-3", "2-3"},
+        {"2 ^ : 3 =", "2:3", "2/3"},
+        {"2 ^ ) 3", "2)3", "2)3"},
+    };
+    for (const Case& k : kCases) {
+        SCOPED_TRACE(k.keys);
+        Calculator c;
+        c.keys(k.keys);
+        EXPECT_EQ(c.t(), k.t);
+        EXPECT_EQ(c.comp(), k.comp);
+        EXPECT_EQ(c.raised(), std::string(k.t.size(), '0'));
+    }
+}
+
+TEST(EntryAndExponents, EmptyExponentIsForgottenByBackspace) {
+    Calculator c;
+    c.keys("2 ^ + bs 3");
+    EXPECT_EQ(c.comp(), "23");
+    EXPECT_EQ(c.raised(), "00") << "the exponent was dropped, so 3 is not raised";
+}
+
+TEST(EntryAndExponents, CotangentIsOneFunctionOfSixCharacters) {
+    Calculator c;
+    c.keys("8 / cotan");
+    EXPECT_EQ(c.t(), "8/Cotan(");
+    EXPECT_EQ(c.comp(), "8/COTAN(");
+    EXPECT_EQ(c.form.typedLength, 8);
+    Calculator raised;
+    raised.keys("2 ^ cotan 4 5 ) + 1 deg =");
+    EXPECT_EQ(raised.t(), "2Cotan(45)+1");
+    EXPECT_EQ(raised.raised(), "011111111100");
+    EXPECT_EQ(raised.comp(), "2^COTAN(45)+1");
+    EXPECT_EQ(raised.form.L.caption, "=3");
+}
+
+TEST(EntryAndExponents, OpenParenthesisRecordsTheLevelItLeaves) {
+    // "(" after an exponent's digits ends the exponent; a backspace to it must not bring
+    // the exponent back.
+    Calculator c;
+    c.keys("2 ^ 3 ( 4 bs");
+    EXPECT_EQ(c.comp(), "2^3(");
+    EXPECT_EQ(c.raised(), "010");
+    EXPECT_EQ(c.form.exponentMode, 0);
+    c.keys("5");
+    EXPECT_EQ(c.raised(), "0100");
+}
+
+TEST(EntryAndExponents, CloseParenthesisGoesToTheEndOfTheBox) {
+    struct Case {
+        std::string_view name;
+        void (*before)(Form1&);
+    };
+    const Case kCases[] = {
+        {"after copying the screen", [](Form1& f) { f.CopEkran_Click(); }},
+        {"after a click at the start", [](Form1& f) { f.t_Click(0); }},
+        {"after a click in the middle", [](Form1& f) { f.t_Click(2); }},
+    };
+    for (const Case& k : kCases) {
+        SCOPED_TRACE(k.name);
+        Calculator c;
+        c.keys("( 1 + 2");
+        k.before(c.form);
+        c.form.processKeystrokes();
+        c.keys(")");
+        EXPECT_EQ(c.t(), "(1+2)");
+        EXPECT_EQ(c.comp(), "(1+2)");
+        c.keys("=");
+        EXPECT_EQ(c.form.L.caption, "=3");
+    }
+}
+
+TEST(EntryAndExponents, KeysTypeAtTheEndAtTheLevelOfComp) {
+    // Copying the screen selects the text; the next key must neither replace it nor take
+    // the format of the last character.
+    Calculator c;
+    c.keys("2 ^ menu:CopEkran 3");
+    EXPECT_EQ(c.platform.clipboard, "2");
+    EXPECT_EQ(c.t(), "23");
+    EXPECT_EQ(c.raised(), "01");
+    EXPECT_EQ(c.comp(), "2^3");
+    // "(" right after the exponent's digits ends the exponent (it is not counted).
+    c.keys("( 1 menu:CopEkran ) -");
+    EXPECT_EQ(c.t(), "23(1)-");
+    EXPECT_EQ(c.raised(), "010000");
+    EXPECT_EQ(c.comp(), "2^3(1)-");
+}
+
+TEST(EntryAndExponents, XEntryModeTypesTheValueOfX) {
+    Calculator c;
+    c.keys("menu:TF X X= 1 , 5 pi");
+    EXPECT_EQ(c.form.Label4.caption, "1,5pi");
+    EXPECT_EQ(c.t(), "x");
+    EXPECT_EQ(c.comp(), "x");
+    EXPECT_EQ(c.form.typedLength, 1);
+    c.keys("sin");  // a function key stays in x-entry mode
+    EXPECT_TRUE(c.form.Label3.visible);
+    EXPECT_EQ(c.t(), "xSin(");
+    c.keys("+");  // an operator leaves it
+    EXPECT_FALSE(c.form.Label3.visible);
+    EXPECT_FALSE(c.form.Label4.visible);
+    EXPECT_EQ(c.form.Label4.caption, "");
+    EXPECT_EQ(c.form.xEntryMode, 0);
+    EXPECT_EQ(c.t(), "xSin(+");
+}
+
+TEST(EntryAndExponents, LevelArrowsFollowTheExponent) {
+    Calculator c;
+    c.keys("2 ^ 3");
+    EXPECT_TRUE(c.form.Pic2.visible);
+    EXPECT_TRUE(c.form.Pic1.visible);
+    c.keys("+");
+    EXPECT_FALSE(c.form.Pic2.visible);
+    EXPECT_TRUE(c.form.Pic1.visible);
+}
+
+TEST(EntryAndExponents, NoLimitOnThePositions) {
+    Calculator c;
+    std::string digits;
+    for (int i = 0; i < 1000; ++i) {
+        c.keys(i % 7 == 3 ? "^" : "7");
+        if (i % 7 != 3) {
+            digits += '7';
+        }
+    }
+    EXPECT_EQ(c.t(), digits);
+    EXPECT_EQ(c.form.typedLength, static_cast<int>(digits.size()));
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        c.keys("bs");
+    }
+    EXPECT_EQ(c.t(), "");
+    EXPECT_EQ(c.comp(), "");
+    EXPECT_EQ(c.form.typedLength, 0);
+}
+
+TEST(EntryAndExponents, RandomKeysKeepBothBoxesInStep) {
+    constexpr std::string_view kKeys[] = {
+        "1",
+        "2",
+        ",",
+        "pi",
+        "e",
+        "+",
+        "-",
+        "*",
+        ":",
+        "/",
+        "^",
+        "^",
+        "sqrt",
+        "sin",
+        "cotan",
+        "asin",
+        "(",
+        ")",
+        ")",
+        "bs",
+        "bs",
+        "bs",
+        "X",
+        "X=",
+        "XC",
+        "M",
+        "MR",
+        "=",
+        "menu:CopEkran",
+        "C",
+        "tick1",
+        "tick2",
+        "deg",
+    };
+    std::mt19937 random(20261207);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(kKeys) - 1);
+    for (int run = 0; run < 40; ++run) {
+        Calculator c;
+        std::string pressed;
+        for (int i = 0; i < 150; ++i) {
+            const std::string_view key = kKeys[pick(random)];
+            pressed += std::string(key) + " ";
+            c.keys(key);
+            std::string engine = c.comp();
+            std::erase(engine, '^');
+            ASSERT_EQ(c.t().size(), engine.size()) << pressed;
+            ASSERT_EQ(c.raised().size(), c.t().size()) << pressed;
+            for (std::size_t p = 0; p + 1 < c.comp().size(); ++p) {
+                const char after = c.comp()[p + 1];
+                ASSERT_FALSE(c.comp()[p] == '^' &&
+                             std::string_view("+-*/)").find(after) != std::string_view::npos)
+                    << "an empty exponent reached comp: " << pressed;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace numira::testing

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "tests/keypad/calculator.h"
+
+namespace numira::testing {
+namespace {
+
+TEST(StartUp, WindowAsTheFirstLoadLeavesIt) {
+    Calculator c;
+    const Form1& f = c.form;
+    EXPECT_FALSE(f.degreesMode);
+    EXPECT_EQ(f.Gradusi.text, "Радиани");
+    EXPECT_EQ(f.Gradusi.listIndex, 0);
+    EXPECT_EQ(f.Izbor.listIndex, 5);
+    EXPECT_EQ(f.Izbor.text, "0,00001");
+    EXPECT_FALSE(f.Izbor.visible);
+    EXPECT_EQ(f.roundingOn, 1);
+    EXPECT_EQ(f.windowHeight, 5100);
+    EXPECT_EQ(f.startWidth, 2 * 240 + 3255);
+    EXPECT_EQ(f.windowWidth, f.startWidth);
+    EXPECT_EQ(f.startBoxWidth, 3255);
+    EXPECT_EQ(f.screenWidth, 28800);
+    EXPECT_EQ(f.workExpr, "=");
+    EXPECT_EQ(f.Line5.y1, 1575);
+    EXPECT_EQ(f.Line5.y2, 4125);
+    EXPECT_EQ(f.Line6.y1, 1575);
+    EXPECT_EQ(f.Line6.y2, 4125);
+    EXPECT_EQ(f.focus, "t");
+    EXPECT_FALSE(f.L.visible);
+    EXPECT_FALSE(f.comp.visible);
+    EXPECT_FALSE(f.F2.visible);
+    EXPECT_FALSE(f.Frame2.visible);
+    EXPECT_TRUE(f.Pic1.visible);
+    EXPECT_FALSE(f.Pic2.visible);
+    EXPECT_TRUE(f.Timer1.enabled);
+    EXPECT_FALSE(f.Timer2.enabled);
+    EXPECT_FALSE(f.Command3.visible);
+    EXPECT_EQ(f.caption, " Нумира");
+}
+
+TEST(StartUp, ControlsHaveUniqueNamesAndTabStops) {
+    FakePlatform platform;
+    Form1 form(platform);
+    std::set<std::string> names;
+    std::set<int> tabs{form.t.tabIndex, form.Izbor.tabIndex, form.Gradusi.tabIndex};
+    for (Control* control : form.controls()) {
+        EXPECT_TRUE(names.insert(control->name).second) << control->name;
+        EXPECT_TRUE(tabs.insert(control->tabIndex).second) << control->name;
+        EXPECT_EQ(form.control(control->name), control);
+    }
+    EXPECT_EQ(tabs.size(), 55U) << "positions 0 to 54";
+    EXPECT_EQ(*tabs.begin(), 0);
+    EXPECT_EQ(*tabs.rbegin(), 54);
+    EXPECT_EQ(form.control("nothing"), nullptr);
+}
+
+TEST(StartUp, MenusInOrder) {
+    FakePlatform platform;
+    Form1 form(platform);
+    ASSERT_EQ(form.menus.size(), 3U);
+    EXPECT_EQ(form.menus[0].caption, "Опции");
+    EXPECT_EQ(form.menus[1].caption, "Функции");
+    EXPECT_EQ(form.menus[2].caption, "Помощ");
+    std::vector<std::string> items;
+    for (const Menu& menu : form.menus) {
+        for (const MenuItem& item : menu.items) {
+            items.push_back(item.name);
+        }
+    }
+    const std::vector<std::string> expected{"Raund", "KomEkran", "CopEkran", "CopRez",
+                                            "TF",    "Stepen",   "FFun",     "Kolektiv"};
+    EXPECT_EQ(items, expected);
+}
+
+TEST(Timers, Timer1LocksOnceAfterEachUnlock) {
+    Calculator c;
+    c.keys("tick1");
+    EXPECT_TRUE(c.form.t.readOnly);
+    EXPECT_TRUE(c.form.comp.readOnly);
+    EXPECT_FALSE(c.form.Timer1.enabled);
+    c.keys("5");
+    EXPECT_FALSE(c.form.t.readOnly);
+    EXPECT_TRUE(c.form.Timer1.enabled);
+    c.keys("tick1");
+    EXPECT_TRUE(c.form.t.readOnly);
+    EXPECT_FALSE(c.form.Timer1.enabled);
+}
+
+TEST(Timers, Timer2TickBeforeAKeyKeepsTheExponentLevel) {
+    // A power key pressed before the delayed lowering must still type raised.
+    Calculator c;
+    c.keys("2 ^ 3 bs ^ tick2 4");
+    EXPECT_EQ(c.comp(), "2^4");
+    EXPECT_EQ(c.raised(), "01");
+}
+
+TEST(FailureMark, EqualsRecordsTheReasonAndTheNextKeyClearsIt) {
+    struct Case {
+        std::string_view keys;
+        Failure failure;
+    };
+    constexpr Case kCases[] = {
+        {"5 : 0 =", Failure::DivisionByZero},
+        {"5 + ) =", Failure::InvalidExpression},
+        {"sqrt 0 - 4 ) =", Failure::OutsideDomain},
+        {"menu:TF X = =", Failure::XHasNoValue},
+    };
+    for (const Case& k : kCases) {
+        SCOPED_TRACE(k.keys);
+        Calculator c;
+        c.keys("7 =");
+        c.keys(k.keys);
+        EXPECT_EQ(c.form.lastFailure, k.failure);
+        EXPECT_EQ(c.form.L.caption, "=7") << "the result label keeps its caption";
+        EXPECT_FALSE(c.form.L.visible);
+        c.keys("tick1");
+        EXPECT_EQ(c.form.lastFailure, k.failure) << "a tick is not a key";
+        c.keys("bs");
+        EXPECT_EQ(c.form.lastFailure, std::nullopt);
+    }
+}
+
+TEST(FailureMark, EmptyExpressionChangesNothing) {
+    Calculator c;
+    c.keys("9 = C =");
+    EXPECT_EQ(c.form.L.caption, "");
+    EXPECT_EQ(c.form.lastFailure, std::nullopt);
+    c.keys("=2");
+    EXPECT_FALSE(c.form.L.visible);
+}
+
+}  // namespace
+}  // namespace numira::testing
