@@ -187,6 +187,11 @@ void HelpWindows::showForm3(Form3::Page page) {
     if (m_form3.isNull()) {
         m_form3 = new Form3(m_owner);
         m_form3->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(m_form3, &QObject::destroyed, [this] {
+            if (onForm3Closed) {
+                onForm3Closed();
+            }
+        });
         m_form3->show();
         placeAtTopRight(m_form3);
     } else {
@@ -201,6 +206,11 @@ void HelpWindows::showForm2() {
     if (m_form2.isNull()) {
         m_form2 = new Form2(m_owner);
         m_form2->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(m_form2, &QObject::destroyed, [this] {
+            if (onForm2Closed) {
+                onForm2Closed();
+            }
+        });
         m_form2->show();
         placeAtTopRight(m_form2);
     } else {

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 class QTextBrowser;
 
@@ -44,6 +45,10 @@ class HelpWindows {
 
     Form3* form3() const { return m_form3; }
     Form2* form2() const { return m_form2; }
+
+    // Called when the user has closed the window (it is gone by then).
+    std::function<void()> onForm3Closed;
+    std::function<void()> onForm2Closed;
 
   private:
     QWidget* m_owner;

@@ -1,0 +1,120 @@
+#include "qt/expression_box.h"
+
+#include <qdrawutil.h>
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "qt/twips.h"
+
+namespace numira {
+
+namespace {
+constexpr int kBorder = 2;         // the sunken 3D border
+constexpr double kLeftMargin = 2;  // between the border and the first character
+}  // namespace
+
+ExpressionBox::ExpressionBox(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setCursor(Qt::IBeamCursor);
+}
+
+void ExpressionBox::setModel(const RichTextBox& box) {
+    m_text = box.text();
+    m_formats = box.formats();
+    m_caret = box.caret();
+    m_selStart = box.selectionStart();
+    m_selLength = box.selectionLength();
+    m_typing = box.typingFormat();
+    m_font = box.font;
+    if (box.background) {
+        m_background = QColor(box.background->r, box.background->g, box.background->b);
+    }
+    layoutText();
+    update();
+}
+
+QFont ExpressionBox::fontFor(CharFormat format) const {
+    QFont font(QString::fromStdString(m_font.name));
+    font.setPointSizeF(format.size);
+    font.setBold(m_font.bold);
+    return font;
+}
+
+// Characters of the base size are centred in the box; any other format keeps that base line
+// and is lifted by its own offset.
+double ExpressionBox::baselineFor(CharFormat format) const {
+    const QFontMetricsF base(fontFor(kBaseFormat), this);
+    const double inner = height() - 2 * kBorder;
+    const double baseline = kBorder + (inner - base.height()) / 2 + base.ascent();
+    return baseline - twipsToPixels(format.offset, this);
+}
+
+void ExpressionBox::layoutText() {
+    m_glyphs.clear();
+    m_glyphs.reserve(m_text.size());
+    double x = kBorder + kLeftMargin;
+    for (std::size_t i = 0; i < m_text.size(); ++i) {
+        const CharFormat format = i < m_formats.size() ? m_formats[i] : kBaseFormat;
+        const QFontMetricsF metrics(fontFor(format), this);
+        const double advance = metrics.horizontalAdvance(QChar::fromLatin1(m_text[i]));
+        const double baseline = baselineFor(format);
+        m_glyphs.push_back({QRectF(x, baseline - metrics.ascent(), advance, metrics.height()),
+                            baseline, static_cast<double>(format.size)});
+        x += advance;
+    }
+    const double caretX = m_caret == 0 || m_glyphs.empty()
+                              ? kBorder + kLeftMargin
+                              : m_glyphs[std::min(m_caret, m_glyphs.size()) - 1].box.right();
+    const QFontMetricsF typing(fontFor(m_typing), this);
+    const double baseline = baselineFor(m_typing);
+    m_caretLine = QLineF(caretX, baseline - typing.ascent(), caretX, baseline + typing.descent());
+}
+
+void ExpressionBox::paintEvent(QPaintEvent*) {
+    layoutText();
+    QPainter painter(this);
+    const QBrush fill(m_background);
+    qDrawShadePanel(&painter, rect(), palette(), true, kBorder, &fill);
+    painter.setClipRect(rect().adjusted(kBorder, kBorder, -kBorder, -kBorder));
+
+    const std::size_t selEnd = m_selStart + m_selLength;
+    for (std::size_t i = 0; i < m_glyphs.size(); ++i) {
+        const Glyph& glyph = m_glyphs[i];
+        const bool selected = i >= m_selStart && i < selEnd;
+        if (selected) {
+            painter.fillRect(glyph.box, palette().highlight());
+        }
+        painter.setPen(selected ? palette().highlightedText().color() : QColor(Qt::black));
+        painter.setFont(fontFor(i < m_formats.size() ? m_formats[i] : kBaseFormat));
+        painter.drawText(QPointF(glyph.box.left(), glyph.baseline),
+                         QString(QChar::fromLatin1(m_text[i])));
+    }
+    if (m_selLength == 0) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawLine(m_caretLine);
+    }
+}
+
+void ExpressionBox::keyPressEvent(QKeyEvent* event) {
+    event->ignore();
+}
+
+std::size_t ExpressionBox::positionAt(double x) const {
+    for (std::size_t i = 0; i < m_glyphs.size(); ++i) {
+        if (x < m_glyphs[i].box.center().x()) {
+            return i;
+        }
+    }
+    return m_glyphs.size();
+}
+
+void ExpressionBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        emit clicked(positionAt(event->position().x()));
+    }
+}
+
+}  // namespace numira

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRectF>
+#include <QWidget>
+#include <vector>
+
+#include "window/rich_text_box.h"
+
+namespace numira {
+
+// The expression box t drawn from the model: each character at the size and raise the model
+// gives it (an exponent at 8 points raised 70 twips, the rest at 12 points on the base line),
+// the selection highlighted and the caret drawn at the typing format. It never takes text
+// from the keyboard: key presses go on to the window, which turns them into keys.
+class ExpressionBox : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ExpressionBox(QWidget* parent = nullptr);
+
+    // What the box shows; called by the view after every event.
+    void setModel(const RichTextBox& box);
+
+    // One drawn character: its box and base line in widget pixels, and its point size.
+    struct Glyph {
+        QRectF box;
+        double baseline = 0;
+        double pointSize = 0;
+    };
+    // The characters as the last paint (or layout) placed them, one per character of the text.
+    const std::vector<Glyph>& glyphs() const { return m_glyphs; }
+    // The caret line as drawn: x, top and bottom in widget pixels.
+    QLineF caretLine() const { return m_caretLine; }
+    // Places the characters without painting (for tests and for the caret).
+    void layoutText();
+    // The caret position nearest to x (a character boundary, 0 to the text's length).
+    std::size_t positionAt(double x) const;
+
+  signals:
+    // The user clicked into the box.
+    void clicked(std::size_t position);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+  private:
+    QFont fontFor(CharFormat format) const;
+    double baselineFor(CharFormat format) const;
+
+    std::string m_text;
+    std::vector<CharFormat> m_formats;
+    std::size_t m_caret = 0;
+    std::size_t m_selStart = 0;
+    std::size_t m_selLength = 0;
+    CharFormat m_typing = kBaseFormat;
+    Font m_font;
+    QColor m_background = Qt::white;
+    std::vector<Glyph> m_glyphs;
+    QLineF m_caretLine;
+};
+
+}  // namespace numira

@@ -1,0 +1,15 @@
+#include <QApplication>
+
+#include "qt/main_window.h"
+#include "qt/resources.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Numira"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Нумира"));
+    QApplication::setDesktopFileName(QStringLiteral("numira"));
+    numira::initResources();
+    numira::MainWindow window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,524 @@
+#include "qt/main_window.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSvgWidget>
+#include <QTimer>
+#include <variant>
+
+#include "engine/failure.h"
+#include "keypad/text_keys.h"
+#include "qt/expression_box.h"
+#include "qt/key_hints.h"
+#include "qt/twips.h"
+
+namespace numira {
+
+namespace {
+
+// The model's window sizes are outer sizes of a classic desktop window, with its caption
+// bar and borders; the Qt window is what lies inside them (menu bar and client area).
+constexpr float kBorderTwips = 60;
+constexpr float kCaptionTwips = 330;
+constexpr int kFailureMarkSize = 12;
+
+QColor toColor(const Rgb& rgb) {
+    return {rgb.r, rgb.g, rgb.b};
+}
+
+QString toQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QFont toFont(const Font& font) {
+    QFont qfont(toQString(font.name));
+    qfont.setPointSizeF(font.size);
+    qfont.setBold(font.bold);
+    return qfont;
+}
+
+QString picturePath(Picture picture) {
+    switch (picture) {
+        case Picture::Plus:
+            return QStringLiteral(":/icons/plus.svg");
+        case Picture::Minus:
+            return QStringLiteral(":/icons/minus.svg");
+        case Picture::RaisedDot:
+            return QStringLiteral(":/icons/dot.svg");
+        case Picture::Colon:
+            return QStringLiteral(":/icons/colon.svg");
+        case Picture::Slash:
+            return QStringLiteral(":/icons/slash.svg");
+        case Picture::Radical:
+            return QStringLiteral(":/icons/radical.svg");
+        case Picture::Power:
+            return QStringLiteral(":/icons/power.svg");
+        case Picture::Backspace:
+            return QStringLiteral(":/icons/backspace.svg");
+        case Picture::ArrowUp:
+            return QStringLiteral(":/icons/arrow_up.svg");
+        case Picture::ArrowDown:
+            return QStringLiteral(":/icons/arrow_down.svg");
+        case Picture::None:
+            break;
+    }
+    return {};
+}
+
+// A coloured key of the classic look: a flat face with a raised 3D edge, sunk while pressed.
+QString buttonStyle(const QString& name, const QColor& face) {
+    const QString light = face.lighter(160).name();
+    const QString dark = face.darker(180).name();
+    return QStringLiteral(
+               "QPushButton#%1 { background-color: %2; color: black; border-width: 2px; "
+               "border-style: solid; border-color: %3 %4 %4 %3; padding: 0px; }"
+               "QPushButton#%1:pressed { border-color: %4 %3 %3 %4; padding-top: 1px; }")
+        .arg(name, face.name(), light, dark);
+}
+
+// A coloured combo box with the narrow drop-down button of the classic look, so that its
+// entries fit the small box.
+QString comboStyle(const QString& name, const QColor& background, const QColor& text) {
+    return QStringLiteral(
+               "QComboBox#%1 { background-color: %2; color: %3; border-width: 2px; "
+               "border-style: solid; border-color: #404040 #ffffff #ffffff #404040; "
+               "padding: 0px 0px 0px 2px; }"
+               "QComboBox#%1::drop-down { width: 14px; border-width: 1px; border-style: solid; "
+               "border-color: #ffffff #404040 #404040 #ffffff; background-color: #c0c0c0; }"
+               "QComboBox#%1::down-arrow { image: url(:/icons/combo_arrow.svg); width: 8px; "
+               "height: 5px; }")
+        .arg(name, background.name(), text.name());
+}
+
+void setGeometryIfChanged(QWidget* widget, const QRect& rect) {
+    if (widget->geometry() != rect) {
+        widget->setGeometry(rect);
+    }
+}
+
+}  // namespace
+
+// The window's client area: the six lines are drawn on it, under the controls.
+class ClientArea : public QWidget {
+  public:
+    using QWidget::QWidget;
+    void setLines(QList<QLine> lines) {
+        if (lines != m_lines) {
+            m_lines = std::move(lines);
+            update();
+        }
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawLines(m_lines);
+    }
+
+  private:
+    QList<QLine> m_lines;
+};
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), m_platform(this), m_form(m_platform), m_helpWindows(this) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/numira.svg")));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+
+    m_helpWindows.onForm3Closed = [this] { m_form.Form3_Unload(); };
+    m_helpWindows.onForm2Closed = [this] { m_form.Form2_Unload(); };
+    m_form.Form_Load();
+    m_form.processKeystrokes();
+
+    m_client = new ClientArea(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(m_client);
+    buildControls();
+    buildMenus();
+    buildTimers();
+    stackControls();
+    refresh();
+    m_t->setFocus();
+}
+
+QWidget* MainWindow::clientArea() const {
+    return m_client;
+}
+
+QSize MainWindow::innerSizeFor(float widthTwips, float heightTwips) const {
+    return {twipsToPixels(widthTwips - 2 * kBorderTwips, this),
+            twipsToPixels(heightTwips - kCaptionTwips - 2 * kBorderTwips, this)};
+}
+
+void MainWindow::buildControls() {
+    auto containerOf = [this](Container container) -> QWidget* {
+        switch (container) {
+            case Container::Frame1:
+                return m_widgets.at("Frame1");
+            case Container::F2:
+                return m_widgets.at("F2");
+            case Container::Frame2:
+                return m_widgets.at("Frame2");
+            case Container::Window:
+                break;
+        }
+        return m_client;
+    };
+
+    for (Control* control : m_form.controls()) {
+        QWidget* parent = containerOf(control->container);
+        const QString name = toQString(control->name);
+        QWidget* widget = nullptr;
+        switch (control->kind) {
+            case ControlKind::Frame: {
+                auto* frame = new QFrame(parent);
+                frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+                widget = frame;
+                break;
+            }
+            case ControlKind::Button: {
+                auto* button = new QPushButton(parent);
+                button->setFocusPolicy(Qt::NoFocus);
+                button->setAutoDefault(false);
+                if (control->background) {
+                    button->setStyleSheet(buttonStyle(name, toColor(*control->background)));
+                }
+                const QString picture = picturePath(control->picture);
+                if (!picture.isEmpty()) {
+                    button->setIcon(QIcon(picture));
+                }
+                const std::string controlName = control->name;
+                connect(button, &QPushButton::clicked, this,
+                        [this, controlName] { controlClicked(controlName); });
+                if (const KeyHint* hint = keyHint(name)) {
+                    button->setAccessibleName(QString::fromUtf8(hint->name));
+                    button->setToolTip(keyToolTip(*hint));
+                }
+                widget = button;
+                break;
+            }
+            case ControlKind::Label: {
+                auto* label = new QLabel(parent);
+                label->setTextFormat(Qt::PlainText);
+                label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+                widget = label;
+                break;
+            }
+            case ControlKind::TextBox: {
+                auto* box = new QLineEdit(parent);
+                box->setReadOnly(true);
+                box->setFocusPolicy(Qt::NoFocus);
+                widget = box;
+                break;
+            }
+            case ControlKind::PictureBox:
+                widget = new QSvgWidget(picturePath(control->picture), parent);
+                break;
+            case ControlKind::ComboBox:
+            case ControlKind::RichTextBox:
+                continue;
+        }
+        widget->setObjectName(name);
+        widget->setFont(toFont(control->font));
+        if (control->kind != ControlKind::Button && (control->background || control->foreground)) {
+            QPalette palette = widget->palette();
+            if (control->background) {
+                palette.setColor(QPalette::Window, toColor(*control->background));
+                palette.setColor(QPalette::Base, toColor(*control->background));
+                widget->setAutoFillBackground(true);
+            }
+            if (control->foreground) {
+                palette.setColor(QPalette::WindowText, toColor(*control->foreground));
+                palette.setColor(QPalette::Text, toColor(*control->foreground));
+            }
+            widget->setPalette(palette);
+        }
+        m_widgets[control->name] = widget;
+    }
+    if (QWidget* pic2 = m_widgets["Pic2"]) {
+        pic2->setAccessibleName(QStringLiteral("пишете степенен показател"));
+    }
+    if (QWidget* pic1 = m_widgets["Pic1"]) {
+        pic1->setAccessibleName(QStringLiteral("пишете на основния ред"));
+    }
+
+    m_t = new ExpressionBox(m_client);
+    m_t->setObjectName(QStringLiteral("t"));
+    m_t->setAccessibleName(QStringLiteral("израз"));
+    connect(m_t, &ExpressionBox::clicked, this, [this](std::size_t position) {
+        m_form.t_Click(position);
+        refresh();
+    });
+    m_widgets["t"] = m_t;
+
+    auto makeCombo = [this](ComboBox& model, QWidget* parent) {
+        auto* combo = new QComboBox(parent);
+        combo->setObjectName(toQString(model.name));
+        combo->setFocusPolicy(Qt::NoFocus);
+        combo->setFont(toFont(model.font));
+        for (const std::string& entry : model.entries) {
+            combo->addItem(toQString(entry));
+        }
+        if (model.background && model.foreground) {
+            combo->setStyleSheet(comboStyle(combo->objectName(), toColor(*model.background),
+                                            toColor(*model.foreground)));
+        }
+        m_widgets[model.name] = combo;
+        return combo;
+    };
+    m_izbor = makeCombo(m_form.Izbor, m_client);
+    m_gradusi = makeCombo(m_form.Gradusi, containerOf(m_form.Gradusi.container));
+    connect(m_izbor, &QComboBox::activated, this, [this](int index) {
+        pressKey(static_cast<Key>(static_cast<int>(Key::Round0) + index));
+    });
+    connect(m_gradusi, &QComboBox::activated, this,
+            [this](int index) { pressKey(index == 0 ? Key::Radians : Key::Degrees); });
+
+    m_failureMark = new QLabel(m_client);
+    m_failureMark->setObjectName(QStringLiteral("failureMark"));
+    m_failureMark->setPixmap(QIcon(QStringLiteral(":/icons/failure.svg"))
+                                 .pixmap(QSize(kFailureMarkSize, kFailureMarkSize)));
+    m_failureMark->setAccessibleName(QStringLiteral("грешка"));
+    m_failureMark->resize(kFailureMarkSize, kFailureMarkSize);
+    m_failureMark->hide();
+}
+
+// Earlier controls lie in front of later ones: comp over t, t over tm, Pic2 over Pic1.
+void MainWindow::stackControls() {
+    std::vector<QWidget*> order;
+    for (Control* control : m_form.controls()) {
+        order.push_back(m_widgets.at(control->name));
+        if (control->name == "comp") {
+            order.push_back(m_izbor);
+        } else if (control->name == "Pic1") {
+            order.push_back(m_t);
+        } else if (control->name == "Command8") {
+            order.push_back(m_gradusi);
+        }
+    }
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        (*it)->raise();
+    }
+    m_failureMark->raise();
+}
+
+void MainWindow::buildMenus() {
+    for (const Menu& menu : m_form.menus) {
+        QMenu* qmenu = menuBar()->addMenu(toQString(menu.caption));
+        qmenu->setObjectName(toQString(menu.name));
+        for (const MenuItem& item : menu.items) {
+            QAction* action = qmenu->addAction(toQString(item.caption));
+            action->setObjectName(toQString(item.name));
+            const std::string name = item.name;
+            connect(action, &QAction::triggered, this, [this, name] { controlClicked(name); });
+            m_actions[item.name] = action;
+        }
+    }
+}
+
+void MainWindow::buildTimers() {
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(m_timer1, &QTimer::timeout, this, [this] { pressKey(Key::Tick1); });
+    m_timer2 = new QTimer(this);
+    m_timer2->setObjectName(QStringLiteral("Timer2"));
+    connect(m_timer2, &QTimer::timeout, this, [this] { pressKey(Key::Tick2); });
+}
+
+void MainWindow::controlClicked(const std::string& name) {
+    if (const std::optional<Key> key = keyForControl(name)) {
+        pressKey(*key);
+        syncSecondaryWindows(name);
+    }
+}
+
+void MainWindow::pressKey(Key key) {
+    press(m_form, m_platform, key);
+    refresh();
+}
+
+bool MainWindow::typeText(const QString& text) {
+    const auto keys = keysForText(text.toStdString());
+    if (const auto* refusal = std::get_if<Refusal>(&keys)) {
+        showMessage(QStringLiteral("Текстът не може да бъде набран: знакът „%1“ няма клавиш в "
+                                   "калкулатора. Нищо не е набрано.")
+                        .arg(toQString(refusal->character)));
+        return false;
+    }
+    for (Key key : std::get<std::vector<Key>>(keys)) {
+        press(m_form, m_platform, key);
+    }
+    refresh();
+    return true;
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Copy)) {
+        pressKey(Key::MenuCopRez);
+        return;
+    }
+    if (event->matches(QKeySequence::Paste)) {
+        typeText(QGuiApplication::clipboard()->text());
+        return;
+    }
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            pressKey(Key::Equals);
+            return;
+        case Qt::Key_Backspace:
+            pressKey(Key::Backspace);
+            return;
+        case Qt::Key_Escape:
+            pressKey(Key::Clear);
+            return;
+        case Qt::Key_F1:
+            pressKey(Key::Help);
+            return;
+        default:
+            break;
+    }
+    bool handled = false;
+    if ((event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0) {
+        for (const char32_t character : event->text().toUcs4()) {
+            if (const std::optional<Key> key = keyForTyped(character)) {
+                press(m_form, m_platform, *key);
+                handled = true;
+            }
+        }
+    }
+    if (handled) {
+        refresh();
+    } else {
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+void MainWindow::syncSecondaryWindows(const std::string& raised) {
+    if (m_form.Form3.open &&
+        (m_helpWindows.form3() == nullptr || raised == "Stepen" || raised == "FFun")) {
+        m_helpWindows.showForm3(m_form.form3Page == HelpPage::Picff ? Form3::Page::Picff
+                                                                    : Form3::Page::PicS);
+    }
+    if (m_form.Form2.open && (m_helpWindows.form2() == nullptr || raised == "Kolektiv")) {
+        m_helpWindows.showForm2();
+    }
+}
+
+void MainWindow::showMessage(const QString& text) {
+    m_lastMessage = text;
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Нумира"), text,
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("message"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
+}
+
+void MainWindow::refresh() {
+    setWindowTitle(toQString(m_form.caption));
+    setFixedSize(innerSizeFor(m_form.windowWidth, m_form.windowHeight));
+
+    for (Control* control : m_form.controls()) {
+        QWidget* widget = m_widgets.at(control->name);
+        const Geometry& g = control->geometry;
+        setGeometryIfChanged(widget, twipsToPixels(g.left, g.top, g.width, g.height, this));
+        const QString caption = toQString(control->caption);
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            if (button->text() != caption) {
+                button->setText(caption);
+            }
+            if (!button->icon().isNull()) {
+                const int side = std::max(8, std::min(button->height() - 9, 16));
+                button->setIconSize(QSize(side * 3 / 2, side));
+            }
+            if (button->accessibleName().isEmpty()) {
+                button->setAccessibleName(caption);
+            }
+        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+            if (label->text() != caption) {
+                label->setText(caption);
+            }
+        } else if (auto* box = qobject_cast<QLineEdit*>(widget)) {
+            const QString text = toQString(control->text);
+            if (box->text() != text) {
+                box->setText(text);
+            }
+        }
+        widget->setEnabled(control->enabled);
+        widget->setVisible(control->visible);
+    }
+
+    const Geometry& tg = m_form.t.geometry;
+    setGeometryIfChanged(m_t, twipsToPixels(tg.left, tg.top, tg.width, tg.height, this));
+    m_t->setVisible(m_form.t.visible);
+    m_t->setModel(m_form.t);
+
+    for (auto [combo, model] : {std::pair{m_izbor, &m_form.Izbor}, {m_gradusi, &m_form.Gradusi}}) {
+        const QSignalBlocker block(combo);
+        combo->setPlaceholderText(toQString(model->text));
+        combo->setCurrentIndex(model->listIndex);
+        const Geometry& g = model->geometry;
+        setGeometryIfChanged(combo, twipsToPixels(g.left, g.top, g.width, g.height, this));
+        combo->setVisible(model->visible);
+    }
+
+    QList<QLine> lines;
+    for (const Line* line : m_form.lines()) {
+        if (line->visible) {
+            lines.append(QLine(twipsToPixels(line->x1, this), twipsToPixels(line->y1, this),
+                               twipsToPixels(line->x2, this), twipsToPixels(line->y2, this)));
+        }
+    }
+    m_client->setLines(lines);
+
+    for (const Menu& menu : m_form.menus) {
+        for (const MenuItem& item : menu.items) {
+            QAction* action = m_actions.at(item.name);
+            action->setText(toQString(item.caption));
+            action->setVisible(item.visible);
+        }
+    }
+
+    // The mark sits inside the right end of the box, in the margin the box keeps after its
+    // text, so that it is beside the result label and never outside the window.
+    if (m_form.lastFailure) {
+        const QRect box = m_t->geometry();
+        m_failureMark->move(box.right() - kFailureMarkSize - 3,
+                            box.top() + (box.height() - kFailureMarkSize) / 2);
+        m_failureMark->setToolTip(toQString(std::string(failureReasonBg(*m_form.lastFailure))));
+        m_failureMark->show();
+    } else {
+        m_failureMark->hide();
+    }
+
+    for (auto [timer, model] : {std::pair{m_timer1, &m_form.Timer1}, {m_timer2, &m_form.Timer2}}) {
+        timer->setInterval(model->intervalMs);
+        if (model->enabled && !timer->isActive()) {
+            timer->start();
+        } else if (!model->enabled && timer->isActive()) {
+            timer->stop();
+        }
+    }
+
+    if (!m_form.message.empty()) {
+        showMessage(toQString(m_form.message));
+        m_form.message.clear();
+    }
+    syncSecondaryWindows({});
+}
+
+}  // namespace numira

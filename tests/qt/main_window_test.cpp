@@ -1,0 +1,683 @@
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSvgWidget>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "keypad/keys.h"
+#include "keypad/text_keys.h"
+#include "qt/expression_box.h"
+#include "qt/help_viewer.h"
+#include "qt/key_hints.h"
+#include "qt/main_window.h"
+#include "qt/resources.h"
+#include "qt/twips.h"
+
+using numira::MainWindow;
+
+namespace {
+
+QString raisedMask(const numira::ExpressionBox& box) {
+    QString mask;
+    for (const auto& glyph : box.glyphs()) {
+        mask += glyph.pointSize < 12 ? '1' : '0';
+    }
+    return mask;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> m_window;
+
+    MainWindow& window() { return *m_window; }
+    template <typename T>
+    T* widget(const QString& name) {
+        T* found = m_window->findChild<T*>(name);
+        if (found == nullptr) {
+            qFatal("no widget %s", qPrintable(name));
+        }
+        return found;
+    }
+    numira::ExpressionBox& box() { return *widget<numira::ExpressionBox>("t"); }
+    QLabel& result() { return *widget<QLabel>("L"); }
+
+    void click(const QString& name) {
+        auto* button = widget<QPushButton>(name);
+        QVERIFY2(button->isVisible(), qPrintable(name + " is hidden"));
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    void clickAll(const QStringList& names) {
+        for (const QString& name : names) {
+            click(name);
+        }
+    }
+    void chooseMenu(const QString& name) {
+        auto* action = m_window->findChild<QAction*>(name);
+        QVERIFY2(action != nullptr, qPrintable(name));
+        action->trigger();
+    }
+
+  private slots:
+    void initTestCase() { numira::initResources(); }
+
+    void init() {
+        m_window = std::make_unique<MainWindow>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void cleanup() {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top != m_window.get() && top->isVisible()) {
+                top->close();
+            }
+        }
+        m_window.reset();
+    }
+
+    void startsWithTheWindowOfTheModel() {
+        QCOMPARE(window().windowTitle(), QString(" Нумира"));
+        QCOMPARE(window().form().windowHeight, 5100.0F);
+        QCOMPARE(window().size(),
+                 window().innerSizeFor(window().form().windowWidth, window().form().windowHeight));
+        QCOMPARE(box().glyphs().size(), std::size_t{0});
+        QVERIFY(box().hasFocus());
+    }
+
+    // Every control sits at its place, converted from twips, relative to its container.
+    void controlsSitAtTheirPlaces_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<QRect>("twips");
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("t") << "t"
+                           << "client" << QRect(240, 360, 3255, 375) << true;
+        QTest::newRow("comp") << "comp"
+                              << "client" << QRect(240, 360, 3255, 375) << false;
+        QTest::newRow("Izbor") << "Izbor"
+                               << "client" << QRect(0, 0, 3735, 315) << false;
+        QTest::newRow("Pic1") << "Pic1"
+                              << "client" << QRect(1680, 120, 255, 255) << true;
+        QTest::newRow("Pic2") << "Pic2"
+                              << "client" << QRect(1680, 120, 255, 255) << false;
+        QTest::newRow("butonC") << "butonC"
+                                << "client" << QRect(240, 1080, 495, 375) << true;
+        QTest::newRow("backspace") << "Command6"
+                                   << "client" << QRect(3000, 1080, 495, 375) << true;
+        QTest::newRow("MC") << "Command1"
+                            << "client" << QRect(1800, 1080, 390, 375) << true;
+        QTest::newRow("Frame1") << "Frame1"
+                                << "client" << QRect(240, 1575, 3255, 2550) << true;
+        QTest::newRow("F2") << "F2"
+                            << "client" << QRect(240, 4180, 3255, 1095) << false;
+        QTest::newRow("Frame2") << "Frame2"
+                                << "client" << QRect(240, 5340, 3255, 620) << false;
+        QTest::newRow("b1") << "b1"
+                            << "Frame1" << QRect(240, 200, 615, 375) << true;
+        QTest::newRow("slash") << "Command4"
+                               << "Frame1" << QRect(2720, 200, 300, 375) << true;
+        QTest::newRow("colon") << "CommandButton14"
+                               << "Frame1" << QRect(2400, 200, 300, 375) << true;
+        QTest::newRow("Ravno") << "Ravno"
+                               << "Frame1" << QRect(2400, 2120, 615, 375) << true;
+        QTest::newRow("S / V") << "Command15"
+                               << "Frame1" << QRect(960, 2120, 615, 375) << true;
+        QTest::newRow("Cotan") << "Command9"
+                               << "F2" << QRect(2400, 200, 735, 375) << true;
+        QTest::newRow("Gradusi") << "Gradusi"
+                                 << "F2" << QRect(2280, 720, 975, 315) << true;
+        QTest::newRow("X =") << "Command7"
+                             << "Frame2" << QRect(960, 200, 615, 375) << true;
+        QTest::newRow("Label1") << "Label1"
+                                << "client" << QRect(240, 0, 0, 285) << true;
+        QTest::newRow("Graph key") << "Command3"
+                                   << "client" << QRect(360, 7560, 855, 375) << false;
+    }
+    void controlsSitAtTheirPlaces() {
+        QFETCH(QString, name);
+        QFETCH(QString, container);
+        QFETCH(QRect, twips);
+        QFETCH(bool, visible);
+        QWidget* control = widget<QWidget>(name);
+        QCOMPARE(control->parentWidget()->objectName(), container);
+        QCOMPARE(control->geometry(), numira::twipsToPixels(twips.x(), twips.y(), twips.width(),
+                                                            twips.height(), control));
+        QCOMPARE(control->isVisibleTo(control->parentWidget()), visible);
+    }
+
+    void keysShowTheirCaptionsAndColours_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("colour");
+        QTest::newRow("digit 1") << "b1"
+                                 << "1"
+                                 << "#ff8000";
+        QTest::newRow("comma") << "CommandButton3"
+                               << ","
+                               << "#ff8000";
+        QTest::newRow("equals") << "Ravno"
+                                << "="
+                                << "#ffff00";
+        QTest::newRow("clear") << "butonC"
+                               << "C"
+                               << "#ff0000";
+        QTest::newRow("memory") << "CommandButton22"
+                                << "M"
+                                << "#80ff80";
+        QTest::newRow("parenthesis") << "CommandButton18"
+                                     << "("
+                                     << "#00ffff";
+        QTest::newRow("help") << "Command15"
+                              << "S / V"
+                              << "#ff8000";
+        QTest::newRow("plus picture") << "CommandButton11"
+                                      << ""
+                                      << "#ffff00";
+        QTest::newRow("backspace picture") << "Command6"
+                                           << ""
+                                           << "#ff0000";
+    }
+    void keysShowTheirCaptionsAndColours() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, colour);
+        auto* button = widget<QPushButton>(name);
+        QCOMPARE(button->text(), caption);
+        QCOMPARE(button->icon().isNull(), !caption.isEmpty());
+        QVERIFY2(button->styleSheet().contains("background-color: " + colour),
+                 qPrintable(button->styleSheet()));
+        QVERIFY(button->font().family().startsWith("Arial") ||
+                QFontInfo(button->font()).family().contains("Liberation"));
+    }
+
+    void menusCarryTheirCaptionsInOrder() {
+        const QList<QAction*> menus = window().menuBar()->actions();
+        const QStringList expectedMenus{"Опции", "Функции", "Помощ"};
+        QCOMPARE(menus.size(), expectedMenus.size());
+        const QList<QStringList> expectedItems{
+            {"Брой на цифрите след десетичната запетая", "Включване на компютърен запис на екрана",
+             "Копиране на екрана", "Копиране на резултат"},
+            {"Включване на допълнителни функции"},
+            {"Повдигане на степен", "Пресмятане на функция", "Колектив"}};
+        for (qsizetype i = 0; i < menus.size(); ++i) {
+            QCOMPARE(menus[i]->text(), expectedMenus[i]);
+            QStringList items;
+            for (QAction* item : menus[i]->menu()->actions()) {
+                items << item->text();
+            }
+            QCOMPARE(items, expectedItems[i]);
+        }
+    }
+
+    // Clicks on the real buttons, then what the expression box, its raised characters, the
+    // plain box and the result label show.
+    void clicksReachTheModel_data() {
+        QTest::addColumn<QStringList>("clicks");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("raised");
+        QTest::addColumn<QString>("comp");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("2 plus 3 equals")
+            << QStringList{"Commandbutton1", "CommandButton11", "CommandButton10", "Ravno"} << "2+3"
+            << "000"
+            << "2+3"
+            << "=5";
+        QTest::newRow("comma and times")
+            << QStringList{"Commandbutton1",  "CommandButton3", "CommandButton8",
+                           "CommandButton13", "CommandButton9", "Ravno"}
+            << "2,5.4"
+            << "00000"
+            << "2.5*4"
+            << "=10";
+        QTest::newRow("power raises the exponent") << QStringList{"Commandbutton1",
+                                                                  "CommandButton21",
+                                                                  "CommandButton10",
+                                                                  "CommandButton11",
+                                                                  "b1",
+                                                                  "Ravno"}
+                                                   << "23+1"
+                                                   << "0100"
+                                                   << "2^3+1"
+                                                   << "=9";
+        QTest::newRow("parenthesised exponent") << QStringList{"Commandbutton1",  "CommandButton21",
+                                                               "CommandButton18", "CommandButton10",
+                                                               "CommandButton11", "b1",
+                                                               "CommandButton17", "Ravno"}
+                                                << "2(3+1)"
+                                                << "011111"
+                                                << "2^(3+1)"
+                                                << "=16";
+        QTest::newRow("root") << QStringList{"CommandButton16", "b1", "CommandButton7",
+                                             "CommandButton17", "Ravno"}
+                              << "SQRT(16)"
+                              << "00000000"
+                              << "SQRT(16)"
+                              << "=4";
+        QTest::newRow("backspace")
+            << QStringList{"CommandButton6", "CommandButton5", "Command6"} << "7"
+            << "0"
+            << "7"
+            << "";
+        QTest::newRow("clear") << QStringList{"CommandButton6", "CommandButton11", "butonC"} << ""
+                               << ""
+                               << ""
+                               << "";
+        QTest::newRow("pi and division")
+            << QStringList{"Command10", "Command4", "Commandbutton1", "Ravno"} << "pi/2"
+            << "0000"
+            << "pi/2"
+            << "=1,5708";
+    }
+    void clicksReachTheModel() {
+        QFETCH(QStringList, clicks);
+        QFETCH(QString, text);
+        QFETCH(QString, raised);
+        QFETCH(QString, comp);
+        QFETCH(QString, caption);
+        clickAll(clicks);
+        QCOMPARE(QString::fromStdString(window().form().t.text()), text);
+        QCOMPARE(raisedMask(box()), raised);
+        QCOMPARE(widget<QLineEdit>("comp")->text(), comp);
+        QCOMPARE(result().isVisible(), !caption.isEmpty());
+        if (!caption.isEmpty()) {
+            QCOMPARE(result().text(), caption);
+        }
+    }
+
+    // Raised characters are drawn at 8 points, 70 twips above the base line of the others.
+    void exponentIsDrawnSmallerAndRaised() {
+        clickAll({"Commandbutton1", "CommandButton21", "CommandButton10"});
+        const auto& glyphs = box().glyphs();
+        QCOMPARE(glyphs.size(), std::size_t{2});
+        QCOMPARE(glyphs[0].pointSize, 12.0);
+        QCOMPARE(glyphs[1].pointSize, 8.0);
+        QCOMPARE(glyphs[0].baseline - glyphs[1].baseline, double(numira::twipsToPixels(70)));
+        QVERIFY(glyphs[1].box.left() >= glyphs[0].box.right() - 0.01);
+        QVERIFY(glyphs[1].box.height() < glyphs[0].box.height());
+        // The level arrow shows red while the exponent is typed.
+        QVERIFY(widget<QSvgWidget>("Pic2")->isVisible());
+        click("CommandButton11");
+        QVERIFY(!widget<QSvgWidget>("Pic2")->isVisible());
+        QVERIFY(widget<QSvgWidget>("Pic1")->isVisible());
+    }
+
+    // The box, the result label and the window grow as the model computes.
+    void longExpressionWidensBoxAndWindow() {
+        const QSize before = window().size();
+        for (int i = 0; i < 30; ++i) {
+            click("CommandButton8");
+        }
+        click("Ravno");
+        const numira::Form1& form = window().form();
+        QVERIFY(form.t.geometry.width > 3255);
+        const auto& g = form.t.geometry;
+        QCOMPARE(box().geometry(), numira::twipsToPixels(g.left, g.top, g.width, g.height));
+        const auto& l = form.L.geometry;
+        QCOMPARE(result().geometry(), numira::twipsToPixels(l.left, l.top, l.width, l.height));
+        QCOMPARE(window().size(), window().innerSizeFor(form.windowWidth, form.windowHeight));
+        QVERIFY(window().width() > before.width());
+        // Nothing of the text is cut off: the last character ends inside the box.
+        QVERIFY(box().glyphs().back().box.right() < box().width());
+    }
+
+    // Keys typed on the keyboard go through the keys; the box takes no text by itself.
+    void keyboardTypesThroughTheKeys_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("sum and Enter") << "2+3\r"
+                                       << "2+3"
+                                       << "=5";
+        QTest::newRow("point is the comma") << "1.5*2="
+                                            << "1,5.2"
+                                            << "=3";
+        QTest::newRow("comma") << "1,5:3="
+                               << "1,5:3"
+                               << "=0,5";
+        QTest::newRow("slash") << "9/3="
+                               << "9/3"
+                               << "=3";
+        QTest::newRow("power") << "2^10="
+                               << "210"
+                               << "=1024";
+        QTest::newRow("parentheses") << "2(1+2)="
+                                     << "2(1+2)"
+                                     << "=6";
+        QTest::newRow("p for pi") << "p"
+                                  << "pi"
+                                  << "";
+        QTest::newRow("e") << "e"
+                           << "e"
+                           << "";
+        QTest::newRow("x") << "x"
+                           << "x"
+                           << "";
+        QTest::newRow("letter without a key") << "q"
+                                              << ""
+                                              << "";
+        QTest::newRow("space") << " "
+                               << ""
+                               << "";
+    }
+    void keyboardTypesThroughTheKeys() {
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
+        QFETCH(QString, caption);
+        for (const QChar c : typed) {
+            if (c == '\r') {
+                QTest::keyClick(&box(), Qt::Key_Return);
+            } else {
+                QTest::keyClicks(&box(), QString(c));
+            }
+        }
+        QCOMPARE(QString::fromStdString(window().form().t.text()), text);
+        QCOMPARE(QString::fromStdString(window().form().comp.text).size(),
+                 QString::fromStdString(window().form().t.text()).size() +
+                     QString::fromStdString(window().form().comp.text).count('^'));
+        QCOMPARE(result().isVisible(), !caption.isEmpty());
+        if (!caption.isEmpty()) {
+            QCOMPARE(result().text(), caption);
+        }
+    }
+
+    void specialKeys_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("Backspace deletes") << "12" << int(Qt::Key_Backspace) << "1";
+        QTest::newRow("Escape clears") << "12+" << int(Qt::Key_Escape) << "";
+        QTest::newRow("keypad Enter evaluates") << "4*4" << int(Qt::Key_Enter) << "4.4";
+    }
+    void specialKeys() {
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QTest::keyClicks(&box(), typed);
+        QTest::keyClick(&box(), Qt::Key(key));
+        QCOMPARE(QString::fromStdString(window().form().t.text()), text);
+    }
+
+    void ctrlCCopiesTheResult() {
+        QGuiApplication::clipboard()->setText("before");
+        QTest::keyClicks(&box(), "12:8=");
+        QCOMPARE(result().text(), QString("=1,5"));
+        QTest::keyClick(&box(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("=1,5"));
+        QCOMPARE(QString::fromStdString(window().form().t.text()), QString("12:8"));
+    }
+
+    void menuCopiesTheExpressionAndTheResult() {
+        clickAll({"b1", "CommandButton11", "Commandbutton1", "Ravno"});
+        chooseMenu("CopEkran");
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("1+2"));
+        chooseMenu("CopRez");
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("=3"));
+    }
+
+    // Ctrl+V types the clipboard's text key by key, or refuses it whole.
+    void pasteTypesOrRefuses_data() {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("raised");
+        QTest::addColumn<QString>("refused");
+        QTest::newRow("sum") << "2 + 3"
+                             << "2+3"
+                             << "000"
+                             << "";
+        QTest::newRow("signs") << "6×2÷3·1"
+                               << "6.2:3.1"
+                               << "0000000"
+                               << "";
+        QTest::newRow("superscript") << "3²"
+                                     << "32"
+                                     << "01"
+                                     << "";
+        QTest::newRow("root sign") << "√(9)"
+                                   << "SQRT(9)"
+                                   << "0000000"
+                                   << "";
+        QTest::newRow("function in capitals") << "SIN(0)"
+                                              << "Sin(0)"
+                                              << "000000"
+                                              << "";
+        QTest::newRow("letter without a key") << "2+a"
+                                              << ""
+                                              << ""
+                                              << "a";
+        QTest::newRow("currency sign") << "5€"
+                                       << ""
+                                       << ""
+                                       << "€";
+    }
+    void pasteTypesOrRefuses() {
+        QFETCH(QString, pasted);
+        QFETCH(QString, text);
+        QFETCH(QString, raised);
+        QFETCH(QString, refused);
+        QGuiApplication::clipboard()->setText(pasted);
+        QTest::keyClick(&box(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(QString::fromStdString(window().form().t.text()), text);
+        QCOMPARE(raisedMask(box()), raised);
+        if (refused.isEmpty()) {
+            QVERIFY(window().lastMessage().isEmpty());
+        } else {
+            QVERIFY2(window().lastMessage().contains("„" + refused + "“"),
+                     qPrintable(window().lastMessage()));
+            auto* message = window().findChild<QMessageBox*>("message");
+            QVERIFY(message != nullptr && message->isVisible());
+            QCOMPARE(message->text(), window().lastMessage());
+        }
+    }
+
+    // A red mark with the reason beside the result while "=" could not evaluate.
+    void failureMarkNamesTheReason_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("division by zero") << "5:0="
+                                          << "Деление на нула";
+        QTest::newRow("invalid expression") << "5*="
+                                            << "Невалиден израз";
+        QTest::newRow("unclosed parenthesis") << "(2="
+                                              << "Невалиден израз";
+        QTest::newRow("root of a negative") << "√(0-4)="
+                                            << "Извън дефиниционната област";
+        QTest::newRow("too large") << "9^999="
+                                   << "Твърде голямо число";
+    }
+    void failureMarkNamesTheReason() {
+        QFETCH(QString, typed);
+        QFETCH(QString, reason);
+        QGuiApplication::clipboard()->setText(typed);
+        QTest::keyClick(&box(), Qt::Key_V, Qt::ControlModifier);
+        QLabel* mark = window().failureMark();
+        QVERIFY(mark->isVisible());
+        QCOMPARE(mark->toolTip(), reason);
+        QVERIFY(box().geometry().contains(mark->geometry()));
+        QVERIFY(!result().isVisible());
+        click("CommandButton6");
+        QVERIFY(!mark->isVisible());
+    }
+
+    void failureMarkForXWithoutValue() {
+        chooseMenu("TF");
+        clickAll({"Command2", "Command7", "Command5"});
+        QVERIFY(window().failureMark()->isVisible());
+        QCOMPARE(window().failureMark()->toolTip(), QString("x няма стойност"));
+    }
+
+    void tooltipsNameTheKeyboardEquivalent() {
+        int checked = 0;
+        for (const numira::KeyHint& hint : numira::keyHints()) {
+            auto* button = widget<QPushButton>(hint.control);
+            QCOMPARE(button->toolTip(), numira::keyToolTip(hint));
+            QVERIFY(!button->accessibleName().isEmpty());
+            const QString keyboard = QString::fromUtf8(hint.keyboard);
+            if (keyboard.size() == 1) {
+                // The key the tooltip names types what the button does.
+                QCOMPARE(numira::keyForTyped(keyboard.at(0).unicode()),
+                         numira::keyForControl(hint.control));
+                ++checked;
+            }
+        }
+        QVERIFY(checked >= 18);
+    }
+
+    void pictureKeysHaveBulgarianNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("accessible");
+        QTest::newRow("plus") << "CommandButton11"
+                              << "плюс";
+        QTest::newRow("minus") << "CommandButton12"
+                               << "минус";
+        QTest::newRow("times") << "CommandButton13"
+                               << "умножение";
+        QTest::newRow("colon") << "CommandButton14"
+                               << "деление";
+        QTest::newRow("root") << "CommandButton16"
+                              << "корен квадратен";
+        QTest::newRow("power") << "CommandButton21"
+                               << "степен";
+        QTest::newRow("backspace") << "Command6"
+                                   << "изтриване на последния знак";
+    }
+    void pictureKeysHaveBulgarianNames() {
+        QFETCH(QString, name);
+        QFETCH(QString, accessible);
+        QCOMPARE(widget<QPushButton>(name)->accessibleName(), accessible);
+    }
+
+    void additionalFunctionsMenu() {
+        chooseMenu("TF");
+        const numira::Form1& form = window().form();
+        QCOMPARE(form.windowHeight, 6900.0F);
+        QCOMPARE(window().size(), window().innerSizeFor(form.windowWidth, 6900));
+        QVERIFY(widget<QWidget>("F2")->isVisible());
+        QVERIFY(widget<QWidget>("Frame2")->isVisible());
+        QCOMPARE(window().findChild<QAction*>("TF")->text(),
+                 QString("Изключване на допълнителни функции"));
+        // The whole lower panel lies inside the client area.
+        const QRect panel = widget<QWidget>("Frame2")->geometry();
+        QVERIFY(window().clientArea()->rect().contains(panel));
+        QCOMPARE(widget<QComboBox>("Gradusi")->currentText(), QString("Радиани"));
+
+        chooseMenu("TF");
+        QCOMPARE(window().size(), window().innerSizeFor(form.windowWidth, 5100));
+        QVERIFY(!widget<QWidget>("F2")->isVisible());
+        QCOMPARE(window().findChild<QAction*>("TF")->text(),
+                 QString("Включване на допълнителни функции"));
+    }
+
+    void angleUnitChoiceReachesTheModel() {
+        chooseMenu("TF");
+        clickAll({"CommandButton20", "CommandButton10", "b1", "CommandButton17"});
+        auto* gradusi = widget<QComboBox>("Gradusi");
+        gradusi->setCurrentIndex(1);
+        emit gradusi->activated(1);
+        QVERIFY(window().form().degreesMode);
+        QVERIFY(result().isVisible());
+        QCOMPARE(result().text(), QString("=0,51504"));
+    }
+
+    void roundingChoiceReachesTheModel() {
+        chooseMenu("Raund");
+        auto* izbor = widget<QComboBox>("Izbor");
+        QVERIFY(izbor->isVisible());
+        QCOMPARE(izbor->currentText(), QString("0,00001"));
+        emit izbor->activated(2);
+        QVERIFY(!izbor->isVisible());
+        QTest::keyClicks(&box(), "2:3=");
+        QCOMPARE(result().text(), QString("=0,67"));
+    }
+
+    void computerNotationShowsOverTheBox() {
+        QTest::keyClicks(&box(), "2,5^2");
+        chooseMenu("KomEkran");
+        auto* comp = widget<QLineEdit>("comp");
+        QVERIFY(comp->isVisible());
+        QCOMPARE(comp->text(), QString("2.5^2"));
+        QCOMPARE(comp->geometry(), box().geometry());
+        QCOMPARE(window().findChild<QAction*>("KomEkran")->text(),
+                 QString("Изключване на компютърен запис на екрана"));
+        // comp lies in front of t: it is later among the siblings drawn.
+        const QObjectList siblings = window().clientArea()->children();
+        QVERIFY(siblings.indexOf(comp) > siblings.indexOf(&box()));
+        chooseMenu("KomEkran");
+        QVERIFY(!comp->isVisible());
+    }
+
+    void memoryKeys() {
+        QTest::keyClicks(&box(), "5*5=");
+        click("CommandButton22");
+        QCOMPARE(widget<QLabel>("Label1")->text(), QString("M=25"));
+        QTest::keyClick(&box(), Qt::Key_Escape);
+        click("CommandButton23");
+        QCOMPARE(QString::fromStdString(window().form().t.text()), QString("25"));
+        click("Command1");
+        QCOMPARE(widget<QLabel>("Label1")->text(), QString());
+    }
+
+    void helpMenuOpensOneHelpWindow() {
+        chooseMenu("Stepen");
+        numira::Form3* form3 = window().helpWindows().form3();
+        QVERIFY(form3 != nullptr && form3->isVisible());
+        QVERIFY(form3->findChild<QWidget*>("PicS")->isVisible());
+        chooseMenu("FFun");
+        QCOMPARE(window().helpWindows().form3(), form3);
+        QVERIFY(form3->findChild<QWidget*>("Picff")->isVisible());
+        QVERIFY(!form3->findChild<QWidget*>("PicS")->isVisible());
+        QVERIFY(form3->close());
+        QTRY_VERIFY(window().helpWindows().form3() == nullptr);
+        QVERIFY(!window().form().Form3.open);
+        chooseMenu("Kolektiv");
+        QVERIFY(window().helpWindows().form2() != nullptr);
+        QVERIFY(window().helpWindows().form2()->windowTitle().endsWith("Творчески колектив"));
+    }
+
+    void helpKeyOpensTheHelpFile() {
+        click("Command15");
+        numira::HelpViewer* viewer = window().platform().helpViewer();
+        QVERIFY(viewer != nullptr && viewer->isVisible());
+        QVERIFY(viewer->browser()->toPlainText().contains("Съдържание"));
+        QVERIFY(window().lastMessage().isEmpty());
+    }
+
+    void missingHelpFileGivesAMessage() {
+        window().platform().setProgramFolder(QStringLiteral("/nonexistent/numira"));
+        QTest::keyClick(&box(), Qt::Key_F1);
+        QVERIFY(window().platform().helpViewer() == nullptr);
+        QVERIFY2(window().lastMessage().contains("/nonexistent/numira/"),
+                 qPrintable(window().lastMessage()));
+        QVERIFY(window().findChild<QMessageBox*>("message") != nullptr);
+        // The window goes on working.
+        QTest::keyClicks(&box(), "1+1=");
+        QCOMPARE(result().text(), QString("=2"));
+    }
+
+    // The timers follow the model's flags and their ticks reach it.
+    void relockTimerFollowsTheModel() {
+        auto* timer1 = window().findChild<QTimer*>("Timer1");
+        QVERIFY(timer1 != nullptr);
+        QTest::keyClicks(&box(), "7");
+        QVERIFY(timer1->isActive());
+        QCOMPARE(timer1->interval(), 1000);
+        QVERIFY(!window().form().t.readOnly);
+        QVERIFY(QMetaObject::invokeMethod(timer1, "timeout", Qt::DirectConnection));
+        QVERIFY(window().form().t.readOnly);
+        QVERIFY(!timer1->isActive());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
