@@ -47,9 +47,9 @@ struct SecondaryWindow {
 // The calculator window: every control of the window by its name, the window-wide state and
 // the window's procedures. Keypad handlers live in keypad/; they work on this object.
 //
-// Construct, then call Form_Load once. Every event (a key, a menu item, a timer tick) is one
-// procedure call followed by processKeystrokes(); keypad/keys.h press() does both. Nothing
-// a user can do throws.
+// Construct, then call Form_Load and processKeystrokes once. Every event (a key, a menu item, a
+// timer tick) is one procedure call followed by processKeystrokes(); keypad/keys.h press() does
+// both. Nothing a user can do throws.
 class Form1 {
   public:
     explicit Form1(Platform& platform);
