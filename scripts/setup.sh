@@ -12,6 +12,7 @@ packages=(
   libmuparser-dev libmatheval-dev
   fonts-liberation fontconfig
   xvfb x11-utils unzip
+  xdotool speedcrunch galculator
 )
 
 missing=()
