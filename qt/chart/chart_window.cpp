@@ -1,0 +1,318 @@
+#include "qt/chart/chart_window.h"
+
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QClipboard>
+#include <QDir>
+#include <QDoubleSpinBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+#include <algorithm>
+#include <stdexcept>
+
+#include "engine/failure.h"
+#include "graph/xlsx_sheet.h"
+
+namespace numira {
+namespace {
+
+QString text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QDoubleSpinBox* rangeBox(double value, double minimum) {
+    auto* box = new QDoubleSpinBox;
+    box->setDecimals(4);
+    box->setRange(minimum, 1e6);
+    box->setValue(value);
+    return box;
+}
+
+QTableWidgetItem* cell(const QString& s) {
+    auto* item = new QTableWidgetItem(s);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    return item;
+}
+
+}  // namespace
+
+void ChartSheet::beginTable(const graph::FunctionTable& table) {
+    clear();
+    m_window.startTable(table.request);
+}
+
+void ChartSheet::setVisible(bool visible) {
+    TableSheet::setVisible(visible);
+    m_window.setVisible(visible);
+    if (visible) {
+        m_window.raise();
+        m_window.activateWindow();
+    }
+}
+
+void ChartSheet::setAxisCrossesAt(std::int16_t axis, std::int16_t crossesAt) {
+    TableSheet::setAxisCrossesAt(axis, crossesAt);
+    m_window.draw();
+}
+
+ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
+    setWindowTitle(QStringLiteral("Графика"));
+    resize(1000, 600);
+
+    const graph::TableRange defaults;
+    m_from = rangeBox(defaults.from, -1e6);
+    m_to = rangeBox(defaults.to, -1e6);
+    m_step = rangeBox(defaults.step, 0);
+    m_message = new QLabel;
+    m_message->setStyleSheet(QStringLiteral("color: #b00000"));
+    m_save = new QPushButton(QStringLiteral("Запис като файл .xlsx…"));
+    m_copy = new QPushButton(QStringLiteral("Копиране на таблицата"));
+
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(new QLabel(QStringLiteral("x от")));
+    controls->addWidget(m_from);
+    controls->addWidget(new QLabel(QStringLiteral("до")));
+    controls->addWidget(m_to);
+    controls->addWidget(new QLabel(QStringLiteral("стъпка")));
+    controls->addWidget(m_step);
+    controls->addWidget(m_message, 1);
+    controls->addWidget(m_save);
+    controls->addWidget(m_copy);
+
+    m_table = new QTableWidget(0, 3);
+    m_table->setHorizontalHeaderLabels(
+        {QStringLiteral("x"), QStringLiteral("Формула"), QStringLiteral("y")});
+    m_table->verticalHeader()->setVisible(false);
+    m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+
+    m_chart = new QChart;
+    m_chart->legend()->hide();
+    m_xAxis = new QValueAxis;
+    m_yAxis = new QValueAxis;
+    m_xAxis->setTitleText(QStringLiteral("x"));
+    m_yAxis->setTitleText(QStringLiteral("y"));
+    m_chart->addAxis(m_xAxis, Qt::AlignBottom);
+    m_chart->addAxis(m_yAxis, Qt::AlignLeft);
+    m_chartView = new QChartView(m_chart);
+    m_chartView->setRenderHint(QPainter::Antialiasing);
+
+    auto* splitter = new QSplitter;
+    splitter->addWidget(m_table);
+    splitter->addWidget(m_chartView);
+    splitter->setStretchFactor(1, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(controls);
+    layout->addWidget(splitter, 1);
+
+    for (QDoubleSpinBox* box : {m_from, m_to, m_step}) {
+        connect(box, &QDoubleSpinBox::valueChanged, this, [this] { rangeChanged(); });
+    }
+    connect(m_save, &QPushButton::clicked, this, [this] { saveClicked(); });
+    connect(m_copy, &QPushButton::clicked, this, [this] { copyClicked(); });
+}
+
+graph::GraphOutcome ChartWindow::showFunction(const graph::GraphRequest& request) {
+    const graph::GraphOutcome outcome = graph::Command3_Click(m_sheet, request, m_vars);
+    if (outcome == graph::GraphOutcome::BadRange) {
+        m_message->setText(text(*graph::rangeProblem(request.range)));
+    }
+    return outcome;
+}
+
+void ChartWindow::startTable(const graph::GraphRequest& request) {
+    m_request = request;
+    m_settingRange = true;
+    m_from->setValue(request.range.from);
+    m_to->setValue(request.range.to);
+    m_step->setValue(request.range.step);
+    m_settingRange = false;
+    m_message->clear();
+}
+
+void ChartWindow::rangeChanged() {
+    if (m_settingRange) {
+        return;
+    }
+    graph::GraphRequest request = m_request;
+    request.range = {m_from->value(), m_to->value(), m_step->value()};
+    if (const auto problem = graph::rangeProblem(request.range)) {
+        m_message->setText(text(*problem));  // the last good table stays
+        return;
+    }
+    showFunction(request);
+}
+
+QString ChartWindow::rangeMessage() const {
+    return m_message->text();
+}
+
+void ChartWindow::draw() {
+    drawTable();
+    drawChart();
+}
+
+void ChartWindow::drawTable() {
+    const auto& rows = m_sheet.rows();
+    m_table->setUpdatesEnabled(false);
+    m_table->clearContents();
+    m_table->setRowCount(static_cast<int>(rows.size()));
+    for (int i = 0; i < m_table->rowCount(); ++i) {
+        const graph::TableSheet::Row& row = rows[static_cast<std::size_t>(i)];
+        m_table->setItem(i, 0, cell(row.x ? text(graph::displayNumber(*row.x)) : QString()));
+        m_table->setItem(i, 1, cell(text(row.formula)));
+        QTableWidgetItem* value =
+            cell(row.cached.value ? text(graph::displayNumber(*row.cached.value)) : QString());
+        if (row.cached.failure) {
+            value->setToolTip(text(failureReasonBg(*row.cached.failure)));
+        }
+        m_table->setItem(i, 2, value);
+    }
+    m_table->setUpdatesEnabled(true);
+}
+
+void ChartWindow::drawChart() {
+    m_chart->removeAllSeries();
+    m_segments.clear();
+    m_axisLine = nullptr;
+    const graph::TableSheet::Chart& spec = m_sheet.chart();
+    const auto& rows = m_sheet.rows();
+    if (!spec.values || !spec.categories) {
+        return;
+    }
+    const std::size_t count = std::min(spec.values->last - spec.values->first,
+                                       spec.categories->last - spec.categories->first) +
+                              1;
+    const auto rowAt = [&](std::size_t first, std::size_t k) -> const graph::TableSheet::Row* {
+        const std::size_t index = first - 1 + k;
+        return index < rows.size() ? &rows[index] : nullptr;
+    };
+    QPen pen(QColor(0x1f, 0x4e, 0xa8));
+    pen.setWidthF(2);
+    double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+    bool anyX = false, anyY = false;
+    QLineSeries* segment = nullptr;
+    for (std::size_t k = 0; k < count; ++k) {
+        const graph::TableSheet::Row* xRow = rowAt(spec.categories->first, k);
+        const graph::TableSheet::Row* yRow = rowAt(spec.values->first, k);
+        if (xRow == nullptr || !xRow->x) {
+            segment = nullptr;
+            continue;
+        }
+        const double x = *xRow->x;
+        xMin = anyX ? std::min(xMin, x) : x;
+        xMax = anyX ? std::max(xMax, x) : x;
+        anyX = true;
+        if (yRow == nullptr || !yRow->cached.value) {
+            segment = nullptr;  // no value here: the line breaks
+            continue;
+        }
+        const double y = *yRow->cached.value;
+        yMin = anyY ? std::min(yMin, y) : y;
+        yMax = anyY ? std::max(yMax, y) : y;
+        anyY = true;
+        if (segment == nullptr) {
+            segment = new QLineSeries;
+            segment->setPen(pen);
+            m_segments.append(segment);
+        }
+        segment->append(x, y);
+    }
+    if (!anyY) {
+        yMin = -1;
+        yMax = 1;
+    } else if (yMin == yMax) {
+        yMin -= 1;
+        yMax += 1;
+    } else {
+        const double margin = (yMax - yMin) * 0.05;
+        yMin -= margin;
+        yMax += margin;
+    }
+    if (xMin == xMax) {
+        xMin -= 1;
+        xMax += 1;
+    }
+    m_xAxis->setRange(xMin, xMax);
+    m_yAxis->setRange(yMin, yMax);
+    for (QLineSeries* s : m_segments) {
+        m_chart->addSeries(s);
+        s->attachAxis(m_xAxis);
+        s->attachAxis(m_yAxis);
+    }
+    // The value axis stands at the crossing category, x = 0 with the default range.
+    if (spec.crossesAt >= 1) {
+        const graph::TableSheet::Row* crossing =
+            rowAt(spec.categories->first, static_cast<std::size_t>(spec.crossesAt) - 1);
+        if (crossing != nullptr && crossing->x) {
+            m_axisLine = new QLineSeries;
+            m_axisLine->setPen(QPen(Qt::black, 1));
+            m_axisLine->append(*crossing->x, yMin);
+            m_axisLine->append(*crossing->x, yMax);
+            m_chart->addSeries(m_axisLine);
+            m_axisLine->attachAxis(m_xAxis);
+            m_axisLine->attachAxis(m_yAxis);
+        }
+    }
+}
+
+QString ChartWindow::tableText() const {
+    QString out = QStringLiteral("x\ty\n");
+    for (const graph::TableSheet::Row& row : m_sheet.rows()) {
+        if (row.x) {
+            out += text(graph::displayNumber(*row.x));
+        }
+        out += QLatin1Char('\t');
+        if (row.cached.value) {
+            out += text(graph::displayNumber(*row.cached.value));
+        }
+        out += QLatin1Char('\n');
+    }
+    return out;
+}
+
+std::optional<QString> ChartWindow::saveTo(const QString& path) {
+    try {
+        graph::XlsxSheet file(path.toStdString());
+        graph::GraphVars vars;
+        graph::Command3_Click(file, m_request, vars);
+        if (const auto problem = file.close()) {
+            return text(*problem);
+        }
+    } catch (const std::exception& e) {
+        return QString::fromUtf8(e.what());
+    }
+    return std::nullopt;
+}
+
+void ChartWindow::saveClicked() {
+    QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("Запис на таблицата"),
+        QDir::home().filePath(QStringLiteral("графика.xlsx")), QStringLiteral("Таблица (*.xlsx)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) {
+        path += QStringLiteral(".xlsx");
+    }
+    if (const auto problem = saveTo(path)) {
+        QMessageBox::warning(this, windowTitle(),
+                             QStringLiteral("Таблицата не можа да бъде записана: ") + *problem);
+    }
+}
+
+void ChartWindow::copyClicked() {
+    QApplication::clipboard()->setText(tableText());
+}
+
+}  // namespace numira

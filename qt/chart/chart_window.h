@@ -1,0 +1,102 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QWidget>
+#include <optional>
+
+#include "graph/command3.h"
+#include "graph/table_sheet.h"
+
+class QChart;
+class QChartView;
+class QDoubleSpinBox;
+class QLabel;
+class QLineSeries;
+class QPushButton;
+class QTableWidget;
+class QValueAxis;
+
+namespace numira {
+
+class ChartWindow;
+
+// The sheet the chart window stands for: the procedure's calls fill it, "Visible" shows the
+// window and the last call (the axis crossing) draws the table and the chart.
+class ChartSheet : public graph::TableSheet {
+  public:
+    explicit ChartSheet(ChartWindow& window) : m_window(window) {}
+
+    void beginTable(const graph::FunctionTable& table) override;
+    void setVisible(bool visible) override;
+    void setAxisCrossesAt(std::int16_t axis, std::int16_t crossesAt) override;
+
+  private:
+    ChartWindow& m_window;
+};
+
+// The window "Графика": the table (x, formula, value) beside a line chart of its first rows
+// against x, with the value axis drawn where x = 0. A row with no value is empty in the table
+// and breaks the line. The range (from, to, step) can be changed in the window and the table
+// and chart follow; a bad range is refused with a message and the last table stays. One
+// button saves the table as an .xlsx file, another copies it as tab-separated text with
+// decimal commas.
+class ChartWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ChartWindow(QWidget* parent = nullptr);
+
+    // What the window model's sheetApp should be: Command3_Click on it opens this window.
+    graph::SheetApp& sheetApp() { return m_sheet; }
+
+    // Tabulates and shows the request's expression over the range in the window's spin boxes
+    // (set to the request's range first).
+    graph::GraphOutcome showFunction(const graph::GraphRequest& request);
+
+    // Writes the table shown as an .xlsx file; nothing on success, else why it failed.
+    std::optional<QString> saveTo(const QString& path);
+
+    // The table as the clipboard gets it: "x", tab, "y", then one line per row.
+    QString tableText() const;
+
+    // For the tests: the parts of the window.
+    QTableWidget* table() const { return m_table; }
+    QChart* chart() const { return m_chart; }
+    const QList<QLineSeries*>& segments() const { return m_segments; }
+    QLineSeries* axisLine() const { return m_axisLine; }
+    QDoubleSpinBox* fromBox() const { return m_from; }
+    QDoubleSpinBox* toBox() const { return m_to; }
+    QDoubleSpinBox* stepBox() const { return m_step; }
+    QString rangeMessage() const;
+
+  private:
+    friend class ChartSheet;
+    void startTable(const graph::GraphRequest& request);
+    void draw();
+    void drawTable();
+    void drawChart();
+    void rangeChanged();
+    void saveClicked();
+    void copyClicked();
+
+    ChartSheet m_sheet;
+    graph::GraphRequest m_request;
+    graph::GraphVars m_vars;
+    bool m_settingRange = false;
+
+    QDoubleSpinBox* m_from = nullptr;
+    QDoubleSpinBox* m_to = nullptr;
+    QDoubleSpinBox* m_step = nullptr;
+    QLabel* m_message = nullptr;
+    QPushButton* m_save = nullptr;
+    QPushButton* m_copy = nullptr;
+    QTableWidget* m_table = nullptr;
+    QChart* m_chart = nullptr;
+    QChartView* m_chartView = nullptr;
+    QValueAxis* m_xAxis = nullptr;
+    QValueAxis* m_yAxis = nullptr;
+    QList<QLineSeries*> m_segments;
+    QLineSeries* m_axisLine = nullptr;
+};
+
+}  // namespace numira
