@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Regenerates docs/numira.png, the README's picture of the calculator after 2 + 3 =, from the
+# offscreen screenshot test. Usage: scripts/screenshot.sh [build-folder]  (default: build)
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-build}
+case $build in /*) ;; *) build=$root/$build ;; esac
+
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S "$root" -B "$build" -G Ninja
+fi
+cmake --build "$build" -j2 --target qt_screenshot_test
+QT_QPA_PLATFORM=offscreen "$build/bin/qt_screenshot_test" -silent
+cp "$build/screenshots/numira-2plus3.png" "$root/docs/numira.png"
+echo "docs/numira.png updated from $build/screenshots/"
