@@ -66,6 +66,7 @@ void ChartSheet::setAxisCrossesAt(std::int16_t axis, std::int16_t crossesAt) {
 }
 
 ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
+    setWindowFlag(Qt::Window);  // its own window even when the main window owns it
     setWindowTitle(QStringLiteral("Графика"));
     resize(1000, 600);
 

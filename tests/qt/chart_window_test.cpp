@@ -143,5 +143,12 @@ TEST_F(ChartWindowTest, SavesTheTableShown) {
     EXPECT_TRUE(window.saveTo(QStringLiteral("/nonexistent-folder/a.xlsx")).has_value());
 }
 
+TEST_F(ChartWindowTest, StaysAWindowOfItsOwnWhenOwned) {
+    QWidget mainWindow;
+    ChartWindow owned(&mainWindow);
+    EXPECT_TRUE(owned.isWindow());
+    EXPECT_FALSE(window.isVisible());
+}
+
 }  // namespace
 }  // namespace numira
