@@ -40,6 +40,15 @@ void operandKey(Form1& f, std::string_view display, std::string_view engine) {
     }
     f.Lok();
     f.tabb();
+    // A digit after an exponent that the power key ended would join the exponent's number
+    // in comp (2^34 where 2³4 is shown); the new number is a factor of its own, shown so.
+    const bool startsNumber = display == "," || (display[0] >= '0' && display[0] <= '9');
+    const std::string& shown = f.t.text();
+    if (startsNumber && f.exponentMode == 0 && !shown.empty() && f.t.raisedAt(shown.size() - 1)) {
+        f.sendText(".");
+        f.comp.text += '*';
+        masiv(f);
+    }
     f.sendText(std::string(display));
     f.comp.text += engine;
     skipPositions(f, static_cast<int>(display.size()) - 1);

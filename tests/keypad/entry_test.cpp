@@ -138,6 +138,30 @@ TEST(EntryAndExponents, PowerKeyStates) {
     }
 }
 
+TEST(EntryAndExponents, NumberAfterAnEndedExponentIsAFactorOfItsOwn) {
+    Calculator c;
+    expectSteps(c, {
+                       {"2 ^ 3 ^", "23", "01", "2^3"},
+                       {"4", "23.4", "0100", "2^3*4"},
+                       {"=", "23.4", "0100", "2^3*4"},
+                   });
+    EXPECT_EQ(c.form.L.caption, "=32");
+
+    Calculator comma;
+    comma.keys("2 ^ 3 ^ ,");
+    EXPECT_EQ(comma.t(), "23.,");
+    EXPECT_EQ(comma.comp(), "2^3*.");
+
+    Calculator afterOperator;  // an operator already separates the numbers
+    afterOperator.keys("2 ^ 3 + 4");
+    EXPECT_EQ(afterOperator.comp(), "2^3+4");
+
+    Calculator backspace;  // the dot is a character like any other
+    backspace.keys("2 ^ 3 ^ 4 bs bs");
+    EXPECT_EQ(backspace.t(), "23");
+    EXPECT_EQ(backspace.comp(), "2^3");
+}
+
 TEST(EntryAndExponents, PowerOnEmptyBoxDoesNotEvenUnlock) {
     Calculator c;
     c.keys("tick1");
@@ -270,16 +294,20 @@ TEST(EntryAndExponents, LevelArrowsFollowTheExponent) {
 
 TEST(EntryAndExponents, NoLimitOnThePositions) {
     Calculator c;
-    std::string digits;
     for (int i = 0; i < 1000; ++i) {
         c.keys(i % 7 == 3 ? "^" : "7");
-        if (i % 7 != 3) {
-            digits += '7';
+    }
+    // Every exponent the power key ended is followed by a multiplication dot.
+    std::string expected;
+    for (char ch : c.comp()) {
+        if (ch != '^') {
+            expected += ch == '*' ? '.' : ch;
         }
     }
-    EXPECT_EQ(c.t(), digits);
-    EXPECT_EQ(c.form.typedLength, static_cast<int>(digits.size()));
-    for (std::size_t i = 0; i < digits.size(); ++i) {
+    EXPECT_EQ(c.t(), expected);
+    EXPECT_GT(c.t().size(), 900u);
+    EXPECT_EQ(c.form.typedLength, static_cast<int>(expected.size()));
+    for (std::size_t i = 0; i < expected.size(); ++i) {
         c.keys("bs");
     }
     EXPECT_EQ(c.t(), "");
