@@ -6,6 +6,7 @@
 
 #include "cli/commands.h"
 #include "engine/failure.h"
+#include "graph/table_sheet.h"
 #include "keypad/keys.h"
 #include "window/fake_platform.h"
 #include "window/form1.h"
@@ -106,7 +107,24 @@ std::string_view pageName(numira::HelpPage page) {
     return "none";
 }
 
-std::string describe(numira::Form1& f, numira::FakePlatform& platform) {
+// One row of the function table: its formula and cached value.
+void graphRow(Json& j, std::string_view name, const numira::graph::TableSheet& sheet,
+              std::size_t row) {
+    j.open(name);
+    if (row <= sheet.rows().size()) {
+        const auto& r = sheet.rows()[row - 1];
+        j.string("formula", r.formula);
+        if (r.cached.value) {
+            j.number("value", *r.cached.value);
+        } else {
+            j.null("value");
+        }
+    }
+    j.close();
+}
+
+std::string describe(numira::Form1& f, numira::FakePlatform& platform,
+                     const numira::graph::TableSheet& sheet) {
     Json j;
     j.string("t", f.t.text());
     j.string("t_raised", f.t.raisedMask());
@@ -166,6 +184,11 @@ std::string describe(numira::Form1& f, numira::FakePlatform& platform) {
     } else {
         j.null("help_file_opened");
     }
+    j.open("graph");
+    j.number("rows", static_cast<double>(sheet.rows().size()));
+    graphRow(j, "b1", sheet, 1);
+    graphRow(j, "b50", sheet, 50);
+    j.close();
     j.string("message", f.message);
     return j.finish();
 }
@@ -181,6 +204,8 @@ int runKeys(std::span<const std::string_view> args) {
     }
     CliPlatform platform;
     numira::Form1 form(platform);
+    numira::graph::TableSheet sheet;
+    form.sheetApp = &sheet;
     form.Form_Load();
     form.processKeystrokes();
     for (std::string_view arg : args) {
@@ -190,6 +215,6 @@ int runKeys(std::span<const std::string_view> args) {
         }
         numira::press(form, platform, *numira::keyForName(arg));
     }
-    std::puts(describe(form, platform).c_str());
+    std::puts(describe(form, platform, sheet).c_str());
     return 0;
 }

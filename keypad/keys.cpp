@@ -74,6 +74,7 @@ constexpr std::array kCliNames{
     Name{"menu:Stepen", Key::MenuStepen},
     Name{"menu:FFun", Key::MenuFFun},
     Name{"menu:Kolektiv", Key::MenuKolektiv},
+    Name{"menu:Grafika", Key::MenuGrafika},
     Name{"tick1", Key::Tick1},
     Name{"tick2", Key::Tick2},
 };
@@ -126,6 +127,8 @@ constexpr std::array kControlNames{
     Name{"Stepen", Key::MenuStepen},
     Name{"FFun", Key::MenuFFun},
     Name{"Kolektiv", Key::MenuKolektiv},
+    Name{"Grafika", Key::MenuGrafika},
+    Name{"Command3", Key::MenuGrafika},
     Name{"Timer1", Key::Tick1},
     Name{"Timer2", Key::Tick2},
 };
@@ -160,6 +163,7 @@ bool clearsFailure(Key key) {
         case Key::MenuStepen:
         case Key::MenuFFun:
         case Key::MenuKolektiv:
+        case Key::MenuGrafika:
         case Key::Help:
         case Key::Tick1:
         case Key::Tick2:
@@ -330,6 +334,9 @@ void run(Form1& f, Key key) {
             break;
         case Key::MenuKolektiv:
             f.Kolektiv_Click();
+            break;
+        case Key::MenuGrafika:
+            f.Command3_Click();
             break;
         case Key::Tick1:
             if (f.Timer1.enabled) {

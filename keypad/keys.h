@@ -70,6 +70,7 @@ enum class Key {
     MenuStepen,
     MenuFFun,
     MenuKolektiv,
+    MenuGrafika,  // Command3, "Графика на функцията"
     Tick1,
     Tick2,
 };

@@ -190,7 +190,10 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
           {"KomEkran", "Включване на компютърен запис на екрана", true},
           {"CopEkran", "Копиране на екрана", true},
           {"CopRez", "Копиране на резултат", true}}},
-        {"Funk", "Функции", {{"TF", "Включване на допълнителни функции", true}}},
+        {"Funk",
+         "Функции",
+         {{"TF", "Включване на допълнителни функции", true},
+          {"Grafika", "Графика на функцията", true}}},
         {"Help",
          "Помощ",
          {{"Stepen", "Повдигане на степен", true},
@@ -576,6 +579,19 @@ std::vector<Keystroke> Form1::takeDelivered() {
     std::vector<Keystroke> out;
     out.swap(m_delivered);
     return out;
+}
+
+void Form1::Command3_Click() {
+    Lok();
+    if (sheetApp == nullptr) {
+        message = "Няма къде да се покаже графиката.";
+        return;
+    }
+    const graph::GraphRequest request{comp.text, degreesMode, {}};
+    if (graph::Command3_Click(*sheetApp, request, graphVars) ==
+        graph::GraphOutcome::NothingToTabulate) {
+        message = graph::kNothingToTabulate;
+    }
 }
 
 }  // namespace numira

@@ -8,6 +8,8 @@
 
 #include "engine/engine.h"
 #include "engine/failure.h"
+#include "graph/command3.h"
+#include "graph/sheet_app.h"
 #include "window/controls.h"
 #include "window/platform.h"
 #include "window/rich_text_box.h"
@@ -77,6 +79,10 @@ class Form1 {
     void FFun_Click();
     void Kolektiv_Click();
     void Command15_Click();
+    // The function table and chart of the expression in comp, sent to sheetApp. The menu
+    // item "Графика на функцията" runs it; the button Command3 stays hidden.
+    void Command3_Click();
+    void Grafika_Click() { Command3_Click(); }
 
     // Selecting an entry in code raises the same click event as a user's choice.
     void selectGradusi(int position);
@@ -169,6 +175,10 @@ class Form1 {
     HelpPage form3Page = HelpPage::None;
     // The outcome of the last "S / V": nullopt before it was pressed.
     std::optional<bool> helpFileOpened;
+    // The spreadsheet side of the function table (the view's chart window, or an in-memory
+    // sheet); with none, the menu item says so.
+    graph::SheetApp* sheetApp = nullptr;
+    graph::GraphVars graphVars;
     // A message the view should show once and then clear (e.g. a missing help file).
     std::string message;
 
