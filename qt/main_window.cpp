@@ -20,6 +20,7 @@
 
 #include "engine/failure.h"
 #include "keypad/text_keys.h"
+#include "qt/chart/chart_window.h"
 #include "qt/expression_box.h"
 #include "qt/key_hints.h"
 #include "qt/twips.h"
@@ -102,6 +103,20 @@ QString comboStyle(const QString& name, const QColor& background, const QColor& 
         .arg(name, background.name(), text.name());
 }
 
+// A character as the user can read it in a message: itself, or its code for a control
+// character or a blank that would show as nothing.
+QString visibleCharacter(const QString& character) {
+    const QList<uint> codes = character.toUcs4();
+    if (codes.size() == 1 && (QChar::isPrint(codes[0]) && !QChar::isSpace(codes[0]))) {
+        return character;
+    }
+    QString code;
+    for (const uint c : codes) {
+        code += QStringLiteral("U+%1").arg(c, 4, 16, QLatin1Char('0')).toUpper();
+    }
+    return code;
+}
+
 void setGeometryIfChanged(QWidget* widget, const QRect& rect) {
     if (widget->geometry() != rect) {
         widget->setGeometry(rect);
@@ -140,6 +155,9 @@ MainWindow::MainWindow(QWidget* parent)
 
     m_helpWindows.onForm3Closed = [this] { m_form.Form3_Unload(); };
     m_helpWindows.onForm2Closed = [this] { m_form.Form2_Unload(); };
+    m_chart = new ChartWindow(this);
+    m_chart->setObjectName(QStringLiteral("chartWindow"));
+    m_form.sheetApp = &m_chart->sheetApp();
     m_form.Form_Load();
     m_form.processKeystrokes();
 
@@ -351,11 +369,12 @@ void MainWindow::pressKey(Key key) {
 }
 
 bool MainWindow::typeText(const QString& text) {
-    const auto keys = keysForText(text.toStdString());
+    // Copied text often ends in a line break, which is no part of the expression.
+    const auto keys = keysForText(text.trimmed().toStdString());
     if (const auto* refusal = std::get_if<Refusal>(&keys)) {
         showMessage(QStringLiteral("Текстът не може да бъде набран: знакът „%1“ няма клавиш в "
                                    "калкулатора. Нищо не е набрано.")
-                        .arg(toQString(refusal->character)));
+                        .arg(visibleCharacter(toQString(refusal->character))));
         return false;
     }
     for (Key key : std::get<std::vector<Key>>(keys)) {

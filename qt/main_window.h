@@ -17,6 +17,7 @@ class QTimer;
 
 namespace numira {
 
+class ChartWindow;
 class ClientArea;
 class ExpressionBox;
 
@@ -33,6 +34,8 @@ class MainWindow : public QMainWindow {
     Form1& form() { return m_form; }
     QtPlatform& platform() { return m_platform; }
     HelpWindows& helpWindows() { return m_helpWindows; }
+    // The window the function table and its chart are shown in (the model's sheetApp).
+    ChartWindow* chartWindow() const { return m_chart; }
 
     // Forwards one key to the model and refreshes the widgets.
     void pressKey(Key key);
@@ -70,6 +73,7 @@ class MainWindow : public QMainWindow {
     QtPlatform m_platform;
     Form1 m_form;
     HelpWindows m_helpWindows;
+    ChartWindow* m_chart = nullptr;
     ClientArea* m_client = nullptr;
     ExpressionBox* m_t = nullptr;
     QLabel* m_failureMark = nullptr;

@@ -15,6 +15,12 @@ using numira::HelpWindows;
 
 namespace {
 
+// One row of a data table: its name, then one value per column.
+template <typename... Values>
+void row(const char* name, const Values&... values) {
+    (QTest::newRow(name) << ... << values);
+}
+
 int countTopLevel(const QString& objectName) {
     int count = 0;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
@@ -42,16 +48,16 @@ class HelpWindowsTest : public QObject {
         QTest::addColumn<QString>("phrase");
         const int picS = static_cast<int>(Form3::Page::PicS);
         const int picff = static_cast<int>(Form3::Page::Picff);
-        QTest::newRow("power title") << picS << "Повдигане на степен";
-        QTest::newRow("power caret rises") << picS << "курсорът се смалява и се качва нагоре";
-        QTest::newRow("power exponent") << picS << "степенния показател";
-        QTest::newRow("power comes down") << picS << "курсорът слиза сам";
-        QTest::newRow("power parentheses") << picS << "когато затворите последната";
-        QTest::newRow("function title") << picff << "Пресмятане на функция";
-        QTest::newRow("function menu") << picff << "„Функции“";
-        QTest::newRow("function x key") << picff << "Въведете функцията";
-        QTest::newRow("function value") << picff << "Задайте стойност на x";
-        QTest::newRow("function again") << picff << "натиснете отново";
+        row("power title", picS, "Повдигане на степен");
+        row("power caret rises", picS, "курсорът се смалява и се качва нагоре");
+        row("power exponent", picS, "степенния показател");
+        row("power comes down", picS, "курсорът слиза сам");
+        row("power parentheses", picS, "когато затворите последната");
+        row("function title", picff, "Пресмятане на функция");
+        row("function menu", picff, "„Функции“");
+        row("function x key", picff, "Въведете функцията");
+        row("function value", picff, "Задайте стойност на x");
+        row("function again", picff, "натиснете отново");
     }
     void helpPagesCarryTheirText() {
         QFETCH(int, page);
@@ -67,18 +73,12 @@ class HelpWindowsTest : public QObject {
     void helpPagesShowKeyPictures_data() {
         QTest::addColumn<QString>("pageName");
         QTest::addColumn<QString>("key");
-        QTest::newRow("power key") << "PicS"
-                                   << "key:power";
-        QTest::newRow("plus key") << "PicS"
-                                  << "key:plus";
-        QTest::newRow("open parenthesis") << "PicS"
-                                          << "key:open";
-        QTest::newRow("x key") << "Picff"
-                               << "key:x";
-        QTest::newRow("x value key") << "Picff"
-                                     << "key:xis";
-        QTest::newRow("equals key") << "Picff"
-                                    << "key:equals";
+        row("power key", "PicS", "key:power");
+        row("plus key", "PicS", "key:plus");
+        row("open parenthesis", "PicS", "key:open");
+        row("x key", "Picff", "key:x");
+        row("x value key", "Picff", "key:xis");
+        row("equals key", "Picff", "key:equals");
     }
     void helpPagesShowKeyPictures() {
         QFETCH(QString, pageName);
@@ -109,11 +109,11 @@ class HelpWindowsTest : public QObject {
         QTest::addColumn<bool>("picSVisible");
         const int s = static_cast<int>(Form3::Page::PicS);
         const int f = static_cast<int>(Form3::Page::Picff);
-        QTest::newRow("power") << QList<int>{s} << true;
-        QTest::newRow("function") << QList<int>{f} << false;
-        QTest::newRow("power then function") << QList<int>{s, f} << false;
-        QTest::newRow("function then power") << QList<int>{f, s} << true;
-        QTest::newRow("function twice") << QList<int>{f, f} << false;
+        row("power", QList<int>{s}, true);
+        row("function", QList<int>{f}, false);
+        row("power then function", QList<int>{s, f}, false);
+        row("function then power", QList<int>{f, s}, true);
+        row("function twice", QList<int>{f, f}, false);
     }
     void pagesAreShownOneAtATime() {
         QFETCH(QList<int>, requests);
@@ -133,8 +133,8 @@ class HelpWindowsTest : public QObject {
     // window opened again after closing returns to the corner.
     void windowsOpenAtTheTopRightCorner_data() {
         QTest::addColumn<bool>("credits");
-        QTest::newRow("help window") << false;
-        QTest::newRow("credits window") << true;
+        row("help window", false);
+        row("credits window", true);
     }
     void windowsOpenAtTheTopRightCorner() {
         QFETCH(bool, credits);
@@ -181,12 +181,11 @@ class HelpWindowsTest : public QObject {
         QTest::addColumn<QString>("path");
         QTest::addColumn<bool>("found");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("shipped file") << QString(NUMIRA_SOURCE_HELP) << true << "Съдържание";
-        QTest::newRow("missing file") << QString(NUMIRA_BUILD_DIR "/no-such-dir/numira-help.html")
-                                      << false << "Файлът с помощта не е намерен";
-        QTest::newRow("a folder, not a file")
-            << QString(NUMIRA_BUILD_DIR) << false << NUMIRA_BUILD_DIR;
-        QTest::newRow("empty path") << QString() << false << "не може да бъде отворена";
+        row("shipped file", QString(NUMIRA_SOURCE_HELP), true, "Съдържание");
+        row("missing file", QString(NUMIRA_BUILD_DIR "/no-such-dir/numira-help.html"), false,
+            "Файлът с помощта не е намерен");
+        row("a folder, not a file", QString(NUMIRA_BUILD_DIR), false, NUMIRA_BUILD_DIR);
+        row("empty path", QString(), false, "не може да бъде отворена");
     }
     void helpViewerShowsTheFileOrSaysItIsMissing() {
         QFETCH(QString, path);
@@ -203,7 +202,7 @@ class HelpWindowsTest : public QObject {
         QTest::addColumn<QString>("anchor");
         for (const char* anchor : {"display", "keys", "powers", "functions", "memory", "xfunction",
                                    "menus", "settings", "keyboard", "failure"}) {
-            QTest::newRow(anchor) << QString(anchor);
+            row(anchor, QString(anchor));
         }
     }
     void helpFileHasEveryChapter() {

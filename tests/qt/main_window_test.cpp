@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSvgWidget>
+#include <QTableWidget>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
@@ -16,6 +17,7 @@
 
 #include "keypad/keys.h"
 #include "keypad/text_keys.h"
+#include "qt/chart/chart_window.h"
 #include "qt/expression_box.h"
 #include "qt/help_viewer.h"
 #include "qt/key_hints.h"
@@ -26,6 +28,12 @@
 using numira::MainWindow;
 
 namespace {
+
+// One row of a data table: its name, then one value per column.
+template <typename... Values>
+void row(const char* name, const Values&... values) {
+    (QTest::newRow(name) << ... << values);
+}
 
 QString raisedMask(const numira::ExpressionBox& box) {
     QString mask;
@@ -102,48 +110,27 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QString>("container");
         QTest::addColumn<QRect>("twips");
         QTest::addColumn<bool>("visible");
-        QTest::newRow("t") << "t"
-                           << "client" << QRect(240, 360, 3255, 375) << true;
-        QTest::newRow("comp") << "comp"
-                              << "client" << QRect(240, 360, 3255, 375) << false;
-        QTest::newRow("Izbor") << "Izbor"
-                               << "client" << QRect(0, 0, 3735, 315) << false;
-        QTest::newRow("Pic1") << "Pic1"
-                              << "client" << QRect(1680, 120, 255, 255) << true;
-        QTest::newRow("Pic2") << "Pic2"
-                              << "client" << QRect(1680, 120, 255, 255) << false;
-        QTest::newRow("butonC") << "butonC"
-                                << "client" << QRect(240, 1080, 495, 375) << true;
-        QTest::newRow("backspace") << "Command6"
-                                   << "client" << QRect(3000, 1080, 495, 375) << true;
-        QTest::newRow("MC") << "Command1"
-                            << "client" << QRect(1800, 1080, 390, 375) << true;
-        QTest::newRow("Frame1") << "Frame1"
-                                << "client" << QRect(240, 1575, 3255, 2550) << true;
-        QTest::newRow("F2") << "F2"
-                            << "client" << QRect(240, 4180, 3255, 1095) << false;
-        QTest::newRow("Frame2") << "Frame2"
-                                << "client" << QRect(240, 5340, 3255, 620) << false;
-        QTest::newRow("b1") << "b1"
-                            << "Frame1" << QRect(240, 200, 615, 375) << true;
-        QTest::newRow("slash") << "Command4"
-                               << "Frame1" << QRect(2720, 200, 300, 375) << true;
-        QTest::newRow("colon") << "CommandButton14"
-                               << "Frame1" << QRect(2400, 200, 300, 375) << true;
-        QTest::newRow("Ravno") << "Ravno"
-                               << "Frame1" << QRect(2400, 2120, 615, 375) << true;
-        QTest::newRow("S / V") << "Command15"
-                               << "Frame1" << QRect(960, 2120, 615, 375) << true;
-        QTest::newRow("Cotan") << "Command9"
-                               << "F2" << QRect(2400, 200, 735, 375) << true;
-        QTest::newRow("Gradusi") << "Gradusi"
-                                 << "F2" << QRect(2280, 720, 975, 315) << true;
-        QTest::newRow("X =") << "Command7"
-                             << "Frame2" << QRect(960, 200, 615, 375) << true;
-        QTest::newRow("Label1") << "Label1"
-                                << "client" << QRect(240, 0, 0, 285) << true;
-        QTest::newRow("Graph key") << "Command3"
-                                   << "client" << QRect(360, 7560, 855, 375) << false;
+        row("t", "t", "client", QRect(240, 360, 3255, 375), true);
+        row("comp", "comp", "client", QRect(240, 360, 3255, 375), false);
+        row("Izbor", "Izbor", "client", QRect(0, 0, 3735, 315), false);
+        row("Pic1", "Pic1", "client", QRect(1680, 120, 255, 255), true);
+        row("Pic2", "Pic2", "client", QRect(1680, 120, 255, 255), false);
+        row("butonC", "butonC", "client", QRect(240, 1080, 495, 375), true);
+        row("backspace", "Command6", "client", QRect(3000, 1080, 495, 375), true);
+        row("MC", "Command1", "client", QRect(1800, 1080, 390, 375), true);
+        row("Frame1", "Frame1", "client", QRect(240, 1575, 3255, 2550), true);
+        row("F2", "F2", "client", QRect(240, 4180, 3255, 1095), false);
+        row("Frame2", "Frame2", "client", QRect(240, 5340, 3255, 620), false);
+        row("b1", "b1", "Frame1", QRect(240, 200, 615, 375), true);
+        row("slash", "Command4", "Frame1", QRect(2720, 200, 300, 375), true);
+        row("colon", "CommandButton14", "Frame1", QRect(2400, 200, 300, 375), true);
+        row("Ravno", "Ravno", "Frame1", QRect(2400, 2120, 615, 375), true);
+        row("S / V", "Command15", "Frame1", QRect(960, 2120, 615, 375), true);
+        row("Cotan", "Command9", "F2", QRect(2400, 200, 735, 375), true);
+        row("Gradusi", "Gradusi", "F2", QRect(2280, 720, 975, 315), true);
+        row("X =", "Command7", "Frame2", QRect(960, 200, 615, 375), true);
+        row("Label1", "Label1", "client", QRect(240, 0, 0, 285), true);
+        row("Graph key", "Command3", "client", QRect(360, 7560, 855, 375), false);
     }
     void controlsSitAtTheirPlaces() {
         QFETCH(QString, name);
@@ -161,33 +148,15 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("colour");
-        QTest::newRow("digit 1") << "b1"
-                                 << "1"
-                                 << "#ff8000";
-        QTest::newRow("comma") << "CommandButton3"
-                               << ","
-                               << "#ff8000";
-        QTest::newRow("equals") << "Ravno"
-                                << "="
-                                << "#ffff00";
-        QTest::newRow("clear") << "butonC"
-                               << "C"
-                               << "#ff0000";
-        QTest::newRow("memory") << "CommandButton22"
-                                << "M"
-                                << "#80ff80";
-        QTest::newRow("parenthesis") << "CommandButton18"
-                                     << "("
-                                     << "#00ffff";
-        QTest::newRow("help") << "Command15"
-                              << "S / V"
-                              << "#ff8000";
-        QTest::newRow("plus picture") << "CommandButton11"
-                                      << ""
-                                      << "#ffff00";
-        QTest::newRow("backspace picture") << "Command6"
-                                           << ""
-                                           << "#ff0000";
+        row("digit 1", "b1", "1", "#ff8000");
+        row("comma", "CommandButton3", ",", "#ff8000");
+        row("equals", "Ravno", "=", "#ffff00");
+        row("clear", "butonC", "C", "#ff0000");
+        row("memory", "CommandButton22", "M", "#80ff80");
+        row("parenthesis", "CommandButton18", "(", "#00ffff");
+        row("help", "Command15", "S / V", "#ff8000");
+        row("plus picture", "CommandButton11", "", "#ffff00");
+        row("backspace picture", "Command6", "", "#ff0000");
     }
     void keysShowTheirCaptionsAndColours() {
         QFETCH(QString, name);
@@ -209,7 +178,7 @@ class MainWindowTest : public QObject {
         const QList<QStringList> expectedItems{
             {"Брой на цифрите след десетичната запетая", "Включване на компютърен запис на екрана",
              "Копиране на екрана", "Копиране на резултат"},
-            {"Включване на допълнителни функции"},
+            {"Включване на допълнителни функции", "Графика на функцията"},
             {"Повдигане на степен", "Пресмятане на функция", "Колектив"}};
         for (qsizetype i = 0; i < menus.size(); ++i) {
             QCOMPARE(menus[i]->text(), expectedMenus[i]);
@@ -229,56 +198,29 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QString>("raised");
         QTest::addColumn<QString>("comp");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("2 plus 3 equals")
-            << QStringList{"Commandbutton1", "CommandButton11", "CommandButton10", "Ravno"} << "2+3"
-            << "000"
-            << "2+3"
-            << "=5";
-        QTest::newRow("comma and times")
-            << QStringList{"Commandbutton1",  "CommandButton3", "CommandButton8",
-                           "CommandButton13", "CommandButton9", "Ravno"}
-            << "2,5.4"
-            << "00000"
-            << "2.5*4"
-            << "=10";
-        QTest::newRow("power raises the exponent") << QStringList{"Commandbutton1",
-                                                                  "CommandButton21",
-                                                                  "CommandButton10",
-                                                                  "CommandButton11",
-                                                                  "b1",
-                                                                  "Ravno"}
-                                                   << "23+1"
-                                                   << "0100"
-                                                   << "2^3+1"
-                                                   << "=9";
-        QTest::newRow("parenthesised exponent") << QStringList{"Commandbutton1",  "CommandButton21",
-                                                               "CommandButton18", "CommandButton10",
-                                                               "CommandButton11", "b1",
-                                                               "CommandButton17", "Ravno"}
-                                                << "2(3+1)"
-                                                << "011111"
-                                                << "2^(3+1)"
-                                                << "=16";
-        QTest::newRow("root") << QStringList{"CommandButton16", "b1", "CommandButton7",
-                                             "CommandButton17", "Ravno"}
-                              << "SQRT(16)"
-                              << "00000000"
-                              << "SQRT(16)"
-                              << "=4";
-        QTest::newRow("backspace")
-            << QStringList{"CommandButton6", "CommandButton5", "Command6"} << "7"
-            << "0"
-            << "7"
-            << "";
-        QTest::newRow("clear") << QStringList{"CommandButton6", "CommandButton11", "butonC"} << ""
-                               << ""
-                               << ""
-                               << "";
-        QTest::newRow("pi and division")
-            << QStringList{"Command10", "Command4", "Commandbutton1", "Ravno"} << "pi/2"
-            << "0000"
-            << "pi/2"
-            << "=1,5708";
+        row("2 plus 3 equals",
+            QStringList{"Commandbutton1", "CommandButton11", "CommandButton10", "Ravno"}, "2+3",
+            "000", "2+3", "=5");
+        row("comma and times",
+            QStringList{"Commandbutton1", "CommandButton3", "CommandButton8", "CommandButton13",
+                        "CommandButton9", "Ravno"},
+            "2,5.4", "00000", "2.5*4", "=10");
+        row("power raises the exponent",
+            QStringList{"Commandbutton1", "CommandButton21", "CommandButton10", "CommandButton11",
+                        "b1", "Ravno"},
+            "23+1", "0100", "2^3+1", "=9");
+        row("parenthesised exponent",
+            QStringList{"Commandbutton1", "CommandButton21", "CommandButton18", "CommandButton10",
+                        "CommandButton11", "b1", "CommandButton17", "Ravno"},
+            "2(3+1)", "011111", "2^(3+1)", "=16");
+        row("root",
+            QStringList{"CommandButton16", "b1", "CommandButton7", "CommandButton17", "Ravno"},
+            "SQRT(16)", "00000000", "SQRT(16)", "=4");
+        row("backspace", QStringList{"CommandButton6", "CommandButton5", "Command6"}, "7", "0", "7",
+            "");
+        row("clear", QStringList{"CommandButton6", "CommandButton11", "butonC"}, "", "", "", "");
+        row("pi and division", QStringList{"Command10", "Command4", "Commandbutton1", "Ravno"},
+            "pi/2", "0000", "pi/2", "=1,5708");
     }
     void clicksReachTheModel() {
         QFETCH(QStringList, clicks);
@@ -337,39 +279,17 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("sum and Enter") << "2+3\r"
-                                       << "2+3"
-                                       << "=5";
-        QTest::newRow("point is the comma") << "1.5*2="
-                                            << "1,5.2"
-                                            << "=3";
-        QTest::newRow("comma") << "1,5:3="
-                               << "1,5:3"
-                               << "=0,5";
-        QTest::newRow("slash") << "9/3="
-                               << "9/3"
-                               << "=3";
-        QTest::newRow("power") << "2^10="
-                               << "210"
-                               << "=1024";
-        QTest::newRow("parentheses") << "2(1+2)="
-                                     << "2(1+2)"
-                                     << "=6";
-        QTest::newRow("p for pi") << "p"
-                                  << "pi"
-                                  << "";
-        QTest::newRow("e") << "e"
-                           << "e"
-                           << "";
-        QTest::newRow("x") << "x"
-                           << "x"
-                           << "";
-        QTest::newRow("letter without a key") << "q"
-                                              << ""
-                                              << "";
-        QTest::newRow("space") << " "
-                               << ""
-                               << "";
+        row("sum and Enter", "2+3\r", "2+3", "=5");
+        row("point is the comma", "1.5*2=", "1,5.2", "=3");
+        row("comma", "1,5:3=", "1,5:3", "=0,5");
+        row("slash", "9/3=", "9/3", "=3");
+        row("power", "2^10=", "210", "=1024");
+        row("parentheses", "2(1+2)=", "2(1+2)", "=6");
+        row("p for pi", "p", "pi", "");
+        row("e", "e", "e", "");
+        row("x", "x", "x", "");
+        row("letter without a key", "q", "", "");
+        row("space", " ", "", "");
     }
     void keyboardTypesThroughTheKeys() {
         QFETCH(QString, typed);
@@ -396,9 +316,9 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("text");
-        QTest::newRow("Backspace deletes") << "12" << int(Qt::Key_Backspace) << "1";
-        QTest::newRow("Escape clears") << "12+" << int(Qt::Key_Escape) << "";
-        QTest::newRow("keypad Enter evaluates") << "4*4" << int(Qt::Key_Enter) << "4.4";
+        row("Backspace deletes", "12", int(Qt::Key_Backspace), "1");
+        row("Escape clears", "12+", int(Qt::Key_Escape), "");
+        row("keypad Enter evaluates", "4*4", int(Qt::Key_Enter), "4.4");
     }
     void specialKeys() {
         QFETCH(QString, typed);
@@ -432,34 +352,15 @@ class MainWindowTest : public QObject {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("raised");
         QTest::addColumn<QString>("refused");
-        QTest::newRow("sum") << "2 + 3"
-                             << "2+3"
-                             << "000"
-                             << "";
-        QTest::newRow("signs") << "6×2÷3·1"
-                               << "6.2:3.1"
-                               << "0000000"
-                               << "";
-        QTest::newRow("superscript") << "3²"
-                                     << "32"
-                                     << "01"
-                                     << "";
-        QTest::newRow("root sign") << "√(9)"
-                                   << "SQRT(9)"
-                                   << "0000000"
-                                   << "";
-        QTest::newRow("function in capitals") << "SIN(0)"
-                                              << "Sin(0)"
-                                              << "000000"
-                                              << "";
-        QTest::newRow("letter without a key") << "2+a"
-                                              << ""
-                                              << ""
-                                              << "a";
-        QTest::newRow("currency sign") << "5€"
-                                       << ""
-                                       << ""
-                                       << "€";
+        row("sum", "2 + 3", "2+3", "000", "");
+        row("signs", "6×2÷3·1", "6.2:3.1", "0000000", "");
+        row("superscript", "3²", "32", "01", "");
+        row("root sign", "√(9)", "SQRT(9)", "0000000", "");
+        row("function in capitals", "SIN(0)", "Sin(0)", "000000", "");
+        row("line break around it", "\n7-1\r\n", "7-1", "000", "");
+        row("letter without a key", "2+a", "", "", "a");
+        row("tab inside", "2\t3", "", "", "U+0009");
+        row("currency sign", "5€", "", "", "€");
     }
     void pasteTypesOrRefuses() {
         QFETCH(QString, pasted);
@@ -485,16 +386,11 @@ class MainWindowTest : public QObject {
     void failureMarkNamesTheReason_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("division by zero") << "5:0="
-                                          << "Деление на нула";
-        QTest::newRow("invalid expression") << "5*="
-                                            << "Невалиден израз";
-        QTest::newRow("unclosed parenthesis") << "(2="
-                                              << "Невалиден израз";
-        QTest::newRow("root of a negative") << "√(0-4)="
-                                            << "Извън дефиниционната област";
-        QTest::newRow("too large") << "9^999="
-                                   << "Твърде голямо число";
+        row("division by zero", "5:0=", "Деление на нула");
+        row("invalid expression", "5*=", "Невалиден израз");
+        row("unclosed parenthesis", "(2=", "Невалиден израз");
+        row("root of a negative", "√(0-4)=", "Извън дефиниционната област");
+        row("too large", "9^999=", "Твърде голямо число");
     }
     void failureMarkNamesTheReason() {
         QFETCH(QString, typed);
@@ -537,20 +433,13 @@ class MainWindowTest : public QObject {
     void pictureKeysHaveBulgarianNames_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("accessible");
-        QTest::newRow("plus") << "CommandButton11"
-                              << "плюс";
-        QTest::newRow("minus") << "CommandButton12"
-                               << "минус";
-        QTest::newRow("times") << "CommandButton13"
-                               << "умножение";
-        QTest::newRow("colon") << "CommandButton14"
-                               << "деление";
-        QTest::newRow("root") << "CommandButton16"
-                              << "корен квадратен";
-        QTest::newRow("power") << "CommandButton21"
-                               << "степен";
-        QTest::newRow("backspace") << "Command6"
-                                   << "изтриване на последния знак";
+        row("plus", "CommandButton11", "плюс");
+        row("minus", "CommandButton12", "минус");
+        row("times", "CommandButton13", "умножение");
+        row("colon", "CommandButton14", "деление");
+        row("root", "CommandButton16", "корен квадратен");
+        row("power", "CommandButton21", "степен");
+        row("backspace", "Command6", "изтриване на последния знак");
     }
     void pictureKeysHaveBulgarianNames() {
         QFETCH(QString, name);
@@ -663,6 +552,18 @@ class MainWindowTest : public QObject {
         // The window goes on working.
         QTest::keyClicks(&box(), "1+1=");
         QCOMPARE(result().text(), QString("=2"));
+    }
+
+    // The function table and its chart open in their window; with nothing to tabulate the
+    // window says so and opens nothing.
+    void graphMenuShowsTheChartWindow() {
+        chooseMenu("Grafika");
+        QVERIFY(!window().chartWindow()->isVisible());
+        QVERIFY(!window().lastMessage().isEmpty());
+        QTest::keyClicks(&box(), "x^2");
+        chooseMenu("Grafika");
+        QVERIFY(window().chartWindow()->isVisible());
+        QVERIFY(window().chartWindow()->table()->rowCount() > 0);
     }
 
     // The timers follow the model's flags and their ticks reach it.

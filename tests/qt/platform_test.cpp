@@ -9,16 +9,23 @@
 #include "qt/twips.h"
 
 // The toolkit's side of the window model: real Arial metrics, the screen, the clipboard.
+
+// One row of a data table: its name, then one value per column.
+template <typename... Values>
+void row(const char* name, const Values&... values) {
+    (QTest::newRow(name) << ... << values);
+}
+
 class PlatformTest : public QObject {
     Q_OBJECT
 
   private slots:
     void twipsFollowTheLogicalDpi_data() {
         QTest::addColumn<double>("twips");
-        QTest::newRow("one pixel") << 15.0;
-        QTest::newRow("box width") << 3255.0;
-        QTest::newRow("window height") << 6900.0;
-        QTest::newRow("zero") << 0.0;
+        row("one pixel", 15.0);
+        row("box width", 3255.0);
+        row("window height", 6900.0);
+        row("zero", 0.0);
     }
     void twipsFollowTheLogicalDpi() {
         QFETCH(double, twips);
@@ -40,12 +47,12 @@ class PlatformTest : public QObject {
     void textWidthIsArialBoldTwelve_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<double>("emThousandths");
-        QTest::newRow("empty") << "" << 0.0;
-        QTest::newRow("digit") << "7" << 556.0;
-        QTest::newRow("ten digits") << "0123456789" << 5560.0;
-        QTest::newRow("plus") << "+" << 584.0;
-        QTest::newRow("comma and colon") << ",:" << 611.0;
-        QTest::newRow("function") << "Sin(" << 1889.0;
+        row("empty", "", 0.0);
+        row("digit", "7", 556.0);
+        row("ten digits", "0123456789", 5560.0);
+        row("plus", "+", 584.0);
+        row("comma and colon", ",:", 611.0);
+        row("function", "Sin(", 1889.0);
     }
     void textWidthIsArialBoldTwelve() {
         QFETCH(QString, text);
@@ -70,10 +77,10 @@ class PlatformTest : public QObject {
 
     void clipboardRoundTrip_data() {
         QTest::addColumn<QString>("text");
-        QTest::newRow("result") << "=25";
-        QTest::newRow("decimal comma") << "=0,33333";
-        QTest::newRow("Cyrillic") << "Деление на нула";
-        QTest::newRow("empty") << "";
+        row("result", "=25");
+        row("decimal comma", "=0,33333");
+        row("Cyrillic", "Деление на нула");
+        row("empty", "");
     }
     void clipboardRoundTrip() {
         QFETCH(QString, text);
@@ -97,9 +104,9 @@ class PlatformTest : public QObject {
 
     void missingHelpFileOpensNothing_data() {
         QTest::addColumn<QString>("path");
-        QTest::newRow("no such file") << "/nonexistent/fORMULA.html";
-        QTest::newRow("a folder") << QDir::tempPath();
-        QTest::newRow("empty") << "";
+        row("no such file", "/nonexistent/fORMULA.html");
+        row("a folder", QDir::tempPath());
+        row("empty", "");
     }
     void missingHelpFileOpensNothing() {
         QFETCH(QString, path);
