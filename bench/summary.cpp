@@ -60,6 +60,9 @@ void printPeerSummary(std::ostream& out, const std::vector<CorpusEntry>& entries
         return found == byLibrary->second.end() ? -1 : found->second;
     };
 
+    if (times.empty()) {
+        return;  // the filter left out every peer benchmark
+    }
     std::vector<double> totals(names.size(), 0.0);
     std::vector<std::string> slower;
     std::size_t counted = 0;
