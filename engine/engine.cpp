@@ -37,14 +37,14 @@ bool isNumberStart(char c) {
 }
 
 // Replaces every occurrence of `from`, left to right, without searching inserted text again.
-void replaceAll(std::string& text, std::string_view from, std::string_view to,
-                std::string& scratch) {
-    std::size_t pos = text.find(from);
+void replaceAll(std::string& text, std::string_view from, std::string_view to, std::string& scratch,
+                std::size_t start = 0) {
+    std::size_t pos = text.find(from, start);
     if (pos == std::string::npos) {
         return;
     }
-    scratch.clear();
-    std::size_t done = 0;
+    scratch.assign(text, 0, start);
+    std::size_t done = start;
     while (pos != std::string::npos) {
         scratch.append(text, done, pos - done).append(to);
         done = pos + from.size();
@@ -233,8 +233,10 @@ Evaluation Engine::Presmetni(const EngineSettings& settings) {
         while (!workExpr.empty() && workExpr.back() == '^') {
             workExpr.pop_back();
         }
+        // Nothing before the innermost "(" changes, so each search starts there.
+        std::size_t from = 0;
         for (;;) {
-            const std::size_t close = workExpr.find(')');
+            const std::size_t close = workExpr.find(')', from);
             const bool finalPass = close == std::string::npos;
             if (finalPass) {
                 innerExpr = workExpr;
@@ -245,6 +247,7 @@ Evaluation Engine::Presmetni(const EngineSettings& settings) {
                 }
                 innerExpr.assign(workExpr, open + 1, close - open - 1);
                 bracketedExpr.assign("(").append(innerExpr).append(")");
+                from = open;
             }
             reduceSegment(settings);
             clearTokens();
@@ -253,7 +256,7 @@ Evaluation Engine::Presmetni(const EngineSettings& settings) {
                 return result;
             }
             // Identical parenthesised segments have the same value: replace them together.
-            replaceAll(workExpr, bracketedExpr, innerExpr, m_buffer);
+            replaceAll(workExpr, bracketedExpr, innerExpr, m_buffer, from);
         }
     } catch (const EvalError& error) {
         clearTokens();

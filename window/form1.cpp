@@ -533,6 +533,7 @@ void Form1::send(Keystroke::Kind kind, std::string text) {
 
 void Form1::processKeystrokes() {
     const auto level = [this] { return exponentMode > 0 ? kRaisedFormat : kBaseFormat; };
+    m_delivered.clear();
     while (!m_queue.empty()) {
         Keystroke stroke = std::move(m_queue.front());
         m_queue.pop_front();

@@ -101,7 +101,8 @@ class Form1 {
     // the queue is empty the typing format of t follows the exponent state as well.
     void processKeystrokes();
     const std::deque<Keystroke>& pendingKeystrokes() const { return m_queue; }
-    // Every keystroke delivered since the last call (for tests).
+    // The keystrokes the last processKeystrokes delivered (for tests); only the last event's
+    // are kept, so a long session does not accumulate them.
     std::vector<Keystroke> takeDelivered();
 
     // Sets a label's caption; a self-sizing label takes the width of its caption.
