@@ -1,5 +1,6 @@
 #include "engine/engine.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -319,7 +320,11 @@ void Engine::reduceSegment(const EngineSettings& settings) {
 
 void Engine::Smasiv() {
     const std::size_t n = innerExpr.size();
-    tokens.assign(2 * n + 2, Token{});
+    // The row only grows; a scan starts from a row that holds nothing.
+    clearTokens();
+    if (tokens.size() < 2 * n + 2) {
+        tokens.resize(2 * n + 2);
+    }
     std::size_t cursor = 1;
     for (std::size_t i = 0; i < n; ++i) {
         const char c = innerExpr[i];
@@ -518,7 +523,8 @@ std::string Engine::tokenText(const Token& token) const {
 }
 
 void Engine::clearTokens() {
-    tokens.clear();
+    // The passes only write where the scan put something, so that is all there is to clear.
+    std::fill(tokens.begin(), tokens.begin() + static_cast<std::ptrdiff_t>(m_used), Token{});
     m_used = 0;
 }
 
