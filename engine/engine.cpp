@@ -9,9 +9,10 @@
 namespace numira {
 namespace {
 
-constexpr std::string_view kPiText = "3.1415926535897932384626433832795";
-constexpr std::string_view kDegreesPiText = "180";
-constexpr std::string_view kEText = "2.718281828459045";
+// pi, e and x go in as parenthesised numbers, so that they multiply where they meet.
+constexpr std::string_view kPiValue = "(3.1415926535897932384626433832795)";
+constexpr std::string_view kDegreesPiValue = "(180)";  // half a turn, when x is "pi"
+constexpr std::string_view kEValue = "(2.718281828459045)";
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
 constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
 
@@ -277,17 +278,11 @@ void Engine::Preobrazi(const EngineSettings& settings) {
         std::string value = "(";
         value.append(settings.xValue).append(")");
         replaceAll(value, ",", ".", m_buffer);
-        std::string piValue = "(";
-        piValue.append(settings.degreesMode ? kDegreesPiText : kPiText).append(")");
-        replaceAll(value, "pi", piValue, m_buffer);
+        replaceAll(value, "pi", settings.degreesMode ? kDegreesPiValue : kPiValue, m_buffer);
         replaceAll(workExpr, "x", value, m_buffer);
     }
-    std::string piValue = "(";
-    piValue.append(kPiText).append(")");
-    replaceAll(workExpr, "pi", piValue, m_buffer);
-    std::string eValue = "(";
-    eValue.append(kEText).append(")");
-    replaceAll(workExpr, "e", eValue, m_buffer);
+    replaceAll(workExpr, "pi", kPiValue, m_buffer);
+    replaceAll(workExpr, "e", kEValue, m_buffer);
     insertImpliedMultiplication(workExpr, m_buffer);
 }
 
