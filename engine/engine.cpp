@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/implied_exponent.h"
 #include "engine/number_text.h"
 
 namespace numira {
@@ -269,6 +270,10 @@ Evaluation Engine::Presmetni(const EngineSettings& settings) {
 
 void Engine::Preobrazi(const EngineSettings& settings) {
     replaceAll(workExpr, ",", ".", m_buffer);
+    // What is raised together is one exponent: 2^3pi is 2 to the power of 3pi.
+    if (workExpr.find('^') != std::string::npos) {
+        workExpr = groupImpliedExponents(workExpr);
+    }
     if (workExpr.find('x') != std::string::npos) {
         if (!settings.xEntryMode || settings.xValue.empty()) {
             fail(Failure::XHasNoValue);

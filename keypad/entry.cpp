@@ -32,6 +32,19 @@ void skipPositions(Form1& f, int count) {
     }
 }
 
+// An operand typed right after an exponent has ended stands on the base line, a factor of
+// its own. The engine reads what follows "^" without a sign as part of the exponent (the
+// raised 3pi of 2^3pi is the exponent), so the product is made explicit, in both boxes:
+// 2³·4 and 2^3*4, not 2^34.
+void separateFromEndedExponent(Form1& f) {
+    const std::string& shown = f.t.text();
+    if (f.exponentMode == 0 && !shown.empty() && f.t.raisedAt(shown.size() - 1)) {
+        f.sendText(".");
+        f.comp.text += '*';
+        masiv(f);
+    }
+}
+
 // Digits, comma, pi and e: in x-entry mode they build the value of x instead.
 void operandKey(Form1& f, std::string_view display, std::string_view engine) {
     if (f.xEntryMode == 1) {
@@ -40,15 +53,7 @@ void operandKey(Form1& f, std::string_view display, std::string_view engine) {
     }
     f.Lok();
     f.tabb();
-    // A digit after an exponent that the power key ended would join the exponent's number
-    // in comp (2^34 where 2³4 is shown); the new number is a factor of its own, shown so.
-    const bool startsNumber = display == "," || (display[0] >= '0' && display[0] <= '9');
-    const std::string& shown = f.t.text();
-    if (startsNumber && f.exponentMode == 0 && !shown.empty() && f.t.raisedAt(shown.size() - 1)) {
-        f.sendText(".");
-        f.comp.text += '*';
-        masiv(f);
-    }
+    separateFromEndedExponent(f);
     f.sendText(std::string(display));
     f.comp.text += engine;
     skipPositions(f, static_cast<int>(display.size()) - 1);
@@ -69,6 +74,7 @@ void operatorKey(Form1& f, std::string_view display, std::string_view engine) {
 void functionKey(Form1& f, std::string_view display, std::string_view engine) {
     f.Lok();
     f.tabb();
+    separateFromEndedExponent(f);
     f.sendText(std::string(display));
     f.sendText("(");
     skipPositions(f, static_cast<int>(display.size()));
@@ -206,6 +212,12 @@ void CommandButton18_Click(Form1& f) {
     f.Lok();
     leaveXEntry(f);
     f.tabb();
+    // A "(" after an exponent's first characters, with none open in it, ends the exponent
+    // and starts a factor on the base line.
+    if (f.exponentMode == 1 && f.openParens == 0 && !endsWith(f.comp.text, "^")) {
+        dolu(f);
+    }
+    separateFromEndedExponent(f);
     f.sendText("(");
     f.comp.text += "(";
     if (endsWith(f.comp.text, "^(") || f.openParens > 0) {
@@ -380,6 +392,7 @@ void CommandButton23_Click(Form1& f) {
         // Typed at the end of t, where comp gets it, and never through the clipboard.
         f.send(Keystroke::Kind::Tab);
         f.send(Keystroke::Kind::End);
+        separateFromEndedExponent(f);
         f.sendText(recalled);
         f.send(Keystroke::Kind::Tab);
         if (f.exponentMode == 1) {
@@ -409,6 +422,7 @@ void Command2_Click(Form1& f) {
     f.Label2.geometry.height = f.t.geometry.height;
     f.Lok();
     f.tabb();
+    separateFromEndedExponent(f);
     f.sendText("x");
     f.comp.text += "x";
     masiv(f);

@@ -89,6 +89,11 @@ TEST(Evaluate, ImpliedMultiplicationWhereverOperandsMeet) {
         {"2e", "=5,43656"},
         {"e^2", "=7,38906"},
         {"(2)SQRT(9)", "=6"},
+        {"2pi^2", "=19,73921"},
+        {"2^3*pi", "=25,13274"},
+        {"2^3pi", "=687,29134"},  // the raised 3pi is the exponent
+        {"2^3(1+1)", "=64"},
+        {"e^2", "=7,38906"},
     });
 }
 

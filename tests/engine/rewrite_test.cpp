@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "engine/implied_exponent.h"
 
 namespace {
 
@@ -64,6 +65,37 @@ TEST(Rewrite, AnXWithoutAValueIsRefused) {
         } catch (const numira::EvalError& error) {
             EXPECT_EQ(error.failure, numira::Failure::XHasNoValue);
         }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Rewrite, AnExponentOfImpliedFactorsIsGroupedAsOne) {
+    struct GroupCase {
+        std::string_view before, after;
+    };
+    constexpr GroupCase kCases[] = {
+        {"2^3pi", "2^(3pi)"},
+        {"2^2x+1", "2^(2x)+1"},
+        {"e^2SIN(x)", "e^(2SIN(x))"},
+        {"2^3(1+1)", "2^(3(1+1))"},
+        {"2^-3x", "2^(-3x)"},
+        {"2^(1+x)x", "2^((1+x)x)"},
+        {"2^2x^2x", "2^(2x)^(2x)"},
+        {"(2^2x)", "(2^(2x))"},
+        {"2^3*pi", "2^3*pi"},  // an explicit sign ends the exponent
+        {"2pi^2", "2pi^2"},
+        {"2^3", "2^3"},
+        {"2^SQRT(4)", "2^SQRT(4)"},
+        {"2^3(1+1", "2^3(1+1"},  // unbalanced: left alone
+        {"2^", "2^"},
+        {"2+3", "2+3"},
+    };
+    for (const GroupCase& c : kCases) {
+        SCOPED_TRACE(c.before);
+        EXPECT_EQ(numira::groupImpliedExponents(c.before), c.after);
     }
 }
 

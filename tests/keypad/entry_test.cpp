@@ -138,28 +138,48 @@ TEST(EntryAndExponents, PowerKeyStates) {
     }
 }
 
-TEST(EntryAndExponents, NumberAfterAnEndedExponentIsAFactorOfItsOwn) {
+TEST(EntryAndExponents, OperandAfterAnEndedExponentIsAFactorOfItsOwn) {
+    struct Case {
+        std::string_view keys, t, raised, comp, caption;
+    };
+    constexpr Case kCases[] = {
+        {"2 ^ 3 ^ 4 =", "23.4", "0100", "2^3*4", "=32"},
+        {"2 ^ 3 ^ , 5 =", "23.,5", "01000", "2^3*.5", "=4"},
+        {"2 ^ 3 ^ pi", "23.pi", "01000", "2^3*pi", ""},
+        {"2 ^ 3 ^ sqrt 4 ) =", "23.SQRT(4)", "0100000000", "2^3*SQRT(4)", "=16"},
+        {"2 ^ 3 ( 1 + 1 ) =", "23.(1+1)", "01000000", "2^3*(1+1)", "=16"},
+        {"2 ^ ( 1 ) 3 =", "2(1).3", "011100", "2^(1)*3", "=6"},
+        {"menu:TF 2 ^ 3 ^ X", "23.x", "0100", "2^3*x", ""},
+        // Inside the exponent the product is the exponent, as it is shown raised.
+        {"2 ^ 3 pi =", "23pi", "0111", "2^3pi", "=687,29134"},
+        {"2 ^ 2 sin 0 ) =", "22Sin(0)", "01111111", "2^2SIN(0)", "=1"},
+        // An operator already separates them.
+        {"2 ^ 3 + 4 =", "23+4", "0100", "2^3+4", "=12"},
+    };
+    for (const Case& k : kCases) {
+        SCOPED_TRACE(k.keys);
+        Calculator c;
+        c.keys(k.keys);
+        EXPECT_EQ(c.t(), k.t);
+        EXPECT_EQ(c.raised(), k.raised);
+        EXPECT_EQ(c.comp(), k.comp);
+        EXPECT_EQ(c.form.L.caption, k.caption);
+    }
+}
+
+TEST(EntryAndExponents, MemoryRecalledAfterAnEndedExponentIsAFactor) {
     Calculator c;
-    expectSteps(c, {
-                       {"2 ^ 3 ^", "23", "01", "2^3"},
-                       {"4", "23.4", "0100", "2^3*4"},
-                       {"=", "23.4", "0100", "2^3*4"},
-                   });
-    EXPECT_EQ(c.form.L.caption, "=32");
+    c.keys("5 = M C 2 ^ 3 ^ MR =");
+    EXPECT_EQ(c.t(), "23.5");
+    EXPECT_EQ(c.comp(), "2^3*5");
+    EXPECT_EQ(c.form.L.caption, "=40");
+}
 
-    Calculator comma;
-    comma.keys("2 ^ 3 ^ ,");
-    EXPECT_EQ(comma.t(), "23.,");
-    EXPECT_EQ(comma.comp(), "2^3*.");
-
-    Calculator afterOperator;  // an operator already separates the numbers
-    afterOperator.keys("2 ^ 3 + 4");
-    EXPECT_EQ(afterOperator.comp(), "2^3+4");
-
-    Calculator backspace;  // the dot is a character like any other
-    backspace.keys("2 ^ 3 ^ 4 bs bs");
-    EXPECT_EQ(backspace.t(), "23");
-    EXPECT_EQ(backspace.comp(), "2^3");
+TEST(EntryAndExponents, BackspaceRemovesTheDotLikeAnyCharacter) {
+    Calculator c;
+    c.keys("2 ^ 3 ^ 4 bs bs");
+    EXPECT_EQ(c.t(), "23");
+    EXPECT_EQ(c.comp(), "2^3");
 }
 
 TEST(EntryAndExponents, PowerOnEmptyBoxDoesNotEvenUnlock) {
@@ -213,15 +233,15 @@ TEST(EntryAndExponents, CotangentIsOneFunctionOfSixCharacters) {
 }
 
 TEST(EntryAndExponents, OpenParenthesisRecordsTheLevelItLeaves) {
-    // "(" after an exponent's digits ends the exponent; a backspace to it must not bring
-    // the exponent back.
+    // "(" after an exponent's digits ends the exponent (a factor follows it); a backspace
+    // to it must not bring the exponent back.
     Calculator c;
     c.keys("2 ^ 3 ( 4 bs");
-    EXPECT_EQ(c.comp(), "2^3(");
-    EXPECT_EQ(c.raised(), "010");
+    EXPECT_EQ(c.comp(), "2^3*(");
+    EXPECT_EQ(c.raised(), "0100");
     EXPECT_EQ(c.form.exponentMode, 0);
     c.keys("5");
-    EXPECT_EQ(c.raised(), "0100");
+    EXPECT_EQ(c.raised(), "01000");
 }
 
 TEST(EntryAndExponents, CloseParenthesisGoesToTheEndOfTheBox) {
@@ -259,9 +279,9 @@ TEST(EntryAndExponents, KeysTypeAtTheEndAtTheLevelOfComp) {
     EXPECT_EQ(c.comp(), "2^3");
     // "(" right after the exponent's digits ends the exponent (it is not counted).
     c.keys("( 1 menu:CopEkran ) -");
-    EXPECT_EQ(c.t(), "23(1)-");
-    EXPECT_EQ(c.raised(), "010000");
-    EXPECT_EQ(c.comp(), "2^3(1)-");
+    EXPECT_EQ(c.t(), "23.(1)-");
+    EXPECT_EQ(c.raised(), "0100000");
+    EXPECT_EQ(c.comp(), "2^3*(1)-");
 }
 
 TEST(EntryAndExponents, XEntryModeTypesTheValueOfX) {
