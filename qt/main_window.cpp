@@ -20,7 +20,6 @@
 
 #include "engine/failure.h"
 #include "keypad/text_keys.h"
-#include "qt/chart/chart_window.h"
 #include "qt/expression_box.h"
 #include "qt/key_hints.h"
 #include "qt/twips.h"
@@ -148,16 +147,19 @@ class ClientArea : public QWidget {
 };
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), m_platform(this), m_form(m_platform), m_helpWindows(this) {
+    : QMainWindow(parent),
+      m_platform(this),
+      m_form(m_platform),
+      m_helpWindows(this),
+      m_chartSheet(this) {
     setObjectName(QStringLiteral("Form1"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/numira.svg")));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 
     m_helpWindows.onForm3Closed = [this] { m_form.Form3_Unload(); };
     m_helpWindows.onForm2Closed = [this] { m_form.Form2_Unload(); };
-    m_chart = new ChartWindow(this);
-    m_chart->setObjectName(QStringLiteral("chartWindow"));
-    m_form.sheetApp = &m_chart->sheetApp();
+    m_chartSheet.onFailure = [this](const QString& message) { showMessage(message); };
+    m_form.sheetApp = &m_chartSheet;
     m_form.Form_Load();
     m_form.processKeystrokes();
 

@@ -7,6 +7,7 @@
 
 #include "keypad/keys.h"
 #include "qt/help_windows.h"
+#include "qt/lazy_chart_sheet.h"
 #include "qt/qt_platform.h"
 #include "window/form1.h"
 
@@ -17,7 +18,6 @@ class QTimer;
 
 namespace numira {
 
-class ChartWindow;
 class ClientArea;
 class ExpressionBox;
 
@@ -34,8 +34,10 @@ class MainWindow : public QMainWindow {
     Form1& form() { return m_form; }
     QtPlatform& platform() { return m_platform; }
     HelpWindows& helpWindows() { return m_helpWindows; }
-    // The window the function table and its chart are shown in (the model's sheetApp).
-    ChartWindow* chartWindow() const { return m_chart; }
+    // The model's sheetApp: the chart window, loaded on first use.
+    LazyChartSheet& chartSheet() { return m_chartSheet; }
+    // The window the function table and its chart are shown in; null until first used.
+    QWidget* chartWindow() const { return m_chartSheet.window(); }
 
     // Forwards one key to the model and refreshes the widgets.
     void pressKey(Key key);
@@ -73,7 +75,7 @@ class MainWindow : public QMainWindow {
     QtPlatform m_platform;
     Form1 m_form;
     HelpWindows m_helpWindows;
-    ChartWindow* m_chart = nullptr;
+    LazyChartSheet m_chartSheet;
     ClientArea* m_client = nullptr;
     ExpressionBox* m_t = nullptr;
     QLabel* m_failureMark = nullptr;

@@ -17,7 +17,6 @@
 
 #include "keypad/keys.h"
 #include "keypad/text_keys.h"
-#include "qt/chart/chart_window.h"
 #include "qt/expression_box.h"
 #include "qt/help_viewer.h"
 #include "qt/key_hints.h"
@@ -554,16 +553,39 @@ class MainWindowTest : public QObject {
         QCOMPARE(result().text(), QString("=2"));
     }
 
-    // The function table and its chart open in their window; with nothing to tabulate the
-    // window says so and opens nothing.
+    // The function table and its chart open in their window, loaded with its module on first
+    // use; with nothing to tabulate the window says so and loads nothing.
     void graphMenuShowsTheChartWindow() {
+        QVERIFY(window().chartWindow() == nullptr);
         chooseMenu("Grafika");
-        QVERIFY(!window().chartWindow()->isVisible());
+        QVERIFY(window().chartWindow() == nullptr);
         QVERIFY(!window().lastMessage().isEmpty());
         QTest::keyClicks(&box(), "x^2");
         chooseMenu("Grafika");
-        QVERIFY(window().chartWindow()->isVisible());
-        QVERIFY(window().chartWindow()->table()->rowCount() > 0);
+        QWidget* chart = window().chartWindow();
+        QVERIFY(chart != nullptr);
+        QVERIFY(chart->isVisible());
+        QVERIFY(chart->isWindow());
+        QCOMPARE(chart->windowTitle(), QString("Графика"));
+        auto* table = chart->findChild<QTableWidget*>();
+        QVERIFY(table != nullptr);
+        QCOMPARE(table->rowCount(), 200);
+        QCOMPARE(table->item(0, 1)->text(), QString("=(-49)^2"));
+    }
+
+    // Without its module the chart cannot open: the window says why and goes on working.
+    void missingChartModuleGivesAMessage() {
+        window().chartSheet().setModulePath(QStringLiteral("/nonexistent/libnumira-chart.so"));
+        QTest::keyClicks(&box(), "x^2");
+        chooseMenu("Grafika");
+        QVERIFY(window().chartWindow() == nullptr);
+        QCOMPARE(window().lastMessage(),
+                 QString("Графиката не може да се зареди: липсва модулът за графики "
+                         "/nonexistent/libnumira-chart.so."));
+        QVERIFY(window().findChild<QMessageBox*>("message") != nullptr);
+        QTest::keyClick(&box(), Qt::Key_Escape);
+        QTest::keyClicks(&box(), "1+1=");
+        QCOMPARE(result().text(), QString("=2"));
     }
 
     // The timers follow the model's flags and their ticks reach it.
