@@ -94,12 +94,15 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_table->setHorizontalHeaderLabels(
         {QStringLiteral("x"), QStringLiteral("Формула"), QStringLiteral("y")});
     m_table->verticalHeader()->setVisible(false);
-    m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setStretchLastSection(true);
 
     m_chart = new QChart;
     m_chart->legend()->hide();
     m_xAxis = new QValueAxis;
     m_yAxis = new QValueAxis;
+    m_xAxis->setLabelFormat(QStringLiteral("%g"));
+    m_yAxis->setLabelFormat(QStringLiteral("%g"));
     m_xAxis->setTitleText(QStringLiteral("x"));
     m_yAxis->setTitleText(QStringLiteral("y"));
     m_chart->addAxis(m_xAxis, Qt::AlignBottom);
@@ -111,6 +114,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     splitter->addWidget(m_table);
     splitter->addWidget(m_chartView);
     splitter->setStretchFactor(1, 2);
+    splitter->setSizes({340, 660});  // the table wide enough for its formulas
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
@@ -235,17 +239,18 @@ void ChartWindow::drawChart() {
     } else if (yMin == yMax) {
         yMin -= 1;
         yMax += 1;
-    } else {
-        const double margin = (yMax - yMin) * 0.05;
-        yMin -= margin;
-        yMax += margin;
     }
     if (xMin == xMax) {
         xMin -= 1;
         xMax += 1;
     }
+    // Round numbers on the axes: the ticks of the default range land on 0, not on 0.5.
     m_xAxis->setRange(xMin, xMax);
     m_yAxis->setRange(yMin, yMax);
+    m_xAxis->applyNiceNumbers();
+    m_yAxis->applyNiceNumbers();
+    yMin = m_yAxis->min();
+    yMax = m_yAxis->max();
     for (QLineSeries* s : m_segments) {
         m_chart->addSeries(s);
         s->attachAxis(m_xAxis);
