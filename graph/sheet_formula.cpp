@@ -1,5 +1,7 @@
 #include "graph/sheet_formula.h"
 
+#include "engine/implied_exponent.h"
+
 #include <algorithm>
 #include <array>
 
@@ -123,7 +125,9 @@ SheetFormula::SheetFormula(std::string_view expression, bool degreesMode) {
     while (!expression.empty() && expression.back() == '^') {
         expression.remove_suffix(1);
     }
-    std::vector<Lexeme> lexemes = lex(expression, degreesMode);
+    // The engine takes an implied product after "^" as the exponent; so must the sheet.
+    const std::string grouped = groupImpliedExponents(expression);
+    std::vector<Lexeme> lexemes = lex(grouped, degreesMode);
     // A "+" with nothing after it adds nothing in the engine; a spreadsheet refuses it.
     for (std::size_t i = lexemes.size(); i-- > 0;) {
         const bool lastInGroup = i + 1 == lexemes.size() || lexemes[i + 1].kind == Kind::Close;
