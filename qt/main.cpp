@@ -1,10 +1,12 @@
 #include <QApplication>
 
 #include "qt/main_window.h"
+#include "qt/numira_style.h"
 #include "qt/resources.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    QApplication::setStyle(new numira::NumiraStyle);
     QApplication::setApplicationName(QStringLiteral("Numira"));
     QApplication::setApplicationDisplayName(QStringLiteral("Нумира"));
     QApplication::setDesktopFileName(QStringLiteral("numira"));
