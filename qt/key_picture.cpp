@@ -36,4 +36,13 @@ QPixmap keyPicture(const QColor& face, const QString& caption, const QString& sv
     return pixmap;
 }
 
+QPixmap svgPixmap(const QString& svgPath, QSize size, qreal devicePixelRatio) {
+    QPixmap pixmap(size * devicePixelRatio);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    QSvgRenderer(svgPath).render(&painter, QRectF(QPointF(), QSizeF(size)));
+    return pixmap;
+}
+
 }  // namespace numira

@@ -12,4 +12,9 @@ namespace numira {
 QPixmap keyPicture(const QColor& face, const QString& caption, const QString& svgPath,
                    QSize size = {41, 25});
 
+// An SVG picture (a resource path) drawn to fill a transparent pixmap of the given size in
+// device-independent pixels, at the device pixel ratio given. Unlike a QIcon made from the
+// file, it needs no icon-engine plugin and draws only the one size.
+QPixmap svgPixmap(const QString& svgPath, QSize size, qreal devicePixelRatio = 1);
+
 }  // namespace numira

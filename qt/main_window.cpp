@@ -16,12 +16,15 @@
 #include <QSignalBlocker>
 #include <QSvgWidget>
 #include <QTimer>
+#include <functional>
+#include <utility>
 #include <variant>
 
 #include "engine/failure.h"
 #include "keypad/text_keys.h"
 #include "qt/expression_box.h"
 #include "qt/key_hints.h"
+#include "qt/key_picture.h"
 #include "qt/twips.h"
 
 namespace numira {
@@ -135,11 +138,17 @@ class ClientArea : public QWidget {
         }
     }
 
+    // Called once, after the first paint has been handed to the window system.
+    std::function<void()> afterFirstPaint;
+
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.setPen(QPen(Qt::black, 1));
         painter.drawLines(m_lines);
+        if (afterFirstPaint) {
+            QTimer::singleShot(0, this, std::exchange(afterFirstPaint, nullptr));
+        }
     }
 
   private:
@@ -153,7 +162,6 @@ MainWindow::MainWindow(QWidget* parent)
       m_helpWindows(this),
       m_chartSheet(this) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/numira.svg")));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 
     m_helpWindows.onForm3Closed = [this] { m_form.Form3_Unload(); };
@@ -165,6 +173,16 @@ MainWindow::MainWindow(QWidget* parent)
 
     m_client = new ClientArea(this);
     m_client->setObjectName(QStringLiteral("client"));
+    // The icon's picture has text in it, and its fonts and drawing would delay the first
+    // frame; the window system shows it as soon as it comes. Two sizes drawn once, not the
+    // four a scalable icon gives the window system.
+    m_client->afterFirstPaint = [this] {
+        QIcon icon;
+        for (const int side : {32, 64}) {
+            icon.addPixmap(svgPixmap(QStringLiteral(":/icons/numira.svg"), QSize(side, side)));
+        }
+        setWindowIcon(icon);
+    };
     setCentralWidget(m_client);
     buildControls();
     buildMenus();
@@ -309,8 +327,9 @@ void MainWindow::buildControls() {
 
     m_failureMark = new QLabel(m_client);
     m_failureMark->setObjectName(QStringLiteral("failureMark"));
-    m_failureMark->setPixmap(QIcon(QStringLiteral(":/icons/failure.svg"))
-                                 .pixmap(QSize(kFailureMarkSize, kFailureMarkSize)));
+    m_failureMark->setPixmap(svgPixmap(QStringLiteral(":/icons/failure.svg"),
+                                       QSize(kFailureMarkSize, kFailureMarkSize),
+                                       devicePixelRatio()));
     m_failureMark->setAccessibleName(QStringLiteral("грешка"));
     m_failureMark->resize(kFailureMarkSize, kFailureMarkSize);
     m_failureMark->hide();

@@ -46,6 +46,11 @@ class StartupTest : public QObject {
         }
         QVERIFY(window.chartWindow() == nullptr);
 
+        // The window's icon comes once the first frame is painted.
+        QTRY_VERIFY(!window.windowIcon().isNull());
+        QCOMPARE(window.windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {64, 64}}));
+        QVERIFY(window.windowIcon().pixmap(64).toImage().pixelColor(32, 32).alpha() > 0);
+
         auto* box = window.findChild<numira::ExpressionBox*>("t");
         QVERIFY(box != nullptr);
         QTest::keyClicks(box, "x^2");
