@@ -22,7 +22,8 @@ QString mappedFiles() {
 }  // namespace
 
 // What the program loads before its first frame, set up as main() sets it up: nothing that
-// only the chart, a saved table or a picture format needs. The first table loads the chart.
+// only the chart, a saved table, a help window or a picture format needs. The first table
+// loads the chart.
 class StartupTest : public QObject {
     Q_OBJECT
 
@@ -45,6 +46,9 @@ class StartupTest : public QObject {
             QVERIFY2(!before.contains(QLatin1String(absent)), absent);
         }
         QVERIFY(window.chartWindow() == nullptr);
+        QVERIFY(window.helpWindows().form3() == nullptr);
+        QVERIFY(window.helpWindows().form2() == nullptr);
+        QVERIFY(window.platform().helpViewer() == nullptr);
 
         // The window's icon comes once the first frame is painted.
         QTRY_VERIFY(!window.windowIcon().isNull());
