@@ -190,13 +190,13 @@ void ChartWindow::drawChart() {
     m_chart->removeAllSeries();
     m_segments.clear();
     m_axisLine = nullptr;
-    const graph::TableSheet::Chart& spec = m_sheet.chart();
+    const graph::TableSheet::Chart& sheetChart = m_sheet.chart();
     const auto& rows = m_sheet.rows();
-    if (!spec.values || !spec.categories) {
+    if (!sheetChart.values || !sheetChart.categories) {
         return;
     }
-    const std::size_t count = std::min(spec.values->last - spec.values->first,
-                                       spec.categories->last - spec.categories->first) +
+    const std::size_t count = std::min(sheetChart.values->last - sheetChart.values->first,
+                                       sheetChart.categories->last - sheetChart.categories->first) +
                               1;
     const auto rowAt = [&](std::size_t first, std::size_t k) -> const graph::TableSheet::Row* {
         const std::size_t index = first - 1 + k;
@@ -208,8 +208,8 @@ void ChartWindow::drawChart() {
     bool anyX = false, anyY = false;
     QLineSeries* segment = nullptr;
     for (std::size_t k = 0; k < count; ++k) {
-        const graph::TableSheet::Row* xRow = rowAt(spec.categories->first, k);
-        const graph::TableSheet::Row* yRow = rowAt(spec.values->first, k);
+        const graph::TableSheet::Row* xRow = rowAt(sheetChart.categories->first, k);
+        const graph::TableSheet::Row* yRow = rowAt(sheetChart.values->first, k);
         if (xRow == nullptr || !xRow->x) {
             segment = nullptr;
             continue;
@@ -257,9 +257,9 @@ void ChartWindow::drawChart() {
         s->attachAxis(m_yAxis);
     }
     // The value axis stands at the crossing category, x = 0 with the default range.
-    if (spec.crossesAt >= 1) {
+    if (sheetChart.crossesAt >= 1) {
         const graph::TableSheet::Row* crossing =
-            rowAt(spec.categories->first, static_cast<std::size_t>(spec.crossesAt) - 1);
+            rowAt(sheetChart.categories->first, static_cast<std::size_t>(sheetChart.crossesAt) - 1);
         if (crossing != nullptr && crossing->x) {
             m_axisLine = new QLineSeries;
             m_axisLine->setPen(QPen(Qt::black, 1));
