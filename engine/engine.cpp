@@ -329,19 +329,19 @@ void Engine::Smasiv() {
     for (std::size_t i = 0; i < n; ++i) {
         const char c = innerExpr[i];
         Token& current = tokens[cursor];
-        const bool afterExponentMark = current.kind == Token::Kind::Text &&
-                                       innerExpr[current.begin + current.length - 1] == 'E';
-        if (afterExponentMark || isNumberChar(c)) {
+        // After "E" comes the exponent's sign.
+        if (isNumberChar(c) || current.last == 'E') {
             // The characters of one token always stand together in the text.
             if (current.kind == Token::Kind::Empty) {
-                current = Token{Token::Kind::Text, static_cast<std::uint32_t>(i), 1, 0};
+                current = Token{Token::Kind::Text, c, static_cast<std::uint32_t>(i), 1, 0};
             } else {
                 ++current.length;
+                current.last = c;
             }
             continue;
         }
         ++cursor;
-        tokens[cursor] = Token{Token::Kind::Text, static_cast<std::uint32_t>(i), 1, 0};
+        tokens[cursor] = Token{Token::Kind::Text, c, static_cast<std::uint32_t>(i), 1, 0};
         // Keep a position free for the number that should follow, unless a "-" follows:
         // that "-" moves on by itself.
         if (c != '-' && (i + 1 >= n || innerExpr[i + 1] != '-')) {
@@ -400,7 +400,7 @@ void Engine::Stepenn() {
         // The result replaces the right operand, so powers chain from left to right.
         const double result = power(operand(i - 1), operand(i + 1));
         setValue(i + 1, result);
-        tokens[i] = Token{Token::Kind::Plus, 0, 0, 0};
+        tokens[i] = Token{Token::Kind::Plus, '+', 0, 1, 0};
         setEmpty(i - 1);
     }
 }
@@ -536,11 +536,9 @@ bool Engine::isChar(std::size_t position, char c) const {
     if (position >= tokens.size()) {
         return false;
     }
+    // Values and empty positions have no characters.
     const Token& token = tokens[position];
-    if (token.kind == Token::Kind::Plus) {
-        return c == '+';
-    }
-    return token.kind == Token::Kind::Text && token.length == 1 && innerExpr[token.begin] == c;
+    return token.length == 1 && token.last == c;
 }
 
 double Engine::operand(std::size_t position) const {
@@ -567,7 +565,7 @@ double Engine::operand(std::size_t position) const {
 }
 
 void Engine::setValue(std::size_t position, double value) {
-    tokens[position] = Token{Token::Kind::Value, 0, 0, value};
+    tokens[position] = Token{Token::Kind::Value, 0, 0, 0, value};
 }
 
 void Engine::setEmpty(std::size_t position) {

@@ -32,9 +32,10 @@ struct Evaluation {
 struct Token {
     enum class Kind : std::uint8_t { Empty, Text, Value, Plus };
     Kind kind = Kind::Empty;
-    std::uint32_t begin = 0;  // Text: where the slice starts in innerExpr
-    std::uint32_t length = 0;
-    double value = 0;  // Value
+    char last = 0;             // Text: the slice's last character ("+" for Plus)
+    std::uint32_t begin = 0;   // Text: where the slice starts in innerExpr
+    std::uint32_t length = 0;  // 1 for Plus, 0 for Empty and Value
+    double value = 0;          // Value
 };
 
 // The expression engine. It evaluates engine notation ("2*(3+1)^2-SQRT(16)") by rewriting
