@@ -1,5 +1,6 @@
 #include "engine/result_caption.h"
 
+#include <charconv>
 #include <string>
 
 namespace numira {
@@ -49,7 +50,13 @@ Decimal parse(std::string_view text) {
     }
     d.point += beforePoint;
     if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
-        d.point += std::stol(std::string(text.substr(i + 1)));
+        std::string_view exponent = text.substr(i + 1);
+        if (!exponent.empty() && exponent[0] == '+') {
+            exponent.remove_prefix(1);
+        }
+        long value = 0;
+        std::from_chars(exponent.data(), exponent.data() + exponent.size(), value);
+        d.point += value;
     }
     while (!d.digits.empty() && d.digits.back() == '0') {
         d.digits.pop_back();

@@ -51,6 +51,12 @@ TEST(ResultCaption, RoundsAndShowsADecimalComma) {
     }
 }
 
+TEST(ResultCaption, MalformedExponentsDoNotThrow) {
+    EXPECT_EQ(numira::resultCaption("1E", 5), "=1");
+    EXPECT_EQ(numira::resultCaption("1E+", 5), "=1");
+    EXPECT_EQ(numira::resultCaption("2E-", 5), "=2");
+}
+
 TEST(ResultCaption, WithoutRoundingShowsTheNumberTextAsItIs) {
     EXPECT_EQ(numira::resultCaption("0.333333333333333", 5, false), "=0.333333333333333");
 }
