@@ -22,13 +22,7 @@ ExpressionBox::ExpressionBox(QWidget* parent) : QWidget(parent) {
 }
 
 void ExpressionBox::setModel(const RichTextBox& box) {
-    m_text = box.text();
-    m_formats = box.formats();
-    m_caret = box.caret();
-    m_selStart = box.selectionStart();
-    m_selLength = box.selectionLength();
-    m_typing = box.typingFormat();
-    m_font = box.font;
+    m_box = box;
     if (box.background) {
         m_background = QColor(box.background->r, box.background->g, box.background->b);
     }
@@ -37,9 +31,9 @@ void ExpressionBox::setModel(const RichTextBox& box) {
 }
 
 QFont ExpressionBox::fontFor(CharFormat format) const {
-    QFont font(QString::fromStdString(m_font.name));
+    QFont font(QString::fromStdString(m_box.font.name));
     font.setPointSizeF(format.size);
-    font.setBold(m_font.bold);
+    font.setBold(m_box.font.bold);
     return font;
 }
 
@@ -54,22 +48,24 @@ double ExpressionBox::baselineFor(CharFormat format) const {
 
 void ExpressionBox::layoutText() {
     m_glyphs.clear();
-    m_glyphs.reserve(m_text.size());
+    const std::string& text = m_box.text();
+    m_glyphs.reserve(text.size());
     double x = kBorder + kLeftMargin;
-    for (std::size_t i = 0; i < m_text.size(); ++i) {
-        const CharFormat format = i < m_formats.size() ? m_formats[i] : kBaseFormat;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const CharFormat format = m_box.formats()[i];
         const QFontMetricsF metrics(fontFor(format), this);
-        const double advance = metrics.horizontalAdvance(QChar::fromLatin1(m_text[i]));
+        const double advance = metrics.horizontalAdvance(QChar::fromLatin1(text[i]));
         const double baseline = baselineFor(format);
         m_glyphs.push_back({QRectF(x, baseline - metrics.ascent(), advance, metrics.height()),
                             baseline, static_cast<double>(format.size)});
         x += advance;
     }
-    const double caretX = m_caret == 0 || m_glyphs.empty()
+    const std::size_t caret = m_box.caret();
+    const double caretX = caret == 0 || m_glyphs.empty()
                               ? kBorder + kLeftMargin
-                              : m_glyphs[std::min(m_caret, m_glyphs.size()) - 1].box.right();
-    const QFontMetricsF typing(fontFor(m_typing), this);
-    const double baseline = baselineFor(m_typing);
+                              : m_glyphs[std::min(caret, m_glyphs.size()) - 1].box.right();
+    const QFontMetricsF typing(fontFor(m_box.typingFormat()), this);
+    const double baseline = baselineFor(m_box.typingFormat());
     m_caretLine = QLineF(caretX, baseline - typing.ascent(), caretX, baseline + typing.descent());
 }
 
@@ -80,19 +76,20 @@ void ExpressionBox::paintEvent(QPaintEvent*) {
     qDrawShadePanel(&painter, rect(), palette(), true, kBorder, &fill);
     painter.setClipRect(rect().adjusted(kBorder, kBorder, -kBorder, -kBorder));
 
-    const std::size_t selEnd = m_selStart + m_selLength;
+    const std::size_t selStart = m_box.selectionStart();
+    const std::size_t selEnd = selStart + m_box.selectionLength();
     for (std::size_t i = 0; i < m_glyphs.size(); ++i) {
         const Glyph& glyph = m_glyphs[i];
-        const bool selected = i >= m_selStart && i < selEnd;
+        const bool selected = i >= selStart && i < selEnd;
         if (selected) {
             painter.fillRect(glyph.box, palette().highlight());
         }
         painter.setPen(selected ? palette().highlightedText().color() : QColor(Qt::black));
-        painter.setFont(fontFor(i < m_formats.size() ? m_formats[i] : kBaseFormat));
+        painter.setFont(fontFor(m_box.formats()[i]));
         painter.drawText(QPointF(glyph.box.left(), glyph.baseline),
-                         QString(QChar::fromLatin1(m_text[i])));
+                         QString(QChar::fromLatin1(m_box.text()[i])));
     }
-    if (m_selLength == 0) {
+    if (m_box.selectionLength() == 0) {
         painter.setPen(QPen(Qt::black, 1));
         painter.drawLine(m_caretLine);
     }

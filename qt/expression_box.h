@@ -50,13 +50,7 @@ class ExpressionBox : public QWidget {
     QFont fontFor(CharFormat format) const;
     double baselineFor(CharFormat format) const;
 
-    std::string m_text;
-    std::vector<CharFormat> m_formats;
-    std::size_t m_caret = 0;
-    std::size_t m_selStart = 0;
-    std::size_t m_selLength = 0;
-    CharFormat m_typing = kBaseFormat;
-    Font m_font;
+    RichTextBox m_box;  // the model's box as of the last event
     QColor m_background = Qt::white;
     std::vector<Glyph> m_glyphs;
     QLineF m_caretLine;
