@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/function_names.h"
 #include "engine/implied_exponent.h"
 #include "engine/number_text.h"
 
@@ -17,24 +18,10 @@ constexpr std::string_view kEValue = "(2.718281828459045)";
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
 constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
 
-// The function names of engine notation and the code letters the scan sees. "COTAN" must
-// be replaced before "TAN".
-struct FunctionCode {
-    std::string_view name;
-    char code;
-};
-constexpr FunctionCode kFunctionCodes[] = {
-    {"SQRT", 'K'}, {"COTAN", 'G'}, {"SIN", 'S'},  {"COS", 'C'},
-    {"TAN", 'T'},  {"Atan", 'N'},  {"Asin", 'A'}, {"Acos", 'B'},
-};
-
 [[noreturn]] void fail(Failure failure) {
     throw EvalError{failure};
 }
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 bool isNumberStart(char c) {
     return isDigit(c) || c == '.';
 }
@@ -57,15 +44,6 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to, s
     text.swap(scratch);
 }
 
-bool startsFunctionName(std::string_view rest) {
-    for (const FunctionCode& f : kFunctionCodes) {
-        if (rest.starts_with(f.name)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // Makes a "*" explicit wherever two operands meet: after a digit, "." or ")" before "(" or a
 // function name, and after ")" before a digit or ".". pi, e and x are parenthesised numbers
 // by now, so this covers them too.
@@ -79,7 +57,7 @@ void insertImpliedMultiplication(std::string& text, std::string& scratch) {
             const bool prevOperand = isDigit(prev) || prev == '.' || prev == ')';
             const bool startsFactor =
                 c == '(' || ((c == 'S' || c == 'C' || c == 'T' || c == 'A') &&
-                             startsFunctionName(std::string_view(text).substr(i)));
+                             functionNameAt(std::string_view(text).substr(i)) > 0);
             const bool startsNumberAfterParen = prev == ')' && (isDigit(c) || c == '.');
             if ((prevOperand && startsFactor) || startsNumberAfterParen) {
                 scratch += '*';

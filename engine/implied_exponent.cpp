@@ -1,17 +1,10 @@
 #include "engine/implied_exponent.h"
 
-#include <array>
+#include "engine/function_names.h"
+#include "engine/number_text.h"
 
 namespace numira {
 namespace {
-
-constexpr std::array<std::string_view, 8> kFunctionNames = {
-    "SQRT", "COTAN", "SIN", "COS", "TAN", "Atan", "Asin", "Acos",
-};
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // One past the ")" that closes the "(" at `open`, or npos.
 std::size_t closing(std::string_view text, std::size_t open) {
@@ -49,12 +42,10 @@ std::size_t factorEnd(std::string_view text, std::size_t at) {
     if (rest[0] == 'e' || rest[0] == 'x') {
         return at + 1;
     }
-    for (std::string_view name : kFunctionNames) {
-        if (rest.starts_with(name) && at + name.size() < text.size() &&
-            text[at + name.size()] == '(') {
-            const std::size_t end = closing(text, at + name.size());
-            return end == std::string_view::npos ? at : end;
-        }
+    const std::size_t name = functionNameAt(rest);
+    if (name > 0 && at + name < text.size() && text[at + name] == '(') {
+        const std::size_t end = closing(text, at + name);
+        return end == std::string_view::npos ? at : end;
     }
     return at;
 }

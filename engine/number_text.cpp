@@ -36,10 +36,6 @@ std::string numberText(double value) {
 
 namespace {
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // For a number text beyond the double range: an infinity when it is too large, zero when it
 // is too small. Judged by the decimal exponent of its first significant digit, which is far
 // from zero in either case.

@@ -19,9 +19,13 @@ std::string numberText(double value);
 // A magnitude beyond the double range reads as an infinity; the caller decides.
 std::optional<double> readNumber(std::string_view text);
 
+constexpr bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 // True for the characters that can continue a number in the scan: digits, "." and "E".
 constexpr bool isNumberChar(char c) {
-    return (c >= '0' && c <= '9') || c == '.' || c == 'E';
+    return isDigit(c) || c == '.' || c == 'E';
 }
 
 }  // namespace numira

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <string>
 
+#include "engine/number_text.h"
+
 namespace numira {
 namespace {
 
@@ -15,10 +17,6 @@ struct Decimal {
     std::string digits;  // no leading zeros; empty for zero
     long point = 0;
 };
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 Decimal parse(std::string_view text) {
     Decimal d;

@@ -1,9 +1,10 @@
 #include "graph/sheet_formula.h"
 
-#include "engine/implied_exponent.h"
-
 #include <algorithm>
 #include <array>
+
+#include "engine/implied_exponent.h"
+#include "engine/number_text.h"
 
 namespace numira::graph {
 namespace {
@@ -35,10 +36,6 @@ struct Lexeme {
     std::string text;        // what the spreadsheet gets; Open: the opening text
     std::string_view close;  // Open: what its ")" becomes
 };
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 std::vector<Lexeme> lex(std::string_view text, bool degrees) {
     std::vector<Lexeme> out;

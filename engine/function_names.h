@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace numira {
+
+// The function names of engine notation, each written before its "(", and the code letter
+// the scan sees in its place. "COTAN" comes before "TAN", so that it is replaced first.
+struct FunctionCode {
+    std::string_view name;
+    char code;
+};
+inline constexpr FunctionCode kFunctionCodes[] = {
+    {"SQRT", 'K'}, {"COTAN", 'G'}, {"SIN", 'S'},  {"COS", 'C'},
+    {"TAN", 'T'},  {"Atan", 'N'},  {"Asin", 'A'}, {"Acos", 'B'},
+};
+
+// The length of the function name that `text` starts with, or 0.
+constexpr std::size_t functionNameAt(std::string_view text) {
+    for (const FunctionCode& f : kFunctionCodes) {
+        if (text.starts_with(f.name)) {
+            return f.name.size();
+        }
+    }
+    return 0;
+}
+
+}  // namespace numira
