@@ -555,8 +555,7 @@ void MainWindow::refresh() {
     }
 
     if (!m_form.message.empty()) {
-        showMessage(toQString(m_form.message));
-        m_form.message.clear();
+        showMessage(toQString(m_form.takeMessage()));
     }
     syncSecondaryWindows({});
 }

@@ -346,18 +346,15 @@ void Form1::RRavno() {
         const int decimals = Izbor.listIndex < 0 ? 5 : Izbor.listIndex;
         setCaption(L, resultCaption(result.numberText, decimals, roundingOn == 1));
         L.visible = true;
-        fitWindowToResult();
+        // The window takes the width the expression and the result need, until it is two
+        // thirds of the screen wide.
+        const float needed = 2 * t.geometry.left + t.geometry.width + L.geometry.width;
+        const auto twoThirds = static_cast<float>(2.0 * screenWidth / 3.0);
+        if (startWidth < needed && twoThirds > windowWidth) {
+            windowWidth = needed;
+        }
     }
     tabb();
-}
-
-void Form1::fitWindowToResult() {
-    const float needed = 2 * t.geometry.left + t.geometry.width + L.geometry.width;
-    const auto twoThirds = static_cast<float>(2.0 * screenWidth / 3.0);
-    if (startWidth < needed && twoThirds > windowWidth) {
-        windowWidth = needed;
-    }
-    L.geometry.height = t.geometry.height;
 }
 
 void Form1::t_Change() {

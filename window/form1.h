@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "engine/engine.h"
@@ -107,8 +108,6 @@ class Form1 {
 
     // Sets a label's caption; a self-sizing label takes the width of its caption.
     void setCaption(Control& label, std::string caption);
-    // Whether a result is on display and the window's width rule after it (used by RRavno).
-    void fitWindowToResult();
 
     Platform& platform() { return *m_platform; }
     void setPlatform(Platform& platform) { m_platform = &platform; }
@@ -180,8 +179,9 @@ class Form1 {
     // sheet); with none, the menu item says so.
     graph::SheetApp* sheetApp = nullptr;
     graph::GraphVars graphVars;
-    // A message the view should show once and then clear (e.g. a missing help file).
+    // A message the view should show once (e.g. a missing help file); takeMessage empties it.
     std::string message;
+    std::string takeMessage() { return std::exchange(message, {}); }
 
     // The records at a position, grown on demand.
     int& openParensRecord(int position);
