@@ -45,14 +45,10 @@ class Json {
         field(name);
         m_out += value ? "true" : "false";
     }
-    void number(std::string_view name, double value) {
-        field(name);
-        char buffer[32];
-        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-        m_out.append(buffer, end);
-    }
-    // Sizes are single-precision twips; printed as the shortest text of the float.
-    void twips(std::string_view name, float value) {
+    // The shortest text that reads back as the value; sizes are single-precision twips and
+    // print as floats.
+    template <typename Number>
+    void number(std::string_view name, Number value) {
         field(name);
         char buffer[32];
         const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
@@ -157,16 +153,16 @@ std::string describe(numira::Form1& f, numira::FakePlatform& platform,
     j.string("workExpr", f.workExpr);
     j.string("clipboard", platform.clipboard);
     j.open("window");
-    j.twips("width", f.windowWidth);
-    j.twips("height", f.windowHeight);
+    j.number("width", f.windowWidth);
+    j.number("height", f.windowHeight);
     j.close();
     j.open("box");
-    j.twips("left", f.t.geometry.left);
-    j.twips("width", f.t.geometry.width);
+    j.number("left", f.t.geometry.left);
+    j.number("width", f.t.geometry.width);
     j.close();
     j.open("result_place");
-    j.twips("left", f.L.geometry.left);
-    j.twips("top", f.L.geometry.top);
+    j.number("left", f.L.geometry.left);
+    j.number("top", f.L.geometry.top);
     j.close();
     j.string("arrow", f.Pic2.visible ? "up" : (f.Pic1.visible ? "down" : "none"));
     j.boolean("boxes_locked", f.t.readOnly);

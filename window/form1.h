@@ -83,7 +83,6 @@ class Form1 {
     // The function table and chart of the expression in comp, sent to sheetApp. The menu
     // item "Графика на функцията" runs it; the button Command3 stays hidden.
     void Command3_Click();
-    void Grafika_Click() { Command3_Click(); }
 
     // Selecting an entry in code raises the same click event as a user's choice.
     void selectGradusi(int position);
@@ -101,7 +100,6 @@ class Form1 {
     // the exponent state, so what t shows raised is what comp holds in an exponent. After
     // the queue is empty the typing format of t follows the exponent state as well.
     void processKeystrokes();
-    const std::deque<Keystroke>& pendingKeystrokes() const { return m_queue; }
     // The keystrokes the last processKeystrokes delivered (for tests); only the last event's
     // are kept, so a long session does not accumulate them.
     std::vector<Keystroke> takeDelivered();
@@ -111,7 +109,6 @@ class Form1 {
 
     Platform& platform() { return *m_platform; }
     void setPlatform(Platform& platform) { m_platform = &platform; }
-    Engine& engine() { return m_engine; }
 
     // --- controls ---------------------------------------------------------------------
     RichTextBox t;
