@@ -3,9 +3,7 @@
 
 #include <string>
 
-#include "keypad/keys.h"
-#include "window/fake_platform.h"
-#include "window/form1.h"
+#include "tests/keypad/calculator.h"
 
 namespace {
 
@@ -13,18 +11,14 @@ using numira::Key;
 
 class ExtremeKeys : public ::testing::Test {
   protected:
-    ExtremeKeys() : form(platform) {
-        form.Form_Load();
-        form.processKeystrokes();
-    }
     void press(Key key, int times = 1) {
         for (int i = 0; i < times; ++i) {
-            numira::press(form, platform, key);
+            numira::press(form, calculator.platform, key);
         }
     }
 
-    numira::FakePlatform platform;
-    numira::Form1 form;
+    numira::testing::Calculator calculator;
+    numira::Form1& form = calculator.form;
 };
 
 TEST_F(ExtremeKeys, TenThousandKeysEvaluate) {

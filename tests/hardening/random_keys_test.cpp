@@ -6,9 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "keypad/keys.h"
-#include "window/fake_platform.h"
-#include "window/form1.h"
+#include "tests/keypad/calculator.h"
 
 namespace {
 
@@ -48,11 +46,10 @@ struct KeyRun {
 void runSeed(const KeyRun& run) {
     static const std::vector<Key> kKeys = weightedKeys();
     std::mt19937 random(run.seed);
-    numira::FakePlatform platform;
+    numira::testing::Calculator calculator;
+    numira::FakePlatform& platform = calculator.platform;
+    numira::Form1& form = calculator.form;
     platform.clipboard = "what the user had";
-    numira::Form1 form(platform);
-    form.Form_Load();
-    form.processKeystrokes();
 
     for (int step = 0; step < run.keys; ++step) {
         const Key key =
