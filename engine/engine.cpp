@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 #include "engine/function_names.h"
@@ -68,46 +69,53 @@ void insertImpliedMultiplication(std::string& text, std::string& scratch) {
     text.swap(scratch);
 }
 
-// A "-" right after a number subtracts the whole term after it, powers included, so it
-// becomes an addition of minus one times that term. A "-" anywhere else is the sign of the
-// number that follows, and two such signs cancel: "5--3" is 8, "2*--3" is 6.
-void rewriteMinus(std::string& text, std::string& scratch) {
-    if (text.find('-') == std::string::npos) {
+// Folds every run of signs at the start of a segment. A "-" right after a number subtracts
+// the whole term after it, powers included, so it becomes an addition of minus one times
+// that term; the rest of the run, and a run anywhere else, is the sign of what follows, a
+// "-" for an odd count of minus signs and nothing otherwise: "5--3" is 8, "2*-+3" is -6,
+// "2*2^3" may come back as "2*+8". A run at the end is left for the passes to refuse.
+void foldSigns(std::string& text, std::string& scratch) {
+    std::size_t i = text.find_first_of("+-");
+    if (i == std::string::npos) {
         return;
     }
-    scratch.clear();
-    scratch.reserve(text.size() + 16);
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    scratch.assign(text, 0, i);
+    for (; i < text.size(); ++i) {
         const char c = text[i];
-        if (c != '-') {
-            scratch += c;
-            continue;
-        }
         const char prev = i > 0 ? text[i - 1] : '\0';
-        if (isDigit(prev) || prev == '.') {
-            scratch += "+-1*";
+        if ((c != '+' && c != '-') || prev == 'E') {
+            scratch += c;  // after "E" comes the sign of a number's exponent
             continue;
         }
-        std::size_t run = 1;
-        while (i + run < text.size() && text[i + run] == '-') {
-            ++run;
+        std::size_t end = i;
+        while (end < text.size() && (text[end] == '+' || text[end] == '-')) {
+            ++end;
         }
-        if (i + run == text.size()) {
-            scratch.append(run, '-');  // nothing to sign: left for the passes to refuse
-        } else if (run % 2 == 1) {
+        if (end == text.size()) {
+            scratch.append(text, i, end - i);
+            break;
+        }
+        if (isDigit(prev) || prev == '.') {
+            scratch += c == '-' ? "+-1*" : "+";
+            ++i;
+        }
+        if (std::count(text.begin() + static_cast<std::ptrdiff_t>(i),
+                       text.begin() + static_cast<std::ptrdiff_t>(end), '-') %
+                2 ==
+            1) {
             scratch += '-';
         }
-        i += run - 1;
+        i = end - 1;
     }
     text.swap(scratch);
 }
 
-// Angles in degrees are reduced to one turn first, so that whole multiples of 90 come out
-// exact: SIN(180) is 0, COS(90) is 0, TAN(90) has no value.
+// An angle that is a whole number of quarter turns has exact sine, cosine and tangent:
+// SIN(180) in degrees and SIN(pi) in radians are 0, TAN(90) and TAN(pi/2) have no value.
 struct QuarterTurn {
     bool exact;
     int quarter;     // 0 to 3 when exact
-    double radians;  // the reduced angle otherwise
+    double radians;  // the angle otherwise
 };
 
 QuarterTurn reduceDegrees(double degrees) {
@@ -118,6 +126,31 @@ QuarterTurn reduceDegrees(double degrees) {
         return {true, (q % 4 + 4) % 4, 0.0};
     }
     return {false, 0, r * kRadiansPerDegree};
+}
+
+// pi is not a double, so a multiple of pi/2 reached through it lands a few units in the last
+// place away from the true one; that close, it is the multiple. Far out, where a unit in the
+// last place is no longer small beside a quarter turn, every angle is taken as it is.
+QuarterTurn reduceRadians(double radians) {
+    constexpr long double kQuarter = std::numbers::pi_v<long double> / 2;
+    constexpr double kFarOut = 1e9;
+    constexpr long double kClose = 4 * std::numeric_limits<double>::epsilon();
+    if (radians == 0) {
+        return {true, 0, 0.0};
+    }
+    if (std::abs(radians) < kFarOut) {
+        const long double quarters = std::nearbyint(radians / kQuarter);
+        if (quarters != 0 &&
+            std::abs(radians - quarters * kQuarter) <= kClose * std::abs(radians)) {
+            const auto q = static_cast<int>(static_cast<long long>(quarters) % 4);
+            return {true, (q + 4) % 4, 0.0};
+        }
+    }
+    return {false, 0, radians};
+}
+
+QuarterTurn reduce(double angle, bool degrees) {
+    return degrees ? reduceDegrees(angle) : reduceRadians(angle);
 }
 
 double finite(double value, Failure whenInfinite, Failure whenNaN) {
@@ -131,28 +164,19 @@ double finite(double value, Failure whenInfinite, Failure whenNaN) {
 }
 
 double sine(double a, bool degrees) {
-    if (!degrees) {
-        return std::sin(a);
-    }
-    const QuarterTurn t = reduceDegrees(a);
+    const QuarterTurn t = reduce(a, degrees);
     constexpr double kExact[] = {0, 1, 0, -1};
     return t.exact ? kExact[t.quarter] : std::sin(t.radians);
 }
 
 double cosine(double a, bool degrees) {
-    if (!degrees) {
-        return std::cos(a);
-    }
-    const QuarterTurn t = reduceDegrees(a);
+    const QuarterTurn t = reduce(a, degrees);
     constexpr double kExact[] = {1, 0, -1, 0};
     return t.exact ? kExact[t.quarter] : std::cos(t.radians);
 }
 
 double tangent(double a, bool degrees) {
-    if (!degrees) {
-        return std::tan(a);
-    }
-    const QuarterTurn t = reduceDegrees(a);
+    const QuarterTurn t = reduce(a, degrees);
     if (t.exact) {
         if (t.quarter % 2 == 1) {
             fail(Failure::OutsideDomain);
@@ -163,17 +187,14 @@ double tangent(double a, bool degrees) {
 }
 
 double cotangent(double a, bool degrees) {
-    if (degrees) {
-        const QuarterTurn t = reduceDegrees(a);
-        if (t.exact) {
-            if (t.quarter % 2 == 0) {
-                fail(Failure::OutsideDomain);
-            }
-            return 0;
+    const QuarterTurn t = reduce(a, degrees);
+    if (t.exact) {
+        if (t.quarter % 2 == 0) {
+            fail(Failure::OutsideDomain);
         }
-        a = t.radians;
+        return 0;
     }
-    const double tan = std::tan(a);
+    const double tan = std::tan(t.radians);
     if (tan == 0) {
         fail(Failure::OutsideDomain);
     }
@@ -184,11 +205,35 @@ double arcResult(double radians, bool degrees) {
     return degrees ? radians * kDegreesPerRadian : radians;
 }
 
+// A negative number has a real power when the exponent is, to within its rounding, a
+// fraction with an odd denominator: (-8)^(1/3) is -2, (-8)^(2/3) is 4. Denominators up to
+// kLargestDenominator are recognised; an even one has no real root.
+constexpr int kLargestDenominator = 99;
+
+double negativeBasePower(double base, double exponent) {
+    for (int q = 2; q <= kLargestDenominator; ++q) {
+        const double scaled = exponent * q;
+        const double p = std::nearbyint(scaled);
+        if (p != 0 &&
+            std::abs(scaled - p) <= 4 * std::numeric_limits<double>::epsilon() * std::abs(p)) {
+            if (q % 2 == 0) {
+                break;
+            }
+            const double magnitude = std::pow(-base, exponent);
+            return std::fmod(p, 2.0) == 0 ? magnitude : -magnitude;
+        }
+    }
+    fail(Failure::OutsideDomain);
+}
+
 double power(double base, double exponent) {
     if (base == 0 && exponent < 0) {
         fail(Failure::DivisionByZero);
     }
-    return finite(std::pow(base, exponent), Failure::TooLarge, Failure::OutsideDomain);
+    const double result = base < 0 && std::isfinite(exponent) && exponent != std::trunc(exponent)
+                              ? negativeBasePower(base, exponent)
+                              : std::pow(base, exponent);
+    return finite(result, Failure::TooLarge, Failure::OutsideDomain);
 }
 
 }  // namespace
@@ -270,7 +315,7 @@ void Engine::Preobrazi(const EngineSettings& settings) {
 }
 
 void Engine::reduceSegment(const EngineSettings& settings) {
-    rewriteMinus(innerExpr, m_buffer);
+    foldSigns(innerExpr, m_buffer);
     const bool degrees = settings.degreesMode;
     // A group whose code or operator is absent would only scan and merge the text back.
     const auto group = [this](char code, auto&& work) {
@@ -330,41 +375,50 @@ void Engine::Smasiv() {
 }
 
 void Engine::Obedini() {
+    // Every "-" here is a sign: the segment's subtractions became additions before the
+    // passes. The signs before a token fold into one, and into the number that follows, so
+    // that "-" before the negative value of a function, or the "+" a power leaves after
+    // "*", never reaches the next scan as a token of its own.
     m_buffer.clear();
+    bool pending = false;
+    bool negative = false;
+    const auto afterOperand = [this] {
+        return !m_buffer.empty() && isNumberStart(m_buffer.back());
+    };
     for (std::size_t i = 1; i < m_used; ++i) {
         const Token& token = tokens[i];
         if (token.kind == Token::Kind::Empty) {
             continue;
         }
-        const bool plus = isChar(i, '+');
-        if (plus) {
-            if (m_buffer.empty()) {
-                continue;  // a text never keeps a leading "+"
-            }
-            if (i + 1 < m_used) {
-                const Token& next = tokens[i + 1];
-                const bool negative =
-                    (next.kind == Token::Kind::Value && next.value < 0) ||
-                    (next.kind == Token::Kind::Text && innerExpr[next.begin] == '-');
-                if (negative) {
-                    continue;
-                }
-            }
-            m_buffer += '+';
+        if (token.kind == Token::Kind::Plus || isChar(i, '+') || isChar(i, '-')) {
+            pending = true;
+            negative = negative != (token.last == '-');
             continue;
         }
-        // A product whose left operand carried the term's minus sign may come out positive:
-        // it then needs a "+" of its own, or "5-3*0" would merge into "50".
-        const char first = token.kind == Token::Kind::Value ? (token.value < 0 ? '-' : '0')
-                                                            : innerExpr[token.begin];
-        if (!m_buffer.empty() && isNumberStart(m_buffer.back()) && isNumberStart(first)) {
-            m_buffer += '+';
-        }
         if (token.kind == Token::Kind::Value) {
-            appendNumber(m_buffer, token.value);
+            const double value = negative ? -token.value : token.value;
+            if (!(value < 0) && afterOperand()) {
+                m_buffer += '+';
+            }
+            appendNumber(m_buffer, value);
         } else {
-            m_buffer.append(innerExpr, token.begin, token.length);
+            std::string_view text = std::string_view(innerExpr).substr(token.begin, token.length);
+            const bool number = isNumberStart(text[0]) || (text[0] == '-' && text.size() > 1);
+            if (number && text[0] == '-') {
+                text.remove_prefix(1);
+                negative = !negative;
+            }
+            if (negative) {
+                m_buffer += '-';
+            } else if ((number || pending) && afterOperand()) {
+                m_buffer += '+';
+            }
+            m_buffer.append(text);
         }
+        pending = negative = false;
+    }
+    if (negative) {
+        m_buffer += '-';  // a sign with nothing after it, for the passes to refuse
     }
     innerExpr.swap(m_buffer);
     clearTokens();

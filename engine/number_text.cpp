@@ -13,16 +13,20 @@ void appendNumber(std::string& out, double value) {
         return;
     }
     char buffer[32];
-    // Whole numbers below 1E+15 read the same in 15 significant digits; they are most of
-    // what the passes write, and the integer conversion is several times cheaper.
+    // Whole numbers below 1E+15 are most of what the passes write, and the integer
+    // conversion is several times cheaper.
     if (std::abs(value) < 1e15 && value == std::trunc(value)) {
         const auto [end, ec] =
             std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value));
         out.append(buffer, end);
         return;
     }
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    // The shortest text that reads back to the same double: a value written between passes
+    // is not rounded, so that the only rounding is the display's.
+    const double magnitude = std::abs(value);
+    const auto format = magnitude >= 1e-5 && magnitude < 1e15 ? std::chars_format::fixed
+                                                              : std::chars_format::scientific;
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, format);
     for (char* p = buffer; p != end; ++p) {
         out += *p == 'e' ? 'E' : *p;
     }
@@ -49,13 +53,26 @@ double outOfRange(std::string_view text, bool negative) {
         magnitude = first < point ? static_cast<long>(point - first)
                                   : -static_cast<long>(first - point - 1);
     }
+    // Only the sign of magnitude + exponent matters, so an exponent of any length is clamped
+    // to a size that cannot overflow the sum.
+    constexpr long kClamp = 1L << 40;
     long exponent = 0;
     if (mantissaEnd + 1 < text.size()) {
         std::string_view digits = text.substr(mantissaEnd + 1);
-        if (digits[0] == '+') {
+        const bool negativeExponent = digits[0] == '-';
+        if (digits[0] == '+' || digits[0] == '-') {
             digits.remove_prefix(1);
         }
-        std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+        const std::size_t significant = std::min(digits.find_first_not_of('0'), digits.size());
+        digits.remove_prefix(significant);
+        if (digits.size() > 12) {
+            exponent = kClamp;
+        } else {
+            std::from_chars(digits.data(), digits.data() + digits.size(), exponent);
+        }
+        if (negativeExponent) {
+            exponent = -exponent;
+        }
     }
     const double result = magnitude + exponent > 0 ? std::numeric_limits<double>::infinity() : 0.0;
     return negative ? -result : result;

@@ -6,9 +6,9 @@
 
 namespace numira {
 
-// The engine's number text, independent of the locale: "." as the decimal point, at most
-// 15 significant digits, a leading "-" for negative values, and exponent form ("1E+20",
-// "1.5E-07") for very large and very small magnitudes.
+// The engine's number text, independent of the locale: "." as the decimal point, the
+// shortest digits that read back to the same double, a leading "-" for negative values, and
+// exponent form ("1E+20", "1.5E-07") where it is shorter.
 
 // Appends the number text of a finite double to out.
 void appendNumber(std::string& out, double value);

@@ -1,5 +1,6 @@
 #include "engine/result_caption.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 
@@ -8,7 +9,9 @@
 namespace numira {
 namespace {
 
-constexpr int kPlainDigits = 15;  // from 1E+15 on, the caption is in exponent form
+constexpr int kPlainDigits = 15;           // from 1E+15 on, the caption is in exponent form
+constexpr long kShownDigits = 15;          // significant digits a caption shows at most
+constexpr long kExponentLimit = 1L << 40;  // far beyond any double; keeps the sums in range
 
 // A decimal value as its significant digits and the position of the decimal point:
 // value = 0.digits x 10^point.
@@ -53,8 +56,12 @@ Decimal parse(std::string_view text) {
             exponent.remove_prefix(1);
         }
         long value = 0;
-        std::from_chars(exponent.data(), exponent.data() + exponent.size(), value);
-        d.point += value;
+        const auto [end, ec] =
+            std::from_chars(exponent.data(), exponent.data() + exponent.size(), value);
+        if (ec == std::errc::result_out_of_range) {
+            value = exponent[0] == '-' ? -kExponentLimit : kExponentLimit;
+        }
+        d.point += std::clamp(value, -kExponentLimit, kExponentLimit);
     }
     while (!d.digits.empty() && d.digits.back() == '0') {
         d.digits.pop_back();
@@ -65,9 +72,10 @@ Decimal parse(std::string_view text) {
     return d;
 }
 
-// Rounds to `decimals` places, halves to the even neighbour.
+// Rounds to `decimals` places and at most kShownDigits significant digits, halves to the
+// even neighbour.
 void round(Decimal& d, int decimals) {
-    const long keep = d.point + decimals;
+    const long keep = std::min(d.point + decimals, kShownDigits);
     if (keep >= static_cast<long>(d.digits.size())) {
         return;
     }

@@ -19,13 +19,13 @@ struct Case {
 };
 
 const Case kPasses[] = {
-    {"2*3^2", &numira::Engine::Stepenn, {"2", "*", "", "+", "9"}, "2*+9"},
+    {"2*3^2", &numira::Engine::Stepenn, {"2", "*", "", "+", "9"}, "2*9"},
     {"2*+9", &numira::Engine::Umnovenie, {"", "", "", "", "18"}, "18"},
     {"2^3^2", &numira::Engine::Stepenn, {"", "+", "", "+", "64"}, "64"},
     {"-2^3", &numira::Engine::Stepenn, {"", "", "+", "-8"}, "-8"},
     {"8/2/2", &numira::Engine::Delene, {"", "", "", "", "2"}, "2"},
     {"4/+4", &numira::Engine::Delene, {"", "", "", "", "1"}, "1"},
-    {"2+3^2", &numira::Engine::Stepenn, {"2", "+", "", "+", "9"}, "2++9"},
+    {"2+3^2", &numira::Engine::Stepenn, {"2", "+", "", "+", "9"}, "2+9"},
     {"2*6/3", &numira::Engine::Delene, {"2", "*", "", "", "2"}, "2*2"},
     {"6*-2", &numira::Engine::Umnovenie, {"", "", "-12"}, "-12"},
 };
@@ -49,9 +49,11 @@ struct MergeCase {
     std::string merged;
 };
 
-TEST(Passes, MergeDropsAPlusBeforeANegativeNumberAndAtTheFront) {
+TEST(Passes, MergeFoldsTheSignsBeforeEachToken) {
     const MergeCase kMerges[] = {
-        {"2+-3", "2-3"}, {"+5", "5"}, {"++5", "5"}, {"2++9", "2++9"}, {"1E+20", "1E+20"},
+        {"2+-3", "2-3"},    {"+5", "5"},       {"++5", "5"},       {"2++9", "2+9"},
+        {"1E+20", "1E+20"}, {"-+5", "-5"},     {"3*-+2", "3*-2"},  {"2*--5", "2*5"},
+        {"2^-+-8", "2^8"},  {"1--S2", "1+S2"}, {"1-+-S2", "1+S2"}, {"5-", "5-"},
     };
     numira::Engine engine;
     for (const MergeCase& c : kMerges) {
@@ -65,7 +67,8 @@ TEST(Passes, MergeDropsAPlusBeforeANegativeNumberAndAtTheFront) {
 
 TEST(Passes, SumAddsSignedTerms) {
     const MergeCase kSums[] = {
-        {"5-3", "2"}, {"2++9", "11"}, {"", "0"}, {"+", "0"}, {"5+", "5"}, {"0.1+0.2", "0.3"},
+        {"5-3", "2"}, {"2++9", "11"}, {"", "0"},
+        {"+", "0"},   {"5+", "5"},    {"0.1+0.2", "0.30000000000000004"},
     };
     numira::Engine engine;
     for (const MergeCase& c : kSums) {
