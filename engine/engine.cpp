@@ -205,13 +205,16 @@ double arcResult(double radians, bool degrees) {
     return degrees ? radians * kDegreesPerRadian : radians;
 }
 
-// A negative number has a real power when the exponent is, to within its rounding, a
-// fraction with an odd denominator: (-8)^(1/3) is -2, (-8)^(2/3) is 4. Denominators up to
-// kLargestDenominator are recognised; an even one has no real root.
+// A negative number has a real power when the exponent is, to within its rounding, a whole
+// number or a fraction with an odd denominator: (-8)^(1/3) is -2, (-8)^(2/3) is 4.
+// Denominators up to kLargestDenominator are recognised; an even one has no real root.
+// Beyond kFractionLimit the rounding of an exponent is wider than the gaps between such
+// fractions, so none is recognised there.
 constexpr int kLargestDenominator = 99;
+constexpr double kFractionLimit = 4294967296.0;
 
 double negativeBasePower(double base, double exponent) {
-    for (int q = 2; q <= kLargestDenominator; ++q) {
+    for (int q = 1; q <= kLargestDenominator && std::abs(exponent) < kFractionLimit; ++q) {
         const double scaled = exponent * q;
         const double p = std::nearbyint(scaled);
         if (p != 0 &&

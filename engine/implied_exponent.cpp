@@ -1,5 +1,7 @@
 #include "engine/implied_exponent.h"
 
+#include <algorithm>
+
 #include "engine/function_names.h"
 #include "engine/number_text.h"
 
@@ -65,9 +67,9 @@ std::string groupImpliedExponents(std::string_view text) {
         if (c != '^') {
             continue;
         }
-        // A sign belongs to the exponent's first factor.
+        // Signs belong to the exponent's first factor.
         const std::size_t start = i;
-        std::size_t end = start < text.size() && text[start] == '-' ? start + 1 : start;
+        std::size_t end = std::min(text.find_first_not_of("+-", start), text.size());
         int factors = 0;
         for (std::size_t next = factorEnd(text, end); next != end; next = factorEnd(text, end)) {
             end = next;
