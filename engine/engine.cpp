@@ -74,8 +74,22 @@ void insertImpliedMultiplication(std::string& text, std::string& scratch) {
 // that term; the rest of the run, and a run anywhere else, is the sign of what follows, a
 // "-" for an odd count of minus signs and nothing otherwise: "5--3" is 8, "2*-+3" is -6,
 // "2*2^3" may come back as "2*+8". A run at the end is left for the passes to refuse.
+// The first sign that folding would change, or npos: most segments only add.
+std::size_t firstFold(std::string_view text) {
+    for (std::size_t i = text.find_first_of("+-"); i != std::string_view::npos;
+         i = text.find_first_of("+-", i + 1)) {
+        const char prev = i > 0 ? text[i - 1] : '\0';
+        const bool afterOperand = isDigit(prev) || prev == '.' || prev == 'E';
+        const bool more = i + 1 < text.size() && (text[i + 1] == '+' || text[i + 1] == '-');
+        if (more || (text[i] == '-' ? isDigit(prev) || prev == '.' : !afterOperand)) {
+            return i;
+        }
+    }
+    return std::string_view::npos;
+}
+
 void foldSigns(std::string& text, std::string& scratch) {
-    std::size_t i = text.find_first_of("+-");
+    std::size_t i = firstFold(text);
     if (i == std::string::npos) {
         return;
     }
@@ -138,7 +152,10 @@ QuarterTurn reduceRadians(double radians) {
     if (radians == 0) {
         return {true, 0, 0.0};
     }
-    if (std::abs(radians) < kFarOut) {
+    // Most angles are nowhere near a quarter turn; the double arithmetic tells them apart.
+    const double roughQuarters = radians * (2 / std::numbers::pi);
+    if (std::abs(radians) < kFarOut &&
+        std::abs(roughQuarters - std::nearbyint(roughQuarters)) < 1e-6) {
         const long double quarters = std::nearbyint(radians / kQuarter);
         if (quarters != 0 &&
             std::abs(radians - quarters * kQuarter) <= kClose * std::abs(radians)) {

@@ -21,7 +21,7 @@ struct EngineSettings {
 struct Evaluation {
     bool evaluated = false;          // false when the expression was empty
     std::optional<Failure> failure;  // set when evaluated and it could not be computed
-    std::string numberText;          // the value as engine number text ("0.333333333333333")
+    std::string numberText;          // the value as engine number text ("0.3333333333333333")
 
     bool ok() const { return evaluated && !failure; }
 };

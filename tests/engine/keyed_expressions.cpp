@@ -130,38 +130,21 @@ class Writer {
         }
     }
 
+    // Small whole numbers mostly; decimals with up to 7 places, up to 1E+21, and tiny ones.
     void number() {
-        switch (pick(16)) {
-            case 0:
-            case 1:
-            case 2:
-            case 3:
-            case 4:
-            case 5:
-            case 6:
-            case 7:
-            case 8:
-                text += std::to_string(pick(21));
-                break;
-            case 9:
-            case 10:
-                digits(1 + pick(4), false);
-                text += '.';
-                digits(1 + pick(7), true);
-                break;
-            case 11:
-                digits(10 + pick(12), false);  // up to 1E+21
-                break;
-            case 12:
-                text += "0.";
-                text.append(3 + pick(12), '0');
-                digits(1 + pick(3), false);
-                break;
-            default:
-                text += '0';
-                text += '.';
-                digits(1 + pick(7), true);
-                break;
+        const unsigned kind = pick(16);
+        if (kind < 9) {
+            text += std::to_string(pick(21));
+        } else if (kind == 11) {
+            digits(10 + pick(12), false);
+        } else if (kind == 12) {
+            text += "0.";
+            text.append(3 + pick(12), '0');
+            digits(1 + pick(3), false);
+        } else {
+            text += kind < 11 ? std::to_string(1 + pick(9999)) : "0";
+            text += '.';
+            digits(1 + pick(7), true);
         }
     }
 
