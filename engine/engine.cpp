@@ -1,6 +1,7 @@
 #include "engine/engine.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <numbers>
@@ -337,9 +338,14 @@ void Engine::Preobrazi(const EngineSettings& settings) {
 void Engine::reduceSegment(const EngineSettings& settings) {
     foldSigns(innerExpr, m_buffer);
     const bool degrees = settings.degreesMode;
-    // A group whose code or operator is absent would only scan and merge the text back.
-    const auto group = [this](char code, auto&& work) {
-        if (innerExpr.find(code) == std::string::npos) {
+    // A group whose code or operator is absent would only scan and merge the text back. The
+    // passes write back only numbers, so what is absent now stays absent.
+    std::array<bool, 128> present{};
+    for (const char c : innerExpr) {
+        present[static_cast<unsigned char>(c) & 127] = true;
+    }
+    const auto group = [this, &present](char code, auto&& work) {
+        if (!present[static_cast<unsigned char>(code)]) {
             return;
         }
         Smasiv();
@@ -420,7 +426,7 @@ void Engine::Obedini() {
             if (!(value < 0) && afterOperand()) {
                 m_buffer += '+';
             }
-            appendNumber(m_buffer, value);
+            appendExactNumber(m_buffer, value);
         } else {
             std::string_view text = std::string_view(innerExpr).substr(token.begin, token.length);
             const bool number = isNumberStart(text[0]) || (text[0] == '-' && text.size() > 1);
@@ -497,7 +503,7 @@ void Engine::IzvadiSyberi() {
         sum = finite(sum + operand(i), Failure::TooLarge, Failure::InvalidExpression);
     }
     innerExpr.clear();
-    appendNumber(innerExpr, sum);
+    appendExactNumber(innerExpr, sum);
 }
 
 template <typename F>
@@ -566,8 +572,11 @@ std::string Engine::tokenText(const Token& token) const {
             return {};
         case Token::Kind::Plus:
             return "+";
-        case Token::Kind::Value:
-            return numberText(token.value);
+        case Token::Kind::Value: {
+            std::string text;
+            appendExactNumber(text, token.value);
+            return text;
+        }
         case Token::Kind::Text:
             return innerExpr.substr(token.begin, token.length);
     }

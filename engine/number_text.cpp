@@ -7,29 +7,53 @@
 
 namespace numira {
 
-void appendNumber(std::string& out, double value) {
+namespace {
+
+// Whole numbers below 1E+15 are most of what the passes write, and the integer conversion
+// is several times cheaper. False when the value is not one.
+bool appendWhole(std::string& out, double value) {
     if (value == 0) {
         out += '0';  // also for -0, which is not a negative number
+        return true;
+    }
+    if (std::abs(value) >= 1e15 || value != std::trunc(value)) {
+        return false;
+    }
+    char buffer[24];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value));
+    out.append(buffer, end);
+    return true;
+}
+
+void appendWithCapitalE(std::string& out, const char* begin, const char* end) {
+    for (const char* p = begin; p != end; ++p) {
+        out += *p == 'e' ? 'E' : *p;
+    }
+}
+
+}  // namespace
+
+void appendNumber(std::string& out, double value) {
+    if (appendWhole(out, value)) {
         return;
     }
     char buffer[32];
-    // Whole numbers below 1E+15 are most of what the passes write, and the integer
-    // conversion is several times cheaper.
-    if (std::abs(value) < 1e15 && value == std::trunc(value)) {
-        const auto [end, ec] =
-            std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value));
-        out.append(buffer, end);
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    appendWithCapitalE(out, buffer, end);
+}
+
+void appendExactNumber(std::string& out, double value) {
+    if (appendWhole(out, value)) {
         return;
     }
-    // The shortest text that reads back to the same double: a value written between passes
-    // is not rounded, so that the only rounding is the display's.
+    char buffer[32];
     const double magnitude = std::abs(value);
     const auto format = magnitude >= 1e-5 && magnitude < 1e15 ? std::chars_format::fixed
                                                               : std::chars_format::scientific;
     const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, format);
-    for (char* p = buffer; p != end; ++p) {
-        out += *p == 'e' ? 'E' : *p;
-    }
+    appendWithCapitalE(out, buffer, end);
 }
 
 std::string numberText(double value) {

@@ -6,13 +6,17 @@
 
 namespace numira {
 
-// The engine's number text, independent of the locale: "." as the decimal point, the
-// shortest digits that read back to the same double, a leading "-" for negative values, and
-// exponent form ("1E+20", "1.5E-07") where it is shorter.
+// The engine's number text, independent of the locale: "." as the decimal point, a leading
+// "-" for negative values, and exponent form ("1E+20", "1.5E-07") for very large and very
+// small magnitudes.
 
-// Appends the number text of a finite double to out.
+// Appends a finite double in at most 15 significant digits, for what is shown or saved.
 void appendNumber(std::string& out, double value);
 std::string numberText(double value);
+
+// Appends the shortest text that reads back to the same double: the values the engine
+// writes back between its passes, so that the only rounding is the display's.
+void appendExactNumber(std::string& out, double value);
 
 // Reads an optional "-", digits with at most one ".", and an optional exponent ("E" or "e",
 // an optional sign, digits). Anything else, the empty text and "-" alone are not numbers.
