@@ -1,19 +1,34 @@
 #!/usr/bin/env bash
-# Installs what the build, the tests and the benchmarks need from Debian's
-# packages; installs nothing that is already there.
+# Installs from Debian's packages what a job needs, and nothing that is already there.
+#   scripts/setup.sh          build and run the calculator
+#   scripts/setup.sh test     the above, and what the tests, the fuzzer and the checks need
+#   scripts/setup.sh bench    the above for building, and the peers the benchmarks measure
 set -euo pipefail
 
-packages=(
-  build-essential cmake ninja-build clang clang-format libclang-rt-14-dev
+run=(
+  build-essential cmake ninja-build
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev qt6-l10n-tools
   libqt6svg6 libqt6opengl6-dev libgl-dev
   libxlsxwriter-dev zlib1g-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  libmuparser-dev libmatheval-dev
   fonts-liberation fontconfig
-  xvfb x11-utils unzip
-  xdotool speedcrunch galculator
 )
+test=(
+  clang clang-format libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb x11-utils unzip
+)
+bench=(
+  libbenchmark-dev libmuparser-dev libmatheval-dev
+  xvfb x11-utils xdotool speedcrunch galculator
+)
+
+packages=("${run[@]}")
+case ${1:-run} in
+  run) ;;
+  test) packages+=("${test[@]}") ;;
+  bench) packages+=("${bench[@]}") ;;
+  *) echo "usage: scripts/setup.sh [run|test|bench]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

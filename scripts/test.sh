@@ -5,8 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
 
-scripts/build.sh
+scripts/build.sh test
 scripts/check_format.sh
+scripts/check_layers.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$jobs"
 
@@ -14,9 +15,8 @@ echo "== fuzzing the engine"
 scripts/fuzz.sh 60
 
 echo "== the suite under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DNUMIRA_SANITIZE=address,undefined -DNUMIRA_BENCH=OFF
-cmake --build build-asan -j"$jobs"
+cmake --preset asan
+cmake --build --preset asan -j"$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp
