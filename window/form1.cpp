@@ -485,8 +485,7 @@ void Form1::CopEkran_Click() {
 
 void Form1::CopRez_Click() {
     m_platform->clearClipboard();
-    resultCopy = L.caption;
-    m_platform->setClipboardText(resultCopy);
+    m_platform->setClipboardText(L.caption);
 }
 
 void Form1::loadSecondary(SecondaryWindow& window) {

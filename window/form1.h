@@ -161,7 +161,6 @@ class Form1 {
     int roundingOn = 0;
     bool degreesMode = false;
     std::string helpFilePath;
-    std::string resultCopy;
     int screenWidth = 0;
 
     // Why the last "=" could not evaluate; the next key clears it.
