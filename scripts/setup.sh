@@ -13,6 +13,7 @@ packages=(
   fonts-liberation fontconfig
   xvfb x11-utils unzip
   xdotool speedcrunch galculator
+  dpkg-dev fakeroot file lintian desktop-file-utils appstream librsvg2-bin
 )
 
 missing=()
