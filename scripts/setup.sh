@@ -2,6 +2,7 @@
 # Installs from Debian's packages what a job needs, and nothing that is already there.
 #   scripts/setup.sh          build and run the calculator
 #   scripts/setup.sh test     the above, and what the tests, the fuzzer and the checks need
+#   scripts/setup.sh package  the above for building, and what builds and checks the .deb
 #   scripts/setup.sh bench    the above for building, and the peers the benchmarks measure
 set -euo pipefail
 
@@ -17,6 +18,9 @@ test=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb x11-utils unzip
 )
+package=(
+  dpkg-dev fakeroot file lintian desktop-file-utils appstream librsvg2-bin
+)
 bench=(
   libbenchmark-dev libmuparser-dev libmatheval-dev
   xvfb x11-utils xdotool speedcrunch galculator
@@ -25,9 +29,10 @@ bench=(
 packages=("${run[@]}")
 case ${1:-run} in
   run) ;;
-  test) packages+=("${test[@]}") ;;
+  test) packages+=("${test[@]}" "${package[@]}") ;;
+  package) packages+=("${package[@]}") ;;
   bench) packages+=("${bench[@]}") ;;
-  *) echo "usage: scripts/setup.sh [run|test|bench]" >&2; exit 2 ;;
+  *) echo "usage: scripts/setup.sh [run|test|package|bench]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -11,6 +11,10 @@ scripts/check_layers.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$jobs"
 
+echo "== the Debian package"
+scripts/package.sh
+scripts/check_package.sh
+
 echo "== fuzzing the engine"
 scripts/fuzz.sh 60
 
