@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "qt/window_place.h"
+
 namespace numira {
 
 HelpViewer::HelpViewer(QWidget* parent)
@@ -24,6 +26,7 @@ HelpViewer::HelpViewer(QWidget* parent)
     layout->addWidget(contents, 0, Qt::AlignLeft);
     layout->addWidget(m_browser);
     resize(720, 640);
+    closeOnEscape(this);
 }
 
 bool HelpViewer::openFile(const QString& path) {

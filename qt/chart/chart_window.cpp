@@ -76,6 +76,9 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_step = rangeBox(defaults.step, 0);
     m_message = new QLabel;
     m_message->setStyleSheet(QStringLiteral("color: #b00000"));
+    // A long message wraps in the room there is; it must not widen the window.
+    m_message->setWordWrap(true);
+    m_message->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_save = new QPushButton(QStringLiteral("Запис като файл .xlsx…"));
     m_copy = new QPushButton(QStringLiteral("Копиране на таблицата"));
 
