@@ -168,9 +168,13 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
     Line3 = line("Line3", 240, 5970, 3480, 5970);
     Line2 = line("Line2", 240, 5295, 3480, 5295);
     Line1 = line("Line1", 240, 4140, 3480, 4140);
-    Label4 = label("Label4", {600, 720, 60, 285}, "", true, 52);
+    // The value of x has the height of its caption "x =", so the two share a base line.
+    Label4 = label("Label4", {600, 720, 60, 375}, "", true, 52);
     Label3 = label("Label3", {240, 720, 375, 375}, "x =", false, 35);
-    Label2 = label("Label2", {0, 430, 255, 255}, "Y=", false, 28);
+    // "Y=" stands in the margin left of the box, on the box's line, clear of the window's
+    // edge and of the box's border.
+    Label2 = label("Label2", {30, 360, 200, 375}, "Y=", false, 28);
+    Label2.font.size = 9.75F;
     L = label("L", {3360, 360, 120, 345}, "", true, 26);
     L.background = kPink;
     L.foreground = Rgb{0, 0, 0};
@@ -367,6 +371,8 @@ void Form1::t_Change() {
     if (textWidth > static_cast<float>(startBoxWidth - 250)) {
         box.width = std::min(textWidth + 250, widest);
     }
+    // The measuring label lies hidden under the box; it must not reach out past the box.
+    tm.geometry.width = std::min(textWidth, box.width);
     L.visible = false;
     const float needed = 2 * box.left + box.width + L.geometry.width;
     if (startWidth < needed && windowWidth < static_cast<float>(screenWidth)) {

@@ -317,6 +317,8 @@ void ChartWindow::saveClicked() {
     if (const auto problem = saveTo(path)) {
         QMessageBox::warning(this, windowTitle(),
                              QStringLiteral("Таблицата не можа да бъде записана: ") + *problem);
+    } else {
+        m_message->setText(QStringLiteral("Таблицата е записана в %1").arg(path));
     }
 }
 
