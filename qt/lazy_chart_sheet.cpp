@@ -52,6 +52,7 @@ graph::SheetApp* LazyChartSheet::target() {
     window->setObjectName(QStringLiteral("chartWindow"));
     closeOnEscape(window);
     if (m_owner != nullptr) {
+        fitBeside(window, m_owner);
         placeByFrame(window, besideWindow(m_owner));
     }
     m_window = window;

@@ -97,6 +97,19 @@ FramePlace besideWindow(const QWidget* owner) {
     };
 }
 
+void fitBeside(QWidget* window, const QWidget* owner) {
+    const QRect screen = freeArea(owner);
+    const QRect ownerFrame = owner->frameGeometry();
+    // The window is not framed yet; the owner's frame is the best guess of its margins.
+    const QMargins margins = frameMargins(owner);
+    const int room =
+        std::max(screen.right() - ownerFrame.right(), ownerFrame.left() - screen.left()) -
+        margins.left() - margins.right();
+    if (room < window->width()) {
+        window->resize(std::max(room, window->width() / 2), window->height());
+    }
+}
+
 void closeOnEscape(QWidget* window) {
     auto* shortcut = new QShortcut(QKeySequence(Qt::Key_Escape), window);
     shortcut->setContext(Qt::WindowShortcut);

@@ -29,6 +29,10 @@ void placeByFrame(QWidget* window, FramePlace wanted);
 // there is no room on the right.
 FramePlace besideWindow(const QWidget* owner);
 
+// Narrows a window that fits beside `owner` on neither side to the wider of the two rooms,
+// to no less than half its width, so that besideWindow need not put it over the owner.
+void fitBeside(QWidget* window, const QWidget* owner);
+
 // Escape closes the window.
 void closeOnEscape(QWidget* window);
 
