@@ -39,8 +39,9 @@ void place(QWidget* window, const FramePlace& wanted) {
     window->setGeometry(QRect(at, window->size()));
 }
 
-// Places its window again each time the frame's margins change: the window manager tells
-// them only after it has framed the window.
+// Places its window again whenever its size or its frame's margins have changed: the layout
+// settles the size at the first show, and the window manager tells the margins only after it
+// has framed the window, with no event of its own. Once a frame is known the work is done.
 class FramePlacer : public QObject {
   public:
     FramePlacer(QWidget* window, FramePlace wanted)
@@ -51,10 +52,21 @@ class FramePlacer : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        const QEvent::Type type = event->type();
-        if (watched == m_window && (type == QEvent::Move || type == QEvent::Show) &&
-            frameMargins(m_window) != m_margins) {
-            apply();
+        switch (event->type()) {
+            case QEvent::Show:
+            case QEvent::Move:
+            case QEvent::Resize:
+            case QEvent::Paint:
+                if (watched == m_window &&
+                    (frameMargins(m_window) != m_margins || m_window->size() != m_size)) {
+                    apply();
+                    if (!m_margins.isNull()) {
+                        deleteLater();
+                    }
+                }
+                break;
+            default:
+                break;
         }
         return false;
     }
@@ -62,12 +74,14 @@ class FramePlacer : public QObject {
   private:
     void apply() {
         m_margins = frameMargins(m_window);
+        m_size = m_window->size();
         place(m_window, m_wanted);
     }
 
     QWidget* m_window;
     FramePlace m_wanted;
     QMargins m_margins;
+    QSize m_size;
 };
 
 }  // namespace
@@ -106,7 +120,8 @@ void fitBeside(QWidget* window, const QWidget* owner) {
         std::max(screen.right() - ownerFrame.right(), ownerFrame.left() - screen.left()) -
         margins.left() - margins.right();
     if (room < window->width()) {
-        window->resize(std::max(room, window->width() / 2), window->height());
+        const int least = std::max(window->width() / 2, window->minimumSizeHint().width());
+        window->resize(std::max(room, least), window->height());
     }
 }
 
