@@ -116,7 +116,7 @@ TEST_F(ChartWindowTest, ABadRangeIsRefusedAndTheTableStays) {
         QDoubleSpinBox* box = (window.*c.box)();
         const double good = box->value();
         box->setValue(c.bad);
-        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         EXPECT_FALSE(window.rangeMessage().isEmpty());
         EXPECT_EQ(window.size(), size) << "the message never resizes the window";
         EXPECT_EQ(window.table()->rowCount(), 200);
