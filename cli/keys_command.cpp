@@ -135,6 +135,7 @@ std::string describe(numira::Form1& f, numira::FakePlatform& platform,
     } else {
         j.null("failure");
     }
+    j.string("failure_shown", f.failureShown.words);
     j.string("memory", f.Label1.caption);
     j.boolean("label2_visible", f.Label2.visible);
     j.boolean("label3_visible", f.Label3.visible);

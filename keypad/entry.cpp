@@ -232,10 +232,10 @@ void CommandButton18_Click(Form1& f) {
     masiv(f);
 }
 
-void CommandButton17_Click(Form1& f) {
-    f.Lok();
-    leaveXEntry(f);
-    f.tabb();
+namespace {
+
+// What the ")" key types, without its unlocking and focus keystrokes.
+void typeCloseParen(Form1& f) {
     // An exponent closed before anything was typed into it is dropped first, so the ")"
     // follows the base.
     if (f.exponentMode == 1 && f.openParens == 0 && endsWith(f.comp.text, "^")) {
@@ -256,6 +256,29 @@ void CommandButton17_Click(Form1& f) {
     }
     dolu(f);
     masiv(f);
+}
+
+}  // namespace
+
+void CommandButton17_Click(Form1& f) {
+    f.Lok();
+    leaveXEntry(f);
+    f.tabb();
+    typeCloseParen(f);
+}
+
+void closeOpenParens(Form1& f) {
+    int open = 0;
+    for (const char c : f.comp.text) {
+        if (c == '(') {
+            ++open;
+        } else if (c == ')' && --open < 0) {
+            return;  // a ")" too many is the user's to see, not to hide
+        }
+    }
+    for (; open > 0; --open) {
+        typeCloseParen(f);
+    }
 }
 
 void CommandButton21_Click(Form1& f) {

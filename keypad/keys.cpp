@@ -287,9 +287,11 @@ void run(Form1& f, Key key) {
             Command14_Click(f);
             break;
         case Key::Equals:
+            closeOpenParens(f);
             f.Ravno_Click();
             break;
         case Key::Equals2:
+            closeOpenParens(f);
             f.Command5_Click();
             break;
         case Key::Help:
@@ -356,7 +358,7 @@ void run(Form1& f, Key key) {
 void press(Form1& form, Platform& platform, Key key) {
     form.setPlatform(platform);
     if (clearsFailure(key)) {
-        form.lastFailure.reset();
+        form.clearFailure();
     }
     run(form, key);
     form.processKeystrokes();

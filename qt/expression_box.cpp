@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
+#include <algorithm>
 
 #include "qt/twips.h"
 
@@ -23,6 +25,7 @@ ExpressionBox::ExpressionBox(QWidget* parent) : QWidget(parent) {
 
 void ExpressionBox::setModel(const RichTextBox& box) {
     m_box = box;
+    m_followCaret = true;
     if (box.background) {
         m_background = QColor(box.background->r, box.background->g, box.background->b);
     }
@@ -50,7 +53,8 @@ void ExpressionBox::layoutText() {
     m_glyphs.clear();
     const std::string& text = m_box.text();
     m_glyphs.reserve(text.size());
-    double x = kBorder + kLeftMargin;
+    const double start = kBorder + kLeftMargin;
+    double x = start;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const CharFormat format = m_box.formats()[i];
         const QFontMetricsF metrics(fontFor(format), this);
@@ -61,12 +65,33 @@ void ExpressionBox::layoutText() {
         x += advance;
     }
     const std::size_t caret = m_box.caret();
-    const double caretX = caret == 0 || m_glyphs.empty()
-                              ? kBorder + kLeftMargin
-                              : m_glyphs[std::min(caret, m_glyphs.size()) - 1].box.right();
+    double caretX = caret == 0 || m_glyphs.empty()
+                        ? start
+                        : m_glyphs[std::min(caret, m_glyphs.size()) - 1].box.right();
+    // A text wider than the box scrolls: after each event to show the caret, by the wheel
+    // otherwise.
+    const double room = width() - 2 * kBorder - kLeftMargin - 2;
+    if (m_followCaret) {
+        m_scroll = std::clamp(m_scroll, caretX - start - room, caretX - start);
+    }
+    m_scroll = std::clamp(m_scroll, 0.0, std::max(0.0, x - start - room));
+    for (Glyph& glyph : m_glyphs) {
+        glyph.box.translate(-m_scroll, 0);
+    }
+    caretX -= m_scroll;
     const QFontMetricsF typing(fontFor(m_box.typingFormat()), this);
     const double baseline = baselineFor(m_box.typingFormat());
     m_caretLine = QLineF(caretX, baseline - typing.ascent(), caretX, baseline + typing.descent());
+}
+
+void ExpressionBox::wheelEvent(QWheelEvent* event) {
+    const QPoint steps = event->angleDelta();
+    const int delta = steps.x() != 0 ? steps.x() : steps.y();
+    m_followCaret = false;
+    m_scroll -= delta / 4.0;
+    layoutText();
+    update();
+    event->accept();
 }
 
 void ExpressionBox::paintEvent(QPaintEvent*) {

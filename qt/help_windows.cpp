@@ -9,6 +9,7 @@
 
 #include "qt/key_picture.h"
 #include "qt/twips.h"
+#include "qt/window_place.h"
 
 namespace numira {
 
@@ -132,6 +133,7 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("ПОМОЩ"));
     setFixedSize(twipsToPixels(9795), twipsToPixels(4680));
+    closeOnEscape(this);
     const QRect place = twipsToPixels(120, 120, 9540, 4425);
     m_picS = makePage(this, "PicS", kPicSHtml);
     m_picff = makePage(this, "Picff", kPicffHtml);
@@ -150,6 +152,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QString(70, QLatin1Char(' ')) + QStringLiteral("Творчески колектив"));
     setFixedSize(twipsToPixels(8745), twipsToPixels(8040));
+    closeOnEscape(this);
     QWidget* upper = makeCreditsPicture(
         this, "Picture1",
         QStringLiteral("<p style='font-size:30pt'>Нумира</p>"
@@ -171,16 +174,9 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void placeAtTopRight(QWidget* window) {
-    const QScreen* screen = window->screen();
-    if (screen == nullptr) {
-        screen = QGuiApplication::primaryScreen();
-    }
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect area = screen->geometry();
-    const int frameWidth = window->frameGeometry().width();
-    window->move(area.right() + 1 - frameWidth, area.top());
+    placeByFrame(window, [](const QRect& screen, const QSize& frame) {
+        return QPoint(screen.right() + 1 - frame.width(), screen.top());
+    });
 }
 
 void HelpWindows::showForm3(Form3::Page page) {

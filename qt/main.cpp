@@ -3,6 +3,7 @@
 #include "qt/main_window.h"
 #include "qt/numira_style.h"
 #include "qt/resources.h"
+#include "qt/translation.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("Нумира"));
     QApplication::setDesktopFileName(QStringLiteral("numira"));
     numira::initResources();
+    numira::installQtTranslation(app);
     numira::MainWindow window;
     window.show();
     return QApplication::exec();

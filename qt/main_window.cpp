@@ -26,16 +26,15 @@
 #include "qt/key_hints.h"
 #include "qt/key_picture.h"
 #include "qt/twips.h"
+#include "qt/window_place.h"
 
 namespace numira {
 
 namespace {
 
-// The model's window sizes are outer sizes of a classic desktop window, with its caption
-// bar and borders; the Qt window is what lies inside them (menu bar and client area).
-constexpr float kBorderTwips = 60;
-constexpr float kCaptionTwips = 330;
 constexpr int kFailureMarkSize = 12;
+// Red that keeps its contrast on the window's grey.
+const QColor kFailureRed(192, 0, 0);
 
 QColor toColor(const Rgb& rgb) {
     return {rgb.r, rgb.g, rgb.b};
@@ -333,6 +332,15 @@ void MainWindow::buildControls() {
     m_failureMark->setAccessibleName(QStringLiteral("грешка"));
     m_failureMark->resize(kFailureMarkSize, kFailureMarkSize);
     m_failureMark->hide();
+
+    m_failureText = new QLabel(m_client);
+    m_failureText->setObjectName(QStringLiteral("failureText"));
+    m_failureText->setTextFormat(Qt::PlainText);
+    m_failureText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QPalette palette = m_failureText->palette();
+    palette.setColor(QPalette::WindowText, kFailureRed);
+    m_failureText->setPalette(palette);
+    m_failureText->hide();
 }
 
 // Earlier controls lie in front of later ones: comp over t, t over tm, Pic2 over Pic1.
@@ -352,6 +360,7 @@ void MainWindow::stackControls() {
         (*it)->raise();
     }
     m_failureMark->raise();
+    m_failureText->raise();
 }
 
 void MainWindow::buildMenus() {
@@ -428,6 +437,14 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_F1:
             pressKey(Key::Help);
             return;
+        case Qt::Key_Home:
+            m_form.t_Click(0);
+            refresh();
+            return;
+        case Qt::Key_End:
+            m_form.t_Click(m_form.t.text().size());
+            refresh();
+            return;
         default:
             break;
     }
@@ -471,6 +488,7 @@ void MainWindow::showMessage(const QString& text) {
 void MainWindow::refresh() {
     setWindowTitle(toQString(m_form.caption));
     setFixedSize(innerSizeFor(m_form.windowWidth, m_form.windowHeight));
+    keepOnScreen(this);
 
     for (Control* control : m_form.controls()) {
         QWidget* widget = m_widgets.at(control->name);
@@ -544,6 +562,17 @@ void MainWindow::refresh() {
     } else {
         m_failureMark->hide();
     }
+    const Form1::FailureText& shown = m_form.failureShown;
+    if (!shown.words.empty()) {
+        m_failureText->setFont(toFont(Font{m_form.L.font.name, shown.fontSize, true}));
+        m_failureText->setText(toQString(shown.words));
+        const Geometry& g = shown.place;
+        // A pixel's rounding must not cut the last letter.
+        QRect place = twipsToPixels(g.left, g.top, g.width, g.height, this);
+        place.setWidth(std::max(place.width(), m_failureText->sizeHint().width()));
+        setGeometryIfChanged(m_failureText, place);
+    }
+    m_failureText->setVisible(!shown.words.empty());
 
     for (auto [timer, model] : {std::pair{m_timer1, &m_form.Timer1}, {m_timer2, &m_form.Timer2}}) {
         timer->setInterval(model->intervalMs);

@@ -52,6 +52,8 @@ class MainWindow : public QMainWindow {
     QWidget* clientArea() const;
     // The red mark shown beside the result while the last "=" could not evaluate.
     QLabel* failureMark() const { return m_failureMark; }
+    // The reason of that failure in words, in the result's place.
+    QLabel* failureText() const { return m_failureText; }
     // The last message the window showed (a refused paste, a missing help file).
     QString lastMessage() const { return m_lastMessage; }
 
@@ -79,6 +81,7 @@ class MainWindow : public QMainWindow {
     ClientArea* m_client = nullptr;
     ExpressionBox* m_t = nullptr;
     QLabel* m_failureMark = nullptr;
+    QLabel* m_failureText = nullptr;
     std::map<std::string, QWidget*> m_widgets;
     std::map<std::string, QAction*> m_actions;
     QComboBox* m_izbor = nullptr;

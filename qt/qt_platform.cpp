@@ -10,6 +10,7 @@
 
 #include "qt/help_viewer.h"
 #include "qt/twips.h"
+#include "qt/window_place.h"
 
 namespace numira {
 
@@ -66,6 +67,10 @@ bool QtPlatform::openHelpFile(const std::string& path) {
     if (m_viewer.isNull()) {
         m_viewer = new HelpViewer(m_owner);
         m_viewer->setAttribute(Qt::WA_DeleteOnClose);
+        m_viewer->show();
+        if (m_owner != nullptr) {
+            placeByFrame(m_viewer, besideWindow(m_owner));
+        }
     }
     const bool opened = m_viewer->openFile(file);
     m_viewer->show();

@@ -9,6 +9,7 @@ set -euo pipefail
 run=(
   build-essential cmake ninja-build
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev qt6-l10n-tools
+  qt6-translations-l10n
   libqt6svg6 libqt6opengl6-dev libgl-dev
   libxlsxwriter-dev zlib1g-dev
   fonts-liberation fontconfig

@@ -163,8 +163,20 @@ class Form1 {
     std::string helpFilePath;
     int screenWidth = 0;
 
-    // Why the last "=" could not evaluate; the next key clears it.
+    // Why the last "=" could not evaluate; the next key clears it (clearFailure).
     std::optional<Failure> lastFailure;
+    // That reason in the words the window shows in red in the result's place ("" when none),
+    // at the result's size or smaller so that the words fit inside the window.
+    struct FailureText {
+        std::string words;
+        Geometry place;
+        float fontSize = 12;
+    };
+    FailureText failureShown;
+    void clearFailure() {
+        lastFailure.reset();
+        failureShown = {};
+    }
     // Secondary windows.
     SecondaryWindow Form3{"ПОМОЩ", false, 0, 0, 9795, 4680};
     SecondaryWindow Form2{std::string(70, ' ') + "Творчески колектив", false, 0, 0, 8745, 8040};
@@ -183,14 +195,27 @@ class Form1 {
     int& openParensRecord(int position);
     int& exponentModeRecord(int position);
 
+    // Where a result label of this width goes: right after the box, or under the box's right
+    // end when the box is wide or the label would leave the window there; never outside it.
+    Geometry resultPlace(float width) const;
+
   private:
     void loadSecondary(SecondaryWindow& window);
+    void showFailure(Failure failure);
+    // Widens the window for a result of this width beside the box, up to two thirds of the
+    // screen, as the result label has always done.
+    void widenForResult(float width);
 
     Platform* m_platform;
     Engine m_engine;
     std::deque<Keystroke> m_queue;
     std::vector<Keystroke> m_delivered;
 };
+
+// The window's borders, left and right each, and its caption bar: windowWidth and
+// windowHeight include them, the client area is what lies inside.
+inline constexpr float kBorderTwips = 60;
+inline constexpr float kCaptionTwips = 330;
 
 // The help file's name in the program's folder.
 inline constexpr std::string_view kHelpFileName = "fORMULA.html";

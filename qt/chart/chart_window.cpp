@@ -76,6 +76,10 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_step = rangeBox(defaults.step, 0);
     m_message = new QLabel;
     m_message->setStyleSheet(QStringLiteral("color: #b00000"));
+    // A message has a line of its own under the range and wraps there; it never widens the
+    // window.
+    m_message->setWordWrap(true);
+    m_message->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_save = new QPushButton(QStringLiteral("Запис като файл .xlsx…"));
     m_copy = new QPushButton(QStringLiteral("Копиране на таблицата"));
 
@@ -86,7 +90,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     controls->addWidget(m_to);
     controls->addWidget(new QLabel(QStringLiteral("стъпка")));
     controls->addWidget(m_step);
-    controls->addWidget(m_message, 1);
+    controls->addStretch(1);
     controls->addWidget(m_save);
     controls->addWidget(m_copy);
 
@@ -118,6 +122,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
+    layout->addWidget(m_message);
     layout->addWidget(splitter, 1);
 
     for (QDoubleSpinBox* box : {m_from, m_to, m_step}) {
@@ -314,6 +319,8 @@ void ChartWindow::saveClicked() {
     if (const auto problem = saveTo(path)) {
         QMessageBox::warning(this, windowTitle(),
                              QStringLiteral("Таблицата не можа да бъде записана: ") + *problem);
+    } else {
+        m_message->setText(QStringLiteral("Таблицата е записана в %1").arg(path));
     }
 }
 

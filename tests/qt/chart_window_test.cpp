@@ -112,10 +112,13 @@ TEST_F(ChartWindowTest, ABadRangeIsRefusedAndTheTableStays) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
         window.showFunction({"x", false, {}});
+        const QSize size = window.size();
         QDoubleSpinBox* box = (window.*c.box)();
         const double good = box->value();
         box->setValue(c.bad);
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         EXPECT_FALSE(window.rangeMessage().isEmpty());
+        EXPECT_EQ(window.size(), size) << "the message never resizes the window";
         EXPECT_EQ(window.table()->rowCount(), 200);
         EXPECT_EQ(pointCount(window.segments()), 100u);
         box->setValue(good);

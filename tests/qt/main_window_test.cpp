@@ -355,6 +355,7 @@ class MainWindowTest : public QObject {
         row("signs", "6×2÷3·1", "6.2:3.1", "0000000", "");
         row("superscript", "3²", "32", "01", "");
         row("root sign", "√(9)", "SQRT(9)", "0000000", "");
+        row("root closed at the equals sign", "√16=", "SQRT(16)", "00000000", "");
         row("function in capitals", "SIN(0)", "Sin(0)", "000000", "");
         row("line break around it", "\n7-1\r\n", "7-1", "000", "");
         row("letter without a key", "2+a", "", "", "a");
@@ -381,13 +382,14 @@ class MainWindowTest : public QObject {
         }
     }
 
-    // A red mark with the reason beside the result while "=" could not evaluate.
+    // The reason in red words in the result's place, and a red mark naming it, while "=" could
+    // not evaluate.
     void failureMarkNamesTheReason_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("reason");
         row("division by zero", "5:0=", "Деление на нула");
         row("invalid expression", "5*=", "Невалиден израз");
-        row("unclosed parenthesis", "(2=", "Невалиден израз");
+        row("parenthesis too many", "(2))=", "Невалиден израз");
         row("root of a negative", "√(0-4)=", "Извън дефиниционната област");
         row("too large", "9^999=", "Твърде голямо число");
     }
@@ -401,8 +403,13 @@ class MainWindowTest : public QObject {
         QCOMPARE(mark->toolTip(), reason);
         QVERIFY(box().geometry().contains(mark->geometry()));
         QVERIFY(!result().isVisible());
+        QLabel* words = window().failureText();
+        QVERIFY(words->isVisible());
+        QCOMPARE(words->text(), reason);
+        QVERIFY(window().clientArea()->rect().contains(words->geometry()));
         click("CommandButton6");
         QVERIFY(!mark->isVisible());
+        QVERIFY(!words->isVisible());
     }
 
     void failureMarkForXWithoutValue() {
