@@ -81,7 +81,7 @@ FunctionTable tabulate(const GraphRequest& request, Engine& engine) {
             row.failure = Failure::TooLarge;
         }
     }
-    table.chartRows = std::min(n, kChartRows);
+    table.chartRows = request.range == TableRange{} ? std::min(n, kDefaultChartRows) : n;
     const auto nearest = std::min_element(
         table.rows.begin(), table.rows.begin() + static_cast<std::ptrdiff_t>(table.chartRows),
         [](const TableRow& a, const TableRow& b) { return std::fabs(a.x) < std::fabs(b.x); });

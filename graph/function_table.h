@@ -16,10 +16,13 @@ struct TableRange {
     double from = -49;
     double to = 150;
     double step = 1;
+    friend bool operator==(const TableRange&, const TableRange&) = default;
 };
 
 inline constexpr std::size_t kMaxRows = 10000;
-inline constexpr std::size_t kChartRows = 100;  // the chart covers at most the first rows
+// The chart of the default range covers its first rows, x = -49 to 50; the chart of any other
+// range covers every row of it.
+inline constexpr std::size_t kDefaultChartRows = 100;
 
 // Why a range cannot be tabulated, in the window's words; nothing for a good range.
 std::optional<std::string_view> rangeProblem(const TableRange& range);
