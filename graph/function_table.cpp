@@ -48,6 +48,22 @@ std::string displayNumber(double value) {
     return text;
 }
 
+std::optional<double> readRangeNumber(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    std::string plain(text);
+    std::replace(plain.begin(), plain.end(), ',', '.');
+    const std::optional<double> value = readNumber(plain);
+    if (!value || !std::isfinite(*value)) {
+        return std::nullopt;
+    }
+    return *value;
+}
+
 FunctionTable tabulate(const GraphRequest& request, Engine& engine) {
     FunctionTable table;
     table.request = request;

@@ -66,6 +66,10 @@ FunctionTable tabulate(const GraphRequest& request);
 // "A" or "b" and the row number, as the cells are named ("A1", "b200").
 std::string cellName(char column, std::size_t row);
 
+// A number of a range as the user types it: a decimal comma or a decimal point ("0,5" and
+// "0.5" are a half), an optional "-", surrounding spaces ignored. Nothing for anything else.
+std::optional<double> readRangeNumber(std::string_view text);
+
 // A value as the window shows it: engine number text with a decimal comma ("0,5", "-2401").
 std::string displayNumber(double value);
 

@@ -108,8 +108,8 @@ XlsxSheet::XlsxSheet(const std::string& path) : m_target(path) {
     // they would; close() then reports the failure and writes nothing.
     lxw_workbook_options options{};
     options.tmpdir = m_failure == 0 ? m_folder.data() : nullptr;
-    m_workbook = workbook_new_opt(m_temporary.empty() ? "unwritten.xlsx" : m_temporary.c_str(),
-                                  &options);
+    m_workbook =
+        workbook_new_opt(m_temporary.empty() ? "unwritten.xlsx" : m_temporary.c_str(), &options);
     if (m_workbook == nullptr) {
         abandon();
         throw std::runtime_error("cannot start the spreadsheet file");
@@ -176,8 +176,9 @@ std::optional<std::string> XlsxSheet::close() {
     const int written = errno;
     std::optional<std::string> reason;
     if (error != LXW_NO_ERROR) {
-        reason = written != 0 ? fileFailureReason(written)
-                              : "грешка при писане на файла (" + std::string(lxw_strerror(error)) + ")";
+        reason = written != 0
+                     ? fileFailureReason(written)
+                     : "грешка при писане на файла (" + std::string(lxw_strerror(error)) + ")";
     } else if (const int fd = ::open(m_temporary.c_str(), O_RDONLY); fd < 0 || ::fsync(fd) != 0) {
         reason = fileFailureReason(errno);
         if (fd >= 0) {
@@ -278,6 +279,24 @@ void XlsxSheet::setAxisCrossesAt(std::int16_t axis, std::int16_t crossesAt) {
         throw std::invalid_argument("the chart is not in the sheet");
     }
     chart_axis_set_crossing(m_placed->x_axis, crossesAt);
+}
+
+std::optional<std::string> saveTable(const GraphRequest& request, const std::string& path) {
+    try {
+        XlsxSheet file(path);
+        GraphVars vars;
+        switch (Command3_Click(file, request, vars)) {
+            case GraphOutcome::Tabulated:
+                return file.close();
+            case GraphOutcome::NothingToTabulate:
+                return std::string(kNothingToTabulate);
+            case GraphOutcome::BadRange:
+                return std::string(*rangeProblem(request.range));
+        }
+    } catch (const std::exception& e) {
+        return saveFailureMessage(e.what());
+    }
+    return std::nullopt;
 }
 
 }  // namespace numira::graph

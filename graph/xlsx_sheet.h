@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "graph/command3.h"
 #include "graph/sheet_app.h"
 #include "graph/table_sheet.h"
 
@@ -61,8 +62,12 @@ class XlsxSheet : public SheetApp {
     lxw_worksheet* m_worksheet = nullptr;
     lxw_chart* m_placed = nullptr;  // the chart once it is in the sheet
     lxw_chart_series* m_series = nullptr;
-    TableSheet m_chartCalls;                 // checks the chart calls and keeps them until Location
+    TableSheet m_chartCalls;  // checks the chart calls and keeps them until Location
     std::vector<std::optional<double>> m_values;  // column b's values, [0] is row 1
 };
+
+// The request's table and chart saved as an .xlsx file at path, as the chart window and
+// numira-cli --table save it. Nothing on success, otherwise the message for the user.
+std::optional<std::string> saveTable(const GraphRequest& request, const std::string& path);
 
 }  // namespace numira::graph

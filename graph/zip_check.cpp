@@ -111,9 +111,8 @@ std::optional<std::string> zipProblem(const std::string& path) {
         }
         const auto content =
             inflated(std::string_view(data).substr(start, packedSize), method, size);
-        if (!content ||
-            crc32(0, reinterpret_cast<const Bytef*>(content->data()),
-                  static_cast<uInt>(content->size())) != crc) {
+        if (!content || crc32(0, reinterpret_cast<const Bytef*>(content->data()),
+                              static_cast<uInt>(content->size())) != crc) {
             return name + ": damaged";
         }
         if ((name.ends_with(".xml") || name.ends_with(".rels")) && !xmlComplete(*content)) {

@@ -9,6 +9,8 @@ scripts/build.sh
 scripts/check_format.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$jobs"
+echo "== the suite again under the Bulgarian locale"
+LC_ALL=bg_BG.UTF-8 ctest --test-dir build --output-on-failure -j"$jobs"
 
 echo "== fuzzing the engine"
 scripts/fuzz.sh 60

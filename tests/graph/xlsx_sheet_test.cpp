@@ -23,8 +23,9 @@ namespace {
 // One member of the .xlsx (a zip of XML files), read back with unzip.
 // "-Z1" for the list of members.
 std::string member(const std::string& file, const std::string& name) {
-    const std::string command = name == "-Z1" ? "unzip -Z1 '" + file + "' 2>/dev/null"
-                                              : "unzip -p '" + file + "' '" + name + "' 2>/dev/null";
+    const std::string command = name == "-Z1"
+                                    ? "unzip -Z1 '" + file + "' 2>/dev/null"
+                                    : "unzip -p '" + file + "' '" + name + "' 2>/dev/null";
     FILE* pipe = popen(command.c_str(), "r");
     if (pipe == nullptr) {
         return {};
