@@ -18,7 +18,6 @@
 #include <QTimer>
 #include <functional>
 #include <utility>
-#include <variant>
 
 #include "engine/failure.h"
 #include "keypad/text_keys.h"
@@ -105,8 +104,6 @@ QString comboStyle(const QString& name, const QColor& background, const QColor& 
         .arg(name, background.name(), text.name());
 }
 
-// A character as the user can read it in a message: itself, or its code for a control
-// character or a blank that would show as nothing.
 void setGeometryIfChanged(QWidget* widget, const QRect& rect) {
     if (widget->geometry() != rect) {
         widget->setGeometry(rect);
