@@ -209,7 +209,7 @@ int runKeys(std::span<const std::string_view> args) {
     form.processKeystrokes();
     for (std::string_view arg : args) {
         if (arg.starts_with("clipboard:")) {
-            platform.clipboard = arg.substr(std::string_view("clipboard:").size());
+            platform.setClipboardText(arg.substr(std::string_view("clipboard:").size()));
             continue;
         }
         if (arg.starts_with("paste:")) {
