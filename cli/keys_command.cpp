@@ -8,6 +8,7 @@
 #include "engine/failure.h"
 #include "graph/table_sheet.h"
 #include "keypad/keys.h"
+#include "keypad/text_keys.h"
 #include "window/fake_platform.h"
 #include "window/form1.h"
 
@@ -153,6 +154,7 @@ std::string describe(numira::Form1& f, numira::FakePlatform& platform,
     j.string("gradusi", f.Gradusi.text);
     j.string("workExpr", f.workExpr);
     j.string("clipboard", platform.clipboard);
+    j.string("clipboard_html", platform.clipboardHtml);
     j.open("window");
     j.number("width", f.windowWidth);
     j.number("height", f.windowHeight);
@@ -195,7 +197,8 @@ std::string describe(numira::Form1& f, numira::FakePlatform& platform,
 int runKeys(std::span<const std::string_view> args) {
     // Every key is checked before any is pressed, so a typo costs nothing but the message.
     for (std::string_view arg : args) {
-        if (!arg.starts_with("clipboard:") && !numira::keyForName(arg)) {
+        if (!arg.starts_with("clipboard:") && !arg.starts_with("paste:") &&
+            !numira::keyForName(arg)) {
             return usageError("unknown key '" + std::string(arg) + "'");
         }
     }
@@ -207,7 +210,11 @@ int runKeys(std::span<const std::string_view> args) {
     form.processKeystrokes();
     for (std::string_view arg : args) {
         if (arg.starts_with("clipboard:")) {
-            platform.clipboard = arg.substr(std::string_view("clipboard:").size());
+            platform.setClipboardText(arg.substr(std::string_view("clipboard:").size()));
+            continue;
+        }
+        if (arg.starts_with("paste:")) {
+            numira::paste(form, platform, arg.substr(std::string_view("paste:").size()));
             continue;
         }
         numira::press(form, platform, *numira::keyForName(arg));

@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "engine/process_locale.h"
 #include "qt/main_window.h"
 #include "qt/numira_style.h"
 #include "qt/resources.h"
@@ -7,6 +8,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    numira::useProcessLocale();
     QApplication::setStyle(new numira::NumiraStyle);
     QApplication::setApplicationName(QStringLiteral("Numira"));
     QApplication::setApplicationDisplayName(QStringLiteral("Нумира"));

@@ -18,7 +18,6 @@
 #include <QTimer>
 #include <functional>
 #include <utility>
-#include <variant>
 
 #include "engine/failure.h"
 #include "keypad/text_keys.h"
@@ -102,20 +101,6 @@ QString comboStyle(const QString& name, const QColor& background, const QColor& 
                "QComboBox#%1::down-arrow { image: url(:/icons/combo_arrow.svg); width: 8px; "
                "height: 5px; }")
         .arg(name, background.name(), text.name());
-}
-
-// A character as the user can read it in a message: itself, or its code for a control
-// character or a blank that would show as nothing.
-QString visibleCharacter(const QString& character) {
-    const QList<uint> codes = character.toUcs4();
-    if (codes.size() == 1 && (QChar::isPrint(codes[0]) && !QChar::isSpace(codes[0]))) {
-        return character;
-    }
-    QString code;
-    for (const uint c : codes) {
-        code += QStringLiteral("U+%1").arg(c, 4, 16, QLatin1Char('0')).toUpper();
-    }
-    return code;
 }
 
 void setGeometryIfChanged(QWidget* widget, const QRect& rect) {
@@ -399,19 +384,9 @@ void MainWindow::pressKey(Key key) {
 }
 
 bool MainWindow::typeText(const QString& text) {
-    // Copied text often ends in a line break, which is no part of the expression.
-    const auto keys = keysForText(text.trimmed().toStdString());
-    if (const auto* refusal = std::get_if<Refusal>(&keys)) {
-        showMessage(QStringLiteral("Текстът не може да бъде набран: знакът „%1“ няма клавиш в "
-                                   "калкулатора. Нищо не е набрано.")
-                        .arg(visibleCharacter(toQString(refusal->character))));
-        return false;
-    }
-    for (Key key : std::get<std::vector<Key>>(keys)) {
-        press(m_form, m_platform, key);
-    }
+    const bool typed = paste(m_form, m_platform, text.toStdString());
     refresh();
-    return true;
+    return typed;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QScreen>
 
 #include "qt/help_viewer.h"
@@ -44,6 +45,13 @@ void QtPlatform::clearClipboard() {
 void QtPlatform::setClipboardText(std::string_view text) {
     QGuiApplication::clipboard()->setText(
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void QtPlatform::setClipboardRich(std::string_view text, std::string_view html) {
+    auto* data = new QMimeData;
+    data->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    data->setHtml(QString::fromUtf8(html.data(), static_cast<qsizetype>(html.size())));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 std::string QtPlatform::clipboardText() {

@@ -10,6 +10,8 @@ scripts/check_format.sh
 scripts/check_layers.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$jobs"
+echo "== the suite again under the Bulgarian locale"
+LC_ALL=bg_BG.UTF-8 ctest --test-dir build --output-on-failure -j"$jobs"
 
 echo "== the Debian package"
 scripts/package.sh

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/result_caption.h"
+#include "window/copy_notation.h"
 
 namespace numira {
 
@@ -587,8 +588,14 @@ void Form1::processKeystrokes() {
                     break;
                 case Keystroke::Kind::Copy:
                     if (t.selectionLength() > 0) {
+                        // The box's own notation (23 for 2 raised to 3, 6.7 for 6 times 7)
+                        // would paste back as another number: the copy spells out its meaning.
+                        const std::string mask = t.raisedMask();
+                        const CopiedExpression copy = copyNotation(
+                            t.selectedText(),
+                            std::string_view(mask).substr(t.selectionStart(), t.selectionLength()));
                         m_platform->clearClipboard();
-                        m_platform->setClipboardText(t.selectedText());
+                        m_platform->setClipboardRich(copy.text, copy.html);
                     }
                     break;
                 case Keystroke::Kind::Text:

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSvgWidget>
 #include <QTableWidget>
@@ -337,12 +338,20 @@ class MainWindowTest : public QObject {
         QCOMPARE(QString::fromStdString(window().form().t.text()), QString("12:8"));
     }
 
+    // The expression leaves as text that pastes back to it, and as HTML with its exponent.
     void menuCopiesTheExpressionAndTheResult() {
-        clickAll({"b1", "CommandButton11", "Commandbutton1", "Ravno"});
+        clickAll({"Commandbutton1", "CommandButton21", "CommandButton10", "CommandButton11", "b1",
+                  "Command4", "CommandButton9", "CommandButton13", "CommandButton6", "Ravno"});
         chooseMenu("CopEkran");
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("1+2"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("2^3+1/4*7"));
+        QCOMPARE(QGuiApplication::clipboard()->mimeData()->html(),
+                 QString("2<sup>3</sup>+1/4\u00B77"));
         chooseMenu("CopRez");
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("=3"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("=9,75"));
+        QGuiApplication::clipboard()->setText("2^3+1/4*7");
+        clickAll({"butonC"});
+        QTest::keyClick(&box(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(QString::fromStdString(window().form().comp.text), QString("2^3+1/4*7"));
     }
 
     // Ctrl+V types the clipboard's text key by key, or refuses it whole.

@@ -48,7 +48,7 @@ TEST(Menus, CopyResultCopiesTheCaptionAsShown) {
 TEST(Menus, CopyScreenCopiesTheExpressionAndSelectsIt) {
     Calculator c;
     c.keys("1 + sin 2 menu:CopEkran");
-    EXPECT_EQ(c.platform.clipboard, "1+Sin(2");
+    EXPECT_EQ(c.platform.clipboard, "1+sin(2");
     EXPECT_EQ(c.form.t.selectionLength(), 7U);
     c.form.t_Click(2);
     c.keys("menu:CopEkran");
