@@ -19,8 +19,10 @@ class ExpressionBox : public QWidget {
   public:
     explicit ExpressionBox(QWidget* parent = nullptr);
 
-    // What the box shows; called by the view after every event.
+    // What the box shows; called by the view after every event. A change of its spoken text
+    // or caret is told to screen readers.
     void setModel(const RichTextBox& box);
+    const RichTextBox& model() const { return m_box; }
 
     // One drawn character: its box and base line in widget pixels, and its point size.
     struct Glyph {
@@ -54,6 +56,8 @@ class ExpressionBox : public QWidget {
     QColor m_background = Qt::white;
     std::vector<Glyph> m_glyphs;
     QLineF m_caretLine;
+    QString m_spoken;  // as screen readers were last told
+    int m_spokenCaret = 0;
 };
 
 }  // namespace numira

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSvgWidget>
 #include <QTimer>
@@ -21,10 +22,13 @@
 #include <variant>
 
 #include "engine/failure.h"
+#include "keypad/shortcuts.h"
 #include "keypad/text_keys.h"
+#include "qt/accessibility.h"
 #include "qt/expression_box.h"
 #include "qt/key_hints.h"
 #include "qt/key_picture.h"
+#include "qt/menu_text.h"
 #include "qt/twips.h"
 
 namespace numira {
@@ -162,6 +166,7 @@ MainWindow::MainWindow(QWidget* parent)
       m_helpWindows(this),
       m_chartSheet(this) {
     setObjectName(QStringLiteral("Form1"));
+    installAccessibility();
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 
     m_helpWindows.onForm3Closed = [this] { m_form.Form3_Unload(); };
@@ -190,6 +195,7 @@ MainWindow::MainWindow(QWidget* parent)
     stackControls();
     refresh();
     m_t->setFocus();
+    returnFocusFromSecondaryWindows(this);
 }
 
 QWidget* MainWindow::clientArea() const {
@@ -311,14 +317,20 @@ void MainWindow::buildControls() {
             combo->addItem(toQString(entry));
         }
         if (model.background && model.foreground) {
-            combo->setStyleSheet(comboStyle(combo->objectName(), toColor(*model.background),
-                                            toColor(*model.foreground)));
+            const QColor text = toColor(*model.foreground);
+            combo->setStyleSheet(comboStyle(
+                combo->objectName(), readableBackground(toColor(*model.background), text), text));
         }
         m_widgets[model.name] = combo;
         return combo;
     };
     m_izbor = makeCombo(m_form.Izbor, m_client);
     m_gradusi = makeCombo(m_form.Gradusi, containerOf(m_form.Gradusi.container));
+    const auto shortcutText = [](Key key) { return toQString(std::string(shortcutForKey(key))); };
+    m_gradusi->setToolTip(
+        QStringLiteral("Градуси или радиани — клавиатура: %1").arg(shortcutText(Key::Degrees)));
+    m_izbor->setToolTip(QStringLiteral("Брой на цифрите след запетаята — клавиатура: %1 … %2")
+                            .arg(shortcutText(Key::Round0), shortcutText(Key::Round7)));
     connect(m_izbor, &QComboBox::activated, this, [this](int index) {
         pressKey(static_cast<Key>(static_cast<int>(Key::Round0) + index));
     });
@@ -355,8 +367,9 @@ void MainWindow::stackControls() {
 }
 
 void MainWindow::buildMenus() {
+    QString usedLetters;
     for (const Menu& menu : m_form.menus) {
-        QMenu* qmenu = menuBar()->addMenu(toQString(menu.caption));
+        QMenu* qmenu = menuBar()->addMenu(withAccessLetter(toQString(menu.caption), usedLetters));
         qmenu->setObjectName(toQString(menu.name));
         for (const MenuItem& item : menu.items) {
             QAction* action = qmenu->addAction(toQString(item.caption));
@@ -366,6 +379,23 @@ void MainWindow::buildMenus() {
             m_actions[item.name] = action;
         }
     }
+    for (const Shortcut& shortcut : shortcuts()) {
+        auto* qshortcut =
+            new QShortcut(QKeySequence::fromString(toQString(std::string(shortcut.sequence)),
+                                                   QKeySequence::PortableText),
+                          this);
+        connect(qshortcut, &QShortcut::activated, this,
+                [this, sequence = std::string(shortcut.sequence)] {
+                    if (const std::optional<Key> key = keyForShortcut(m_form, sequence)) {
+                        pressKey(*key);
+                        const std::string_view name = keyName(*key);
+                        syncSecondaryWindows(std::string(name.substr(name.find(':') + 1)));
+                    }
+                });
+    }
+    // F10 opens the first menu, as on other desktops; the arrows go on from there.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
 }
 
 void MainWindow::buildTimers() {
@@ -526,9 +556,13 @@ void MainWindow::refresh() {
     m_client->setLines(lines);
 
     for (const Menu& menu : m_form.menus) {
+        QString usedLetters;
         for (const MenuItem& item : menu.items) {
             QAction* action = m_actions.at(item.name);
-            action->setText(toQString(item.caption));
+            const std::optional<Key> key = keyForControl(item.name);
+            action->setText(
+                menuItemText(toQString(item.caption), usedLetters,
+                             key ? toQString(std::string(shortcutForKey(*key))) : QString()));
             action->setVisible(item.visible);
         }
     }
@@ -558,6 +592,7 @@ void MainWindow::refresh() {
         showMessage(toQString(m_form.takeMessage()));
     }
     syncSecondaryWindows({});
+    updateAccessibleNames(m_form, m_client, m_widgets.at("L"), m_t);
 }
 
 }  // namespace numira
