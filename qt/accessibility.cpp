@@ -1,8 +1,10 @@
 #include "qt/accessibility.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QChildEvent>
+#include <QComboBox>
 #include <QPalette>
 #include <QPointer>
 #include <QTimer>
@@ -295,6 +297,9 @@ void updateAccessibleNames(Form1& form, QWidget* client, QWidget* result, QWidge
         }
         if (widget->accessibleName() != name) {
             widget->setAccessibleName(name);
+            if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+                combo->view()->setAccessibleName(name);
+            }
         }
     }
 

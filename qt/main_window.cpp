@@ -371,6 +371,7 @@ void MainWindow::buildMenus() {
     for (const Menu& menu : m_form.menus) {
         QMenu* qmenu = menuBar()->addMenu(withAccessLetter(toQString(menu.caption), usedLetters));
         qmenu->setObjectName(toQString(menu.name));
+        qmenu->setAccessibleName(toQString(menu.caption));
         for (const MenuItem& item : menu.items) {
             QAction* action = qmenu->addAction(toQString(item.caption));
             action->setObjectName(toQString(item.name));
