@@ -73,6 +73,13 @@ std::optional<Key> keyForShortcut(const Form1& form, std::string_view sequence) 
     return std::nullopt;
 }
 
+Key keyForEscape(const Form1& form) {
+    if (form.Izbor.visible && form.Izbor.listIndex >= 0 && form.Izbor.listIndex <= 7) {
+        return static_cast<Key>(static_cast<int>(Key::Round0) + form.Izbor.listIndex);
+    }
+    return Key::Clear;
+}
+
 std::string_view shortcutForKey(Key key) {
     const Key wanted = key == Key::Radians ? Key::Degrees : key;
     for (const Entry& entry : kEntries) {

@@ -22,6 +22,10 @@ std::span<const Shortcut> shortcuts();
 // the unit chosen; nothing for a sequence that is not a shortcut.
 std::optional<Key> keyForShortcut(const Form1& form, std::string_view sequence);
 
+// The key of Esc: while the list of decimals is open it closes, keeping the number chosen;
+// otherwise the clear key.
+Key keyForEscape(const Form1& form);
+
 // The shortcut that presses `key` ("" for none); Radians and Degrees both answer "Ctrl+D".
 std::string_view shortcutForKey(Key key);
 

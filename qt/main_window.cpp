@@ -454,7 +454,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
             pressKey(Key::Backspace);
             return;
         case Qt::Key_Escape:
-            pressKey(Key::Clear);
+            pressKey(keyForEscape(m_form));
             return;
         case Qt::Key_F1:
             pressKey(Key::Help);
