@@ -13,8 +13,12 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QSvgWidget>
 #include <QTimer>
 #include <functional>
@@ -123,6 +127,23 @@ QString visibleCharacter(const QString& character) {
     return code;
 }
 
+// The window's size, no larger than the screen's free area less the window frame.
+QSize fitToScreen(const QSize& size, const QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (screen == nullptr) {
+        return size;
+    }
+    const QRect area = screen->availableGeometry();
+    const QSize largest = area.size() - (window->frameGeometry().size() - window->size());
+    QSize fitted = size.boundedTo(largest);
+    if (fitted.height() < size.height()) {
+        // Room for the vertical scroll bar, so that no horizontal one is needed as well.
+        const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
+        fitted.setWidth(std::min(largest.width(), size.width() + bar));
+    }
+    return fitted;
+}
+
 void setGeometryIfChanged(QWidget* widget, const QRect& rect) {
     if (widget->geometry() != rect) {
         widget->setGeometry(rect);
@@ -188,7 +209,15 @@ MainWindow::MainWindow(QWidget* parent)
         }
         setWindowIcon(icon);
     };
-    setCentralWidget(m_client);
+    // On a screen too small for the window (a large scale factor) the controls scroll.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("clientScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidget(m_client);
+    scroll->horizontalScrollBar()->setAccessibleName(QStringLiteral("Превъртане надясно"));
+    scroll->verticalScrollBar()->setAccessibleName(QStringLiteral("Превъртане надолу"));
+    setCentralWidget(scroll);
     buildControls();
     buildMenus();
     buildTimers();
@@ -501,7 +530,9 @@ void MainWindow::showMessage(const QString& text) {
 
 void MainWindow::refresh() {
     setWindowTitle(toQString(m_form.caption));
-    setFixedSize(innerSizeFor(m_form.windowWidth, m_form.windowHeight));
+    const QSize inner = innerSizeFor(m_form.windowWidth, m_form.windowHeight);
+    m_client->setFixedSize(inner.width(), inner.height() - menuBar()->sizeHint().height());
+    setFixedSize(fitToScreen(inner, this));
 
     for (Control* control : m_form.controls()) {
         QWidget* widget = m_widgets.at(control->name);
