@@ -201,7 +201,7 @@ class HelpWindowsTest : public QObject {
     void helpFileHasEveryChapter_data() {
         QTest::addColumn<QString>("anchor");
         for (const char* anchor : {"display", "keys", "powers", "functions", "memory", "xfunction",
-                                   "menus", "settings", "keyboard", "failure"}) {
+                                   "menus", "settings", "keyboard", "failure", "nomouse"}) {
             row(anchor, QString(anchor));
         }
     }
