@@ -303,6 +303,13 @@ void updateAccessibleNames(Form1& form, QWidget* client, QWidget* result, QWidge
         }
     }
 
+    // A label with a name of its own sends no name change when its caption changes, so tm,
+    // which the tree leaves out, stays silent while the expression is typed.
+    if (auto* tm = client->findChild<QWidget*>(QStringLiteral("tm"));
+        tm != nullptr && tm->accessibleName().isEmpty()) {
+        tm->setAccessibleName(QStringLiteral("tm"));
+    }
+
     const QString announcement = fromUtf8(resultAnnouncement(form));
     if (result->accessibleName() == announcement) {
         return;

@@ -531,8 +531,8 @@ void MainWindow::showMessage(const QString& text) {
 void MainWindow::refresh() {
     setWindowTitle(toQString(m_form.caption));
     const QSize inner = innerSizeFor(m_form.windowWidth, m_form.windowHeight);
-    m_client->setFixedSize(inner.width(), inner.height() - menuBar()->sizeHint().height());
     setFixedSize(fitToScreen(inner, this));
+    m_client->setFixedSize(inner.width(), inner.height() - menuBar()->sizeHint().height());
 
     for (Control* control : m_form.controls()) {
         QWidget* widget = m_widgets.at(control->name);
