@@ -38,6 +38,7 @@ constexpr std::array kEntries{
     Entry{{"Ctrl+G", "графика на функцията"}, Key::MenuGrafika},
     Entry{{"Ctrl+Shift+K", "компютърен запис на екрана"}, Key::MenuKomEkran},
     Entry{{"Ctrl+Shift+C", "копиране на израза"}, Key::MenuCopEkran},
+    Entry{{"Ctrl+C", "копиране на резултата"}, Key::MenuCopRez},
     Entry{{"Ctrl+Shift+R", "списък „Брой на цифрите след десетичната запетая“"}, Key::MenuRaund},
     Entry{{"F2", "помощ: повдигане на степен"}, Key::MenuStepen},
     Entry{{"F3", "помощ: пресмятане на функция"}, Key::MenuFFun},
