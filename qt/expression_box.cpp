@@ -1,6 +1,7 @@
 #include "qt/expression_box.h"
 
 #include <qdrawutil.h>
+#include <QAccessible>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,6 +10,7 @@
 #include <algorithm>
 
 #include "qt/twips.h"
+#include "window/spoken_text.h"
 
 namespace numira {
 
@@ -37,6 +39,34 @@ void ExpressionBox::setModel(const RichTextBox& box) {
     }
     layoutText();
     update();
+
+    const SpokenText spoken = spokenExpression(m_box);
+    const QString text = QString::fromStdString(spoken.text);
+    const int caret =
+        static_cast<int>(spoken.positions.at(std::min(m_box.caret(), m_box.text().size())));
+    if (text != m_spoken) {
+        // Only the changed middle, so that a reader speaks the typed key, not the whole text.
+        qsizetype head = 0;
+        while (head < text.size() && head < m_spoken.size() && text[head] == m_spoken[head]) {
+            ++head;
+        }
+        qsizetype tail = 0;
+        while (tail < text.size() - head && tail < m_spoken.size() - head &&
+               text[text.size() - 1 - tail] == m_spoken[m_spoken.size() - 1 - tail]) {
+            ++tail;
+        }
+        QAccessibleTextUpdateEvent event(this, static_cast<int>(head),
+                                         m_spoken.mid(head, m_spoken.size() - head - tail),
+                                         text.mid(head, text.size() - head - tail));
+        event.setCursorPosition(caret);
+        m_spoken = text;
+        QAccessible::updateAccessibility(&event);
+    }
+    if (caret != m_spokenCaret) {
+        m_spokenCaret = caret;
+        QAccessibleTextCursorEvent event(this, caret);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 QFont ExpressionBox::fontFor(CharFormat format) const {

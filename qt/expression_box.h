@@ -20,8 +20,10 @@ class ExpressionBox : public QWidget {
   public:
     explicit ExpressionBox(QWidget* parent = nullptr);
 
-    // What the box shows; called by the view after every event.
+    // What the box shows; called by the view after every event. A change of its spoken text
+    // or caret is told to screen readers.
     void setModel(const RichTextBox& box);
+    const RichTextBox& model() const { return m_box; }
 
     // One drawn character: its box and base line in widget pixels, and its point size.
     struct Glyph {
@@ -58,6 +60,8 @@ class ExpressionBox : public QWidget {
     QLineF m_caretLine;
     double m_scroll = 0;  // pixels of the text scrolled out on the left
     bool m_followCaret = true;
+    QString m_spoken;  // as screen readers were last told
+    int m_spokenCaret = 0;
 };
 
 }  // namespace numira

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QSvgWidget>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -26,19 +27,20 @@ struct KeyImage {
     QColor face;
     const char* caption;
     const char* svg;
+    const char* alt;  // what a screen reader says for the picture
 };
 
 const KeyImage kKeyImages[] = {
-    {"power", kOrange, "", ":/icons/power.svg"},
-    {"plus", kYellow, "", ":/icons/plus.svg"},
-    {"minus", kYellow, "", ":/icons/minus.svg"},
-    {"times", kYellow, "", ":/icons/dot.svg"},
-    {"colon", kYellow, "", ":/icons/colon.svg"},
-    {"open", kCyan, "(", ""},
-    {"close", kCyan, ")", ""},
-    {"x", kOrange, "X", ""},
-    {"xis", kOrange, "X =", ""},
-    {"equals", kYellow, "=", ""},
+    {"power", kOrange, "", ":/icons/power.svg", "[клавиш степен]"},
+    {"plus", kYellow, "", ":/icons/plus.svg", "[клавиш плюс]"},
+    {"minus", kYellow, "", ":/icons/minus.svg", "[клавиш минус]"},
+    {"times", kYellow, "", ":/icons/dot.svg", "[клавиш умножение]"},
+    {"colon", kYellow, "", ":/icons/colon.svg", "[клавиш деление]"},
+    {"open", kCyan, "(", "", "[клавиш отваряща скоба]"},
+    {"close", kCyan, ")", "", "[клавиш затваряща скоба]"},
+    {"x", kOrange, "X", "", "[клавиш X]"},
+    {"xis", kOrange, "X =", "", "[клавиш „X =“]"},
+    {"equals", kYellow, "=", "", "[клавиш равно]"},
 };
 
 const char* const kPicSHtml = R"(
@@ -77,6 +79,28 @@ const char* const kPicffHtml = R"(
 </table>
 )";
 
+// The page's text with each key picture replaced by its text alternative.
+QString textWithAlternatives(const QTextDocument* document) {
+    QString text;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat()) {
+                text += fragment.text();
+                continue;
+            }
+            const QString name = fragment.charFormat().toImageFormat().name();
+            for (const KeyImage& key : kKeyImages) {
+                if (name == QStringLiteral("key:") + QLatin1String(key.name)) {
+                    text += QString::fromUtf8(key.alt).repeated(fragment.length());
+                }
+            }
+        }
+        text += QLatin1Char('\n');
+    }
+    return text.simplified();
+}
+
 QTextBrowser* makePage(QWidget* parent, const char* objectName, const char* html) {
     auto* page = new QTextBrowser(parent);
     page->setObjectName(QString::fromLatin1(objectName));
@@ -84,7 +108,7 @@ QTextBrowser* makePage(QWidget* parent, const char* objectName, const char* html
     page->setLineWidth(2);
     page->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    page->setFocusPolicy(Qt::NoFocus);
+    page->setFocusPolicy(Qt::StrongFocus);  // the keyboard scrolls it
     page->setOpenLinks(false);
     page->setStyleSheet(
         QStringLiteral("QTextBrowser { background: #000080; color: white; "
@@ -99,6 +123,8 @@ QTextBrowser* makePage(QWidget* parent, const char* objectName, const char* html
             keyPicture(key.face, QString::fromUtf8(key.caption), QString::fromLatin1(key.svg)));
     }
     page->setHtml(QString::fromUtf8(html));
+    page->setAccessibleName(page->document()->firstBlock().text());
+    page->setAccessibleDescription(textWithAlternatives(page->document()));
     return page;
 }
 

@@ -13,17 +13,25 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QSvgWidget>
 #include <QTimer>
 #include <functional>
 #include <utility>
 
 #include "engine/failure.h"
+#include "keypad/shortcuts.h"
 #include "keypad/text_keys.h"
+#include "qt/accessibility.h"
 #include "qt/expression_box.h"
 #include "qt/key_hints.h"
 #include "qt/key_picture.h"
+#include "qt/menu_text.h"
 #include "qt/twips.h"
 #include "qt/window_place.h"
 
@@ -103,6 +111,23 @@ QString comboStyle(const QString& name, const QColor& background, const QColor& 
         .arg(name, background.name(), text.name());
 }
 
+// The window's size, no larger than the screen's free area less the window frame.
+QSize fitToScreen(const QSize& size, const QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (screen == nullptr) {
+        return size;
+    }
+    const QRect area = screen->availableGeometry();
+    const QSize largest = area.size() - (window->frameGeometry().size() - window->size());
+    QSize fitted = size.boundedTo(largest);
+    if (fitted.height() < size.height()) {
+        // Room for the vertical scroll bar, so that no horizontal one is needed as well.
+        const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
+        fitted.setWidth(std::min(largest.width(), size.width() + bar));
+    }
+    return fitted;
+}
+
 void setGeometryIfChanged(QWidget* widget, const QRect& rect) {
     if (widget->geometry() != rect) {
         widget->setGeometry(rect);
@@ -146,6 +171,7 @@ MainWindow::MainWindow(QWidget* parent)
       m_helpWindows(this),
       m_chartSheet(this) {
     setObjectName(QStringLiteral("Form1"));
+    installAccessibility();
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 
     m_helpWindows.onForm3Closed = [this] { m_form.Form3_Unload(); };
@@ -167,13 +193,22 @@ MainWindow::MainWindow(QWidget* parent)
         }
         setWindowIcon(icon);
     };
-    setCentralWidget(m_client);
+    // On a screen too small for the window (a large scale factor) the controls scroll.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("clientScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidget(m_client);
+    scroll->horizontalScrollBar()->setAccessibleName(QStringLiteral("Превъртане надясно"));
+    scroll->verticalScrollBar()->setAccessibleName(QStringLiteral("Превъртане надолу"));
+    setCentralWidget(scroll);
     buildControls();
     buildMenus();
     buildTimers();
     stackControls();
     refresh();
     m_t->setFocus();
+    returnFocusFromSecondaryWindows(this);
 }
 
 QWidget* MainWindow::clientArea() const {
@@ -295,14 +330,20 @@ void MainWindow::buildControls() {
             combo->addItem(toQString(entry));
         }
         if (model.background && model.foreground) {
-            combo->setStyleSheet(comboStyle(combo->objectName(), toColor(*model.background),
-                                            toColor(*model.foreground)));
+            const QColor text = toColor(*model.foreground);
+            combo->setStyleSheet(comboStyle(
+                combo->objectName(), readableBackground(toColor(*model.background), text), text));
         }
         m_widgets[model.name] = combo;
         return combo;
     };
     m_izbor = makeCombo(m_form.Izbor, m_client);
     m_gradusi = makeCombo(m_form.Gradusi, containerOf(m_form.Gradusi.container));
+    const auto shortcutText = [](Key key) { return toQString(std::string(shortcutForKey(key))); };
+    m_gradusi->setToolTip(
+        QStringLiteral("Градуси или радиани — клавиатура: %1").arg(shortcutText(Key::Degrees)));
+    m_izbor->setToolTip(QStringLiteral("Брой на цифрите след запетаята — клавиатура: %1 … %2")
+                            .arg(shortcutText(Key::Round0), shortcutText(Key::Round7)));
     connect(m_izbor, &QComboBox::activated, this, [this](int index) {
         pressKey(static_cast<Key>(static_cast<int>(Key::Round0) + index));
     });
@@ -321,6 +362,9 @@ void MainWindow::buildControls() {
     m_failureText = new QLabel(m_client);
     m_failureText->setObjectName(QStringLiteral("failureText"));
     m_failureText->setTextFormat(Qt::PlainText);
+    // Screen readers hear the reason from the result label; this one is named for a reader
+    // who walks the window.
+    m_failureText->setAccessibleName(QStringLiteral("причина за грешката"));
     m_failureText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QPalette palette = m_failureText->palette();
     palette.setColor(QPalette::WindowText, kFailureRed);
@@ -349,9 +393,11 @@ void MainWindow::stackControls() {
 }
 
 void MainWindow::buildMenus() {
+    QString usedLetters;
     for (const Menu& menu : m_form.menus) {
-        QMenu* qmenu = menuBar()->addMenu(toQString(menu.caption));
+        QMenu* qmenu = menuBar()->addMenu(withAccessLetter(toQString(menu.caption), usedLetters));
         qmenu->setObjectName(toQString(menu.name));
+        qmenu->setAccessibleName(toQString(menu.caption));
         for (const MenuItem& item : menu.items) {
             QAction* action = qmenu->addAction(toQString(item.caption));
             action->setObjectName(toQString(item.name));
@@ -360,6 +406,23 @@ void MainWindow::buildMenus() {
             m_actions[item.name] = action;
         }
     }
+    for (const Shortcut& shortcut : shortcuts()) {
+        auto* qshortcut =
+            new QShortcut(QKeySequence::fromString(toQString(std::string(shortcut.sequence)),
+                                                   QKeySequence::PortableText),
+                          this);
+        connect(qshortcut, &QShortcut::activated, this,
+                [this, sequence = std::string(shortcut.sequence)] {
+                    if (const std::optional<Key> key = keyForShortcut(m_form, sequence)) {
+                        pressKey(*key);
+                        const std::string_view name = keyName(*key);
+                        syncSecondaryWindows(std::string(name.substr(name.find(':') + 1)));
+                    }
+                });
+    }
+    // F10 opens the first menu, as on other desktops; the arrows go on from there.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
 }
 
 void MainWindow::buildTimers() {
@@ -407,7 +470,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
             pressKey(Key::Backspace);
             return;
         case Qt::Key_Escape:
-            pressKey(Key::Clear);
+            pressKey(keyForEscape(m_form));
             return;
         case Qt::Key_F1:
             pressKey(Key::Help);
@@ -462,7 +525,9 @@ void MainWindow::showMessage(const QString& text) {
 
 void MainWindow::refresh() {
     setWindowTitle(toQString(m_form.caption));
-    setFixedSize(innerSizeFor(m_form.windowWidth, m_form.windowHeight));
+    const QSize inner = innerSizeFor(m_form.windowWidth, m_form.windowHeight);
+    setFixedSize(fitToScreen(inner, this));
+    m_client->setFixedSize(inner.width(), inner.height() - menuBar()->sizeHint().height());
     keepOnScreen(this);
 
     for (Control* control : m_form.controls()) {
@@ -519,9 +584,13 @@ void MainWindow::refresh() {
     m_client->setLines(lines);
 
     for (const Menu& menu : m_form.menus) {
+        QString usedLetters;
         for (const MenuItem& item : menu.items) {
             QAction* action = m_actions.at(item.name);
-            action->setText(toQString(item.caption));
+            const std::optional<Key> key = keyForControl(item.name);
+            action->setText(
+                menuItemText(toQString(item.caption), usedLetters,
+                             key ? toQString(std::string(shortcutForKey(*key))) : QString()));
             action->setVisible(item.visible);
         }
     }
@@ -562,6 +631,7 @@ void MainWindow::refresh() {
         showMessage(toQString(m_form.takeMessage()));
     }
     syncSecondaryWindows({});
+    updateAccessibleNames(m_form, m_client, m_widgets.at("L"), m_t);
 }
 
 }  // namespace numira

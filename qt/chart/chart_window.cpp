@@ -97,6 +97,9 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_coverage = new QLabel;
     m_save = new QPushButton(QStringLiteral("Запис като файл .xlsx…"));
     m_copy = new QPushButton(QStringLiteral("Копиране на таблицата"));
+    m_from->setAccessibleName(QStringLiteral("от"));
+    m_to->setAccessibleName(QStringLiteral("до"));
+    m_step->setAccessibleName(QStringLiteral("стъпка"));
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(new QLabel(QStringLiteral("x от")));
@@ -113,6 +116,8 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_table->setHorizontalHeaderLabels(
         {QStringLiteral("x"), QStringLiteral("Формула"), QStringLiteral("y")});
     m_table->verticalHeader()->setVisible(false);
+    m_table->setAccessibleName(QStringLiteral("Таблица"));
+    m_table->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move inside it
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
 
@@ -128,6 +133,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_chart->addAxis(m_yAxis, Qt::AlignLeft);
     m_chartView = new QChartView(m_chart);
     m_chartView->setRenderHint(QPainter::Antialiasing);
+    m_chartView->setAccessibleName(QStringLiteral("Графика"));
 
     auto* splitter = new QSplitter;
     splitter->addWidget(m_table);

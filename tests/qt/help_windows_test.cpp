@@ -247,7 +247,7 @@ class HelpWindowsTest : public QObject {
         QTest::addColumn<QString>("anchor");
         for (const char* anchor :
              {"display", "keys", "powers", "functions", "memory", "xfunction", "menus", "settings",
-              "keyboard", "failure", "graph", "windows"}) {
+              "keyboard", "failure", "graph", "windows", "nomouse"}) {
             row(anchor, QString(anchor));
         }
     }
