@@ -88,30 +88,39 @@ std::optional<std::vector<Part>> partsOf(std::string_view t) {
     return parts;
 }
 
-// Where the power key started an exponent: before which character of t comp has a "^". Every
-// key writes as many characters into comp as into t, apart from that "^"; when the two do
-// not line up, nothing is marked and the raised characters alone decide.
-std::vector<bool> powersBefore(const HistoryEntry& entry) {
-    std::vector<bool> marks(entry.t.size() + 1, false);
-    std::size_t at = 0;
-    for (const char c : entry.comp) {
-        if (c == '^') {
-            if (at < marks.size()) {
-                marks[at] = true;
-            }
-        } else {
-            ++at;
-        }
-    }
-    if (at != entry.t.size()) {
-        marks.assign(entry.t.size() + 1, false);
-    }
-    return marks;
-}
-
 void setLevel(Form1& f, Platform& platform, bool raised) {
     if ((f.exponentMode > 0) != raised) {
         press(f, platform, Key::Power);
+    }
+}
+
+// Keys that end an open exponent by themselves, leaving the record of its last position as
+// it was; the power key would set that record to the base line.
+bool endsExponent(Key key) {
+    switch (key) {
+        case Key::Plus:
+        case Key::Minus:
+        case Key::Times:
+        case Key::Colon:
+        case Key::Slash:
+        case Key::OpenParen:
+        case Key::CloseParen:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Before the part at `at`: the power key where the typing pressed it.
+void levelBefore(Form1& f, Platform& platform, const HistoryEntry& entry,
+                 const std::vector<bool>& powers, const Part& part) {
+    const bool raised = part.at < entry.raised.size() && entry.raised[part.at] == '1';
+    if (powers[part.at]) {
+        setLevel(f, platform, false);
+        setLevel(f, platform, true);
+    } else if (raised || !part.key || !endsExponent(*part.key) ||
+               (part.at < entry.exponentModeAt.size() && entry.exponentModeAt[part.at] == 0)) {
+        setLevel(f, platform, raised);
     }
 }
 
@@ -137,16 +146,10 @@ bool recallHistory(Form1& f, Platform& platform, std::size_t n) {
         f.message = "Изразът „" + entry.t + "“ не може да бъде набран отново.";
         return false;
     }
-    const std::vector<bool> powers = powersBefore(entry);
+    const std::vector<bool> powers = History::powerMarks(entry);
     press(f, platform, Key::Clear);
     for (const Part& part : *parts) {
-        const bool raised = part.at < entry.raised.size() && entry.raised[part.at] == '1';
-        if (powers[part.at]) {
-            setLevel(f, platform, false);
-            setLevel(f, platform, true);
-        } else {
-            setLevel(f, platform, raised);
-        }
+        levelBefore(f, platform, entry, powers, part);
         if (part.key) {
             press(f, platform, *part.key);
         } else {

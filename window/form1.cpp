@@ -533,6 +533,9 @@ void Form1::recordHistory() {
     entry.comp = comp.text;
     entry.failure = m_lastEvaluation->failure;
     entry.exponentMode = exponentMode;
+    for (int i = 0; i <= typedLength; ++i) {
+        entry.exponentModeAt.push_back(exponentModeRecord(i));
+    }
     if (!entry.failure) {
         entry.caption = L.caption;
     }

@@ -66,20 +66,41 @@ std::optional<std::size_t> History::stepForward() {
     return --*m_cursor;
 }
 
+std::vector<bool> History::powerMarks(const HistoryEntry& entry) {
+    std::vector<bool> marks(entry.t.size() + 1, false);
+    std::size_t at = 0;
+    for (const char c : entry.comp) {
+        if (c != '^') {
+            ++at;
+        } else if (at < marks.size()) {
+            marks[at] = true;
+        }
+    }
+    if (at != entry.t.size()) {
+        marks.assign(entry.t.size() + 1, false);
+    }
+    return marks;
+}
+
 std::string History::pasteText(const HistoryEntry& entry) {
+    const auto raisedAt = [&](std::size_t i) {
+        return i < entry.raised.size() && entry.raised[i] == '1';
+    };
+    const std::vector<bool> powers = powerMarks(entry);
     std::string out;
     std::size_t i = 0;
     while (i < entry.t.size()) {
-        const bool raised = i < entry.raised.size() && entry.raised[i] == '1';
-        std::size_t end = i;
-        while (end < entry.t.size() &&
-               (end < entry.raised.size() && entry.raised[end] == '1') == raised) {
+        const bool raised = raisedAt(i);
+        std::size_t end = i + 1;
+        while (end < entry.t.size() && raisedAt(end) == raised && !(raised && powers[end])) {
             ++end;
         }
         const std::string_view run = std::string_view(entry.t).substr(i, end - i);
         if (!raised) {
             out += pasteSpelling(run);
-        } else if (std::all_of(run.begin(), run.end(), isDigit)) {
+        } else if (std::all_of(run.begin(), run.end(), isDigit) &&
+                   (end == entry.t.size() || entry.t[end] != ')')) {
+            // Not before ")": a paste types that at the level of the superscript.
             for (const char c : run) {
                 out += kSuperscripts[static_cast<std::size_t>(c - '0')];
             }

@@ -5,6 +5,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/failure.h"
 #include "window/controls.h"
@@ -20,7 +21,10 @@ struct HistoryEntry {
     std::optional<Failure> failure;
     std::optional<bool> degrees;   // the angle unit, only when comp has a trigonometric function
     std::optional<std::string> x;  // the value of x, only when comp has x
-    int exponentMode = 0;          // 1 when an exponent was still open at "="
+    // The exponent state at "=" (1 while an exponent was open) and the one recorded for every
+    // typed position (index 0 unused): how each exponent ended, which t does not show.
+    int exponentMode = 0;
+    std::vector<int> exponentModeAt;
     friend bool operator==(const HistoryEntry&, const HistoryEntry&) = default;
 };
 
@@ -50,9 +54,15 @@ class History {
     std::optional<std::size_t> stepForward();
     bool walking() const { return m_cursor.has_value(); }
 
+    // Where the power key started an exponent: true before each character of t (and at its
+    // end) where comp has a "^". Every key writes as many characters into comp as into t,
+    // apart from that "^"; when the two do not line up, nothing is marked.
+    static std::vector<bool> powerMarks(const HistoryEntry& entry);
     // The expression in the notation a paste reads: "." is written "*", function names as
-    // typed, a raised run of digits as superscript digits and any other raised run between
-    // "^" marks (the closing one left out after a ")", which ends the exponent by itself).
+    // typed, a raised run of digits as superscript digits (unless a ")" follows) and any other
+    // raised run between
+    // "^" marks (the closing one left out after a ")", which ends the exponent by itself); a new
+    // exponent right after another starts a new run.
     static std::string pasteText(const HistoryEntry& entry);
     // What "=" showed: the caption without its "=", or the reason it failed, in Bulgarian.
     static std::string resultText(const HistoryEntry& entry);
