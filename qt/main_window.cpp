@@ -21,8 +21,10 @@
 #include <variant>
 
 #include "engine/failure.h"
+#include "keypad/history_keys.h"
 #include "keypad/text_keys.h"
 #include "qt/expression_box.h"
+#include "qt/history_panel.h"
 #include "qt/key_hints.h"
 #include "qt/key_picture.h"
 #include "qt/twips.h"
@@ -187,6 +189,7 @@ MainWindow::MainWindow(QWidget* parent)
     buildControls();
     buildMenus();
     buildTimers();
+    buildHistoryPanel();
     stackControls();
     refresh();
     m_t->setFocus();
@@ -363,6 +366,9 @@ void MainWindow::buildMenus() {
             action->setObjectName(toQString(item.name));
             const std::string name = item.name;
             connect(action, &QAction::triggered, this, [this, name] { controlClicked(name); });
+            if (item.name == "Istoria") {
+                action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+            }
             m_actions[item.name] = action;
         }
     }
@@ -375,6 +381,28 @@ void MainWindow::buildTimers() {
     m_timer2 = new QTimer(this);
     m_timer2->setObjectName(QStringLiteral("Timer2"));
     connect(m_timer2, &QTimer::timeout, this, [this] { pressKey(Key::Tick2); });
+}
+
+void MainWindow::buildHistoryPanel() {
+    m_history = new HistoryPanelView(m_client);
+    const auto after = [this](auto reuse) {
+        return [this, reuse](std::size_t n) {
+            reuse(m_form, m_platform, n);
+            refresh();
+        };
+    };
+    connect(m_history, &HistoryPanelView::expressionChosen, this,
+            after([](Form1& f, Platform& p, std::size_t n) { recallHistory(f, p, n); }));
+    connect(m_history, &HistoryPanelView::resultChosen, this,
+            after([](Form1& f, Platform& p, std::size_t n) { recallHistoryResult(f, p, n); }));
+    connect(m_history, &HistoryPanelView::clearRequested, this, [this] {
+        m_form.history.clear();
+        refresh();
+    });
+    connect(m_history, &HistoryPanelView::copyRequested, this, [this] {
+        copyHistory(m_form, m_platform);
+        refresh();
+    });
 }
 
 void MainWindow::controlClicked(const std::string& name) {
@@ -427,6 +455,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
             return;
         case Qt::Key_F1:
             pressKey(Key::Help);
+            return;
+        case Qt::Key_Up:
+            pressKey(Key::HistoryBack);
+            return;
+        case Qt::Key_Down:
+            pressKey(Key::HistoryForward);
             return;
         default:
             break;
@@ -515,6 +549,11 @@ void MainWindow::refresh() {
         setGeometryIfChanged(combo, twipsToPixels(g.left, g.top, g.width, g.height, this));
         combo->setVisible(model->visible);
     }
+
+    const Geometry& hg = m_form.historyPanel.geometry;
+    setGeometryIfChanged(m_history, twipsToPixels(hg.left, hg.top, hg.width, hg.height, this));
+    m_history->setVisible(m_form.historyPanel.visible);
+    m_history->setHistory(m_form.history);
 
     QList<QLine> lines;
     for (const Line* line : m_form.lines()) {
