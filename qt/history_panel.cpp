@@ -1,5 +1,6 @@
 #include "qt/history_panel.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -34,7 +35,9 @@ class ExpressionDelegate : public QStyledItemDelegate {
         QStyleOptionViewItem background = option;
         initStyleOption(&background, index);
         background.text.clear();
-        QStyledItemDelegate::paint(painter, background, index);
+        const QWidget* widget = option.widget;
+        QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &background, painter, widget);
 
         const QByteArray text = index.data(Qt::DisplayRole).toString().toLatin1();
         const QString raised = index.data(kRaisedRole).toString();
@@ -43,7 +46,6 @@ class ExpressionDelegate : public QStyledItemDelegate {
         const double baseline = option.rect.top() +
                                 (option.rect.height() - baseMetrics.height()) / 2 +
                                 baseMetrics.ascent();
-        const auto* widget = option.widget;
         painter->save();
         painter->setClipRect(option.rect);
         painter->setPen(option.state & QStyle::State_Selected
@@ -82,6 +84,8 @@ class ExpressionDelegate : public QStyledItemDelegate {
 HistoryPanelView::HistoryPanelView(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("historyPanel"));
     setFrameStyle(QFrame::Box | QFrame::Sunken);
+    // Opaque over the window's lines, which run on under the keypad.
+    setAutoFillBackground(true);
     setAccessibleName(QStringLiteral("История на изчисленията"));
 
     m_table = new QTableWidget(0, 2, this);
