@@ -409,21 +409,24 @@ void CommandButton22_Click(Form1& f) {
 }
 
 void CommandButton23_Click(Form1& f) {
+    typeRecalled(f, f.Label1.caption.size() > 2 ? f.memoryText.substr(2) : "");
+}
+
+void typeRecalled(Form1& f, std::string_view recalled) {
     f.Lok();
-    const std::string recalled = f.memoryText.size() > 2 ? f.memoryText.substr(2) : "";
-    if (f.Label1.caption.size() > 2) {
+    if (!recalled.empty()) {
         // Typed at the end of t, where comp gets it, and never through the clipboard.
         f.send(Keystroke::Kind::Tab);
         f.send(Keystroke::Kind::End);
         separateFromEndedExponent(f);
-        f.sendText(recalled);
+        f.sendText(std::string(recalled));
         f.send(Keystroke::Kind::Tab);
         if (f.exponentMode == 1) {
             f.send(Keystroke::Kind::Tab);
         }
         f.comp.text += recalled;
     }
-    const int count = static_cast<int>(f.memoryText.size()) - 2;
+    const int count = static_cast<int>(recalled.size());
     int recallIndex = 1;
     do {
         masiv(f);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "window/form1.h"
 
 namespace numira {
@@ -62,5 +64,9 @@ void Command1_Click(Form1& f);         // MC
 void Command2_Click(Form1& f);         // X
 void Command7_Click(Form1& f);         // X =
 void Command14_Click(Form1& f);        // XC
+
+// What MR does with the stored number, for any number text ("3,5"): typed at the end of the
+// expression at the level the keys are at, one record per character.
+void typeRecalled(Form1& f, std::string_view recalled);
 
 }  // namespace numira

@@ -43,6 +43,7 @@ constexpr std::array kEntries{
     Entry{{"F2", "помощ: повдигане на степен"}, Key::MenuStepen},
     Entry{{"F3", "помощ: пресмятане на функция"}, Key::MenuFFun},
     Entry{{"F4", "„Колектив“"}, Key::MenuKolektiv},
+    Entry{{"Ctrl+H", "история на изчисленията"}, Key::MenuIstoria},
 };
 
 constexpr std::array<Shortcut, kEntries.size()> shortcutList() {

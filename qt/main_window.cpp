@@ -25,10 +25,12 @@
 #include <utility>
 
 #include "engine/failure.h"
+#include "keypad/history_keys.h"
 #include "keypad/shortcuts.h"
 #include "keypad/text_keys.h"
 #include "qt/accessibility.h"
 #include "qt/expression_box.h"
+#include "qt/history_panel.h"
 #include "qt/key_hints.h"
 #include "qt/key_picture.h"
 #include "qt/menu_text.h"
@@ -137,6 +139,16 @@ void setGeometryIfChanged(QWidget* widget, const QRect& rect) {
 }  // namespace
 
 // The window's client area: the six lines are drawn on it, under the controls.
+// Scrolls the controls on a small screen, but leaves every key to the window: the arrows,
+// Home and End belong to the expression box and the history, not to the scroll bars.
+class ClientScroll : public QScrollArea {
+  public:
+    using QScrollArea::QScrollArea;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override { event->ignore(); }
+};
+
 class ClientArea : public QWidget {
   public:
     using QWidget::QWidget;
@@ -194,7 +206,7 @@ MainWindow::MainWindow(QWidget* parent)
         setWindowIcon(icon);
     };
     // On a screen too small for the window (a large scale factor) the controls scroll.
-    auto* scroll = new QScrollArea(this);
+    auto* scroll = new ClientScroll(this);
     scroll->setObjectName(QStringLiteral("clientScroll"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setFocusPolicy(Qt::NoFocus);
@@ -205,6 +217,7 @@ MainWindow::MainWindow(QWidget* parent)
     buildControls();
     buildMenus();
     buildTimers();
+    buildHistoryPanel();
     stackControls();
     refresh();
     m_t->setFocus();
@@ -434,6 +447,28 @@ void MainWindow::buildTimers() {
     connect(m_timer2, &QTimer::timeout, this, [this] { pressKey(Key::Tick2); });
 }
 
+void MainWindow::buildHistoryPanel() {
+    m_history = new HistoryPanelView(m_client);
+    const auto after = [this](auto reuse) {
+        return [this, reuse](std::size_t n) {
+            reuse(m_form, m_platform, n);
+            refresh();
+        };
+    };
+    connect(m_history, &HistoryPanelView::expressionChosen, this,
+            after([](Form1& f, Platform& p, std::size_t n) { recallHistory(f, p, n); }));
+    connect(m_history, &HistoryPanelView::resultChosen, this,
+            after([](Form1& f, Platform& p, std::size_t n) { recallHistoryResult(f, p, n); }));
+    connect(m_history, &HistoryPanelView::clearRequested, this, [this] {
+        m_form.history.clear();
+        refresh();
+    });
+    connect(m_history, &HistoryPanelView::copyRequested, this, [this] {
+        copyHistory(m_form, m_platform);
+        refresh();
+    });
+}
+
 void MainWindow::controlClicked(const std::string& name) {
     if (const std::optional<Key> key = keyForControl(name)) {
         pressKey(*key);
@@ -482,6 +517,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_End:
             m_form.t_Click(m_form.t.text().size());
             refresh();
+            return;
+        case Qt::Key_Up:
+            pressKey(Key::HistoryBack);
+            return;
+        case Qt::Key_Down:
+            pressKey(Key::HistoryForward);
             return;
         default:
             break;
@@ -573,6 +614,11 @@ void MainWindow::refresh() {
         setGeometryIfChanged(combo, twipsToPixels(g.left, g.top, g.width, g.height, this));
         combo->setVisible(model->visible);
     }
+
+    const Geometry& hg = m_form.historyPanel.geometry;
+    setGeometryIfChanged(m_history, twipsToPixels(hg.left, hg.top, hg.width, hg.height, this));
+    m_history->setVisible(m_form.historyPanel.visible);
+    m_history->setHistory(m_form.history);
 
     QList<QLine> lines;
     for (const Line* line : m_form.lines()) {

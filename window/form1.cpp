@@ -1,6 +1,7 @@
 #include "window/form1.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 #include "engine/result_caption.h"
@@ -72,6 +73,21 @@ Control pictureBox(std::string name, Picture picture, bool visible, int tabIndex
 
 Line line(std::string name, float x1, float y1, float x2, float y2) {
     return Line{std::move(name), x1, y1, x2, y2, true};
+}
+
+// The history panel and the gap above it add this much to the window's height.
+constexpr float kHistoryGap = 120;
+constexpr float kHistorySpace = HistoryPanel{}.geometry.height + kHistoryGap;
+
+// Every trigonometric function of the engine notation ends in "SIN(", "COS(" or "TAN(", in
+// one case or another ("Asin(", "COTAN(").
+bool hasTrigonometry(std::string_view comp) {
+    std::string lower(comp);
+    for (char& c : lower) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return lower.find("sin(") != std::string::npos || lower.find("cos(") != std::string::npos ||
+           lower.find("tan(") != std::string::npos;
 }
 
 }  // namespace
@@ -195,7 +211,8 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
          {{"Raund", "Брой на цифрите след десетичната запетая", true},
           {"KomEkran", "Включване на компютърен запис на екрана", true},
           {"CopEkran", "Копиране на екрана", true},
-          {"CopRez", "Копиране на резултат", true}}},
+          {"CopRez", "Копиране на резултат", true},
+          {"Istoria", "История на изчисленията", true}}},
         {"Funk",
          "Функции",
          {{"TF", "Включване на допълнителни функции", true},
@@ -331,6 +348,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::RRavno() {
+    m_lastEvaluation.reset();
     workExpr = "=" + comp.text;
     if (xEntryMode == 0 && t.text().find('x') != std::string::npos) {
         Label3.visible = true;
@@ -345,6 +363,7 @@ void Form1::RRavno() {
     Lok();
     const EngineSettings settings{degreesMode, xEntryMode == 1, Label4.caption};
     const Evaluation result = m_engine.evaluate(comp.text, settings);
+    m_lastEvaluation = result;
     L.geometry.height = t.geometry.height;
     if (result.evaluated && result.failure) {
         showFailure(*result.failure);
@@ -499,6 +518,10 @@ void Form1::TF_Click() {
         Line6.y2 = Frame2.geometry.top + Frame2.geometry.height;
         Line5.y2 = Frame2.geometry.top + Frame2.geometry.height;
     }
+    if (historyPanel.visible) {
+        windowHeight += kHistorySpace;
+    }
+    placeHistoryPanel();
 }
 
 void Form1::KomEkran_Click() {
@@ -520,6 +543,42 @@ void Form1::CopEkran_Click() {
 void Form1::CopRez_Click() {
     m_platform->clearClipboard();
     m_platform->setClipboardText(L.caption);
+}
+
+void Form1::Istoria_Click() {
+    historyPanel.visible = !historyPanel.visible;
+    windowHeight += historyPanel.visible ? kHistorySpace : -kHistorySpace;
+    placeHistoryPanel();
+}
+
+void Form1::placeHistoryPanel() {
+    const Geometry& above = F2.visible ? Frame2.geometry : Frame1.geometry;
+    historyPanel.geometry.top = above.top + above.height + kHistoryGap;
+}
+
+void Form1::recordHistory() {
+    if (!m_lastEvaluation || !m_lastEvaluation->evaluated) {
+        return;
+    }
+    HistoryEntry entry;
+    entry.t = t.text();
+    entry.raised = t.raisedMask();
+    entry.comp = comp.text;
+    entry.failure = m_lastEvaluation->failure;
+    entry.exponentMode = exponentMode;
+    for (int i = 0; i <= typedLength; ++i) {
+        entry.exponentModeAt.push_back(exponentModeRecord(i));
+    }
+    if (!entry.failure) {
+        entry.caption = L.caption;
+    }
+    if (hasTrigonometry(comp.text)) {
+        entry.degrees = degreesMode;
+    }
+    if (comp.text.find('x') != std::string::npos) {
+        entry.x = Label4.caption;
+    }
+    history.add(std::move(entry));
 }
 
 void Form1::loadSecondary(SecondaryWindow& window) {

@@ -12,6 +12,7 @@
 #include "graph/command3.h"
 #include "graph/sheet_app.h"
 #include "window/controls.h"
+#include "window/history.h"
 #include "window/platform.h"
 #include "window/rich_text_box.h"
 
@@ -62,8 +63,15 @@ class Form1 {
     // --- procedures ---------------------------------------------------------------------
     void Form_Load();
     void RRavno();
-    void Ravno_Click() { RRavno(); }
-    void Command5_Click() { RRavno(); }
+    // The two "=" keys also write what they computed into the history.
+    void Ravno_Click() {
+        RRavno();
+        recordHistory();
+    }
+    void Command5_Click() {
+        RRavno();
+        recordHistory();
+    }
     void t_Change();
     void Timer1_Timer();
     void Timer2_Timer();
@@ -76,6 +84,8 @@ class Form1 {
     void KomEkran_Click();
     void CopEkran_Click();
     void CopRez_Click();
+    // "История на изчисленията": shows or hides the history panel below the keypad.
+    void Istoria_Click();
     void Stepen_Click();
     void FFun_Click();
     void Kolektiv_Click();
@@ -177,6 +187,9 @@ class Form1 {
         lastFailure.reset();
         failureShown = {};
     }
+    // The calculations of the session and the panel that shows them.
+    History history;
+    HistoryPanel historyPanel;
     // Secondary windows.
     SecondaryWindow Form3{"ПОМОЩ", false, 0, 0, 9795, 4680};
     SecondaryWindow Form2{std::string(70, ' ') + "Творчески колектив", false, 0, 0, 8745, 8040};
@@ -205,9 +218,13 @@ class Form1 {
     // Widens the window for a result of this width beside the box, up to two thirds of the
     // screen, as the result label has always done.
     void widenForResult(float width);
+    void recordHistory();
+    void placeHistoryPanel();
 
     Platform* m_platform;
     Engine m_engine;
+    // What the last RRavno computed; nothing when it only entered x-entry mode.
+    std::optional<Evaluation> m_lastEvaluation;
     std::deque<Keystroke> m_queue;
     std::vector<Keystroke> m_delivered;
 };

@@ -87,6 +87,9 @@ class AccessibilityTest : public QObject {
                 role == QAccessible::MenuBar || role == QAccessible::Window) {
                 continue;
             }
+            if (node->object() == nullptr && node->rect().isEmpty()) {
+                continue;  // a table's corner, which nobody can reach
+            }
             QVERIFY2(!node->text(QAccessible::Name).isEmpty(),
                      qPrintable(QStringLiteral("%1 (role %2) has no name")
                                     .arg(name)

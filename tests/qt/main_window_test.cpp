@@ -20,6 +20,7 @@
 #include "keypad/text_keys.h"
 #include "qt/expression_box.h"
 #include "qt/help_viewer.h"
+#include "qt/history_panel.h"
 #include "qt/key_hints.h"
 #include "qt/main_window.h"
 #include "qt/menu_text.h"
@@ -178,7 +179,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(menus.size(), expectedMenus.size());
         const QList<QStringList> expectedItems{
             {"Брой на цифрите след десетичната запетая", "Включване на компютърен запис на екрана",
-             "Копиране на екрана", "Копиране на резултат"},
+             "Копиране на екрана", "Копиране на резултат", "История на изчисленията"},
             {"Включване на допълнителни функции", "Графика на функцията"},
             {"Повдигане на степен", "Пресмятане на функция", "Колектив"}};
         for (qsizetype i = 0; i < menus.size(); ++i) {
@@ -606,6 +607,47 @@ class MainWindowTest : public QObject {
     }
 
     // The timers follow the model's flags and their ticks reach it.
+    // Evaluate, open the panel with Ctrl+H, bring an expression back with a double click,
+    // evaluate it again; a click on a result types the number; Up walks back.
+    void historyPanel() {
+        clickAll({"Commandbutton1", "CommandButton11", "CommandButton10", "Ravno", "butonC",
+                  "CommandButton9", "CommandButton13", "CommandButton8", "Ravno"});
+        auto* panel = window().historyPanel();
+        QVERIFY(!panel->isVisible());
+        const QSize closed = window().size();
+        QTest::keyClick(&window(), Qt::Key_H, Qt::ControlModifier);
+        QVERIFY(panel->isVisible());
+        QVERIFY(window().size().height() > closed.height());
+        QVERIFY(window().clientArea()->rect().contains(panel->geometry()));
+        QTableWidget* table = panel->table();
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(1, 1)->text(), QString("20"));
+
+        const QRect first = table->visualItemRect(table->item(0, 0));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, first.center());
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, first.center());
+        QCOMPARE(window().form().t.text(), std::string("2+3"));
+        QCOMPARE(box().glyphs().size(), std::size_t{3});
+        click("Ravno");
+        QCOMPARE(result().text(), QString("=5"));
+        QCOMPARE(table->rowCount(), 3);
+
+        click("CommandButton11");
+        const QRect twenty = table->visualItemRect(table->item(1, 1));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, twenty.center());
+        QCOMPARE(window().form().t.text(), std::string("2+3+20"));
+        QTest::keyClick(&box(), Qt::Key_Up);
+        QCOMPARE(window().form().t.text(), std::string("2+3"));
+
+        QTest::mouseClick(panel->findChild<QPushButton*>("historyCopy"), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), QString("2+3 = 5\n4*5 = 20\n2+3 = 5\n"));
+        QTest::mouseClick(panel->findChild<QPushButton*>("historyClear"), Qt::LeftButton);
+        QCOMPARE(table->rowCount(), 0);
+        chooseMenu("Istoria");
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(window().size().height(), closed.height());
+    }
+
     void relockTimerFollowsTheModel() {
         auto* timer1 = window().findChild<QTimer*>("Timer1");
         QVERIFY(timer1 != nullptr);

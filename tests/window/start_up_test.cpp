@@ -69,8 +69,8 @@ TEST(StartUp, MenusInOrder) {
             items.push_back(item.name);
         }
     }
-    const std::vector<std::string> expected{"Raund",   "KomEkran", "CopEkran", "CopRez",  "TF",
-                                            "Grafika", "Stepen",   "FFun",     "Kolektiv"};
+    const std::vector<std::string> expected{"Raund", "KomEkran", "CopEkran", "CopRez", "Istoria",
+                                            "TF",    "Grafika",  "Stepen",   "FFun",   "Kolektiv"};
     EXPECT_EQ(items, expected);
 }
 
