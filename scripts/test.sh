@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Set-up, build, and every test: formatting; the unit, golden and widget tests; a minute of
-# fuzzing the engine; the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Set-up, build, and every test: formatting and layering; the unit, golden and widget tests
+# under the C and the Bulgarian locale; the Debian package; a minute of fuzzing the engine;
+# the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs=$(nproc)
@@ -9,7 +10,7 @@ scripts/build.sh test
 scripts/check_format.sh
 scripts/check_layers.sh
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure -j"$jobs"
+LC_ALL=C ctest --test-dir build --output-on-failure -j"$jobs"
 echo "== the suite again under the Bulgarian locale"
 LC_ALL=bg_BG.UTF-8 ctest --test-dir build --output-on-failure -j"$jobs"
 
