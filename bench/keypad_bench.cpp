@@ -24,8 +24,17 @@ struct Calculator {
     numira::FakePlatform platform;
     numira::Form1 form{platform};
 
-    explicit Calculator(std::size_t length) {
+    // `entries` calculations in the history first, each a different number and "=".
+    explicit Calculator(std::size_t length, std::size_t entries = 0) {
         form.Form_Load();
+        for (std::size_t n = 0; n < entries; ++n) {
+            numira::press(form, platform, Key::Clear);
+            for (const char digit : std::to_string(n)) {
+                numira::press(form, platform, static_cast<Key>(digit - '0'));
+            }
+            numira::press(form, platform, Key::Equals);
+        }
+        numira::press(form, platform, Key::Clear);
         for (std::size_t i = 0; form.comp.text.size() < length; ++i) {
             numira::press(form, platform, kTyping[i % std::size(kTyping)]);
         }
@@ -56,8 +65,41 @@ void BM_KeyDigit(benchmark::State& state) {
 void BM_KeySin(benchmark::State& state) {
     pressOnExpression(state, Key::Sin);
 }
+// A full history costs a key nothing: it is touched by "=" only. The digit is taken back,
+// untimed, so that the expression keeps its length.
+void BM_KeyDigitFullHistory(benchmark::State& state) {
+    Calculator calculator(static_cast<std::size_t>(state.range(0)), numira::History::kCapacity);
+    for (auto _ : state) {
+        numira::press(calculator.form, calculator.platform, Key::D7);
+        state.PauseTiming();
+        numira::press(calculator.form, calculator.platform, Key::Backspace);
+        state.ResumeTiming();
+    }
+    state.counters["entries"] = static_cast<double>(calculator.form.history.size());
+}
+// "=" on a new expression each time: the history adds one and drops its oldest.
+void BM_EqualsFullHistory(benchmark::State& state) {
+    Calculator calculator(static_cast<std::size_t>(state.range(0)), numira::History::kCapacity);
+    int digit = 0;
+    for (auto _ : state) {
+        // Another last digit each time, so that no "=" repeats the newest entry.
+        digit = (digit + 1) % 10;
+        numira::press(calculator.form, calculator.platform, Key::Backspace);
+        numira::press(calculator.form, calculator.platform, static_cast<Key>(digit));
+        numira::press(calculator.form, calculator.platform, Key::Equals);
+    }
+    state.counters["entries"] = static_cast<double>(calculator.form.history.size());
+}
 
 }  // namespace
 
 BENCHMARK(BM_KeyDigit)->Name("key/digit")->Arg(20)->Arg(500)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KeySin)->Name("key/sin")->Arg(20)->Arg(500)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KeyDigitFullHistory)
+    ->Name("key/digit/history:1000")
+    ->Arg(20)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_EqualsFullHistory)
+    ->Name("key/bs+digit+equals/history:1000")
+    ->Arg(20)
+    ->Unit(benchmark::kMicrosecond);

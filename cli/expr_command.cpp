@@ -5,6 +5,24 @@
 #include "engine/engine.h"
 #include "engine/result_caption.h"
 
+namespace {
+
+// What the keys can type as the value of x: digits, the decimal comma (or point) and pi. Any
+// other text would be spliced into the expression as it stands. An empty value is x with no
+// value, as in the window.
+bool isTypableX(std::string_view value) {
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value.compare(i, 2, "pi") == 0) {
+            ++i;
+        } else if (!(value[i] >= '0' && value[i] <= '9') && value[i] != ',' && value[i] != '.') {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
 int runExpr(std::span<const std::string_view> args) {
     std::string_view expression;
     bool haveExpression = false;
@@ -14,20 +32,26 @@ int runExpr(std::span<const std::string_view> args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (arg == "--expr" && hasValue) {
+        if ((arg == "--expr" || arg == "--decimals" || arg == "--x") && !hasValue) {
+            return usageError(std::string(arg) + " needs a value");
+        }
+        if (arg == "--expr") {
             expression = args[++i];
             haveExpression = true;
         } else if (arg == "--degrees") {
             settings.degreesMode = true;
-        } else if (arg == "--decimals" && hasValue) {
+        } else if (arg == "--decimals") {
             const std::string_view n = args[++i];
             if (n.size() != 1 || n[0] < '0' || n[0] > '7') {
                 return usageError("--decimals takes a number from 0 to 7");
             }
             decimals = n[0] - '0';
-        } else if (arg == "--x" && hasValue) {
+        } else if (arg == "--x") {
             settings.xEntryMode = true;
             settings.xValue = args[++i];
+            if (!isTypableX(settings.xValue)) {
+                return usageError("x takes digits, a decimal comma and pi");
+            }
         } else {
             return usageError("unexpected argument '" + std::string(arg) + "'");
         }

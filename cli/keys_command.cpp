@@ -1,13 +1,16 @@
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 
 #include "cli/commands.h"
 #include "engine/failure.h"
 #include "graph/table_sheet.h"
+#include "keypad/history_keys.h"
 #include "keypad/keys.h"
+#include "keypad/text_keys.h"
 #include "window/fake_platform.h"
 #include "window/form1.h"
 
@@ -65,6 +68,20 @@ class Json {
     }
     void close() {
         m_out += '}';
+        m_first = false;
+    }
+    void openList(std::string_view name) {
+        field(name);
+        m_out += '[';
+        m_first = true;
+    }
+    // An object as the next element of the open list.
+    void openElement() {
+        m_out += m_first ? "{" : ",{";
+        m_first = true;
+    }
+    void closeList() {
+        m_out += ']';
         m_first = false;
     }
     std::string finish() { return "{" + m_out + "}"; }
@@ -135,6 +152,7 @@ std::string describe(numira::Form1& f, numira::FakePlatform& platform,
     } else {
         j.null("failure");
     }
+    j.string("failure_shown", f.failureShown.words);
     j.string("memory", f.Label1.caption);
     j.boolean("label2_visible", f.Label2.visible);
     j.boolean("label3_visible", f.Label3.visible);
@@ -152,6 +170,7 @@ std::string describe(numira::Form1& f, numira::FakePlatform& platform,
     j.string("gradusi", f.Gradusi.text);
     j.string("workExpr", f.workExpr);
     j.string("clipboard", platform.clipboard);
+    j.string("clipboard_html", platform.clipboardHtml);
     j.open("window");
     j.number("width", f.windowWidth);
     j.number("height", f.windowHeight);
@@ -186,7 +205,50 @@ std::string describe(numira::Form1& f, numira::FakePlatform& platform,
     graphRow(j, "b50", sheet, 50);
     j.close();
     j.string("message", f.message);
+    j.openList("history");
+    for (const numira::HistoryEntry& entry : f.history.entries()) {
+        j.openElement();
+        j.string("t", entry.t);
+        j.string("t_raised", entry.raised);
+        j.string("comp", entry.comp);
+        j.string("caption", entry.caption);
+        if (entry.failure) {
+            j.string("failure", numira::failureReason(*entry.failure));
+        } else {
+            j.null("failure");
+        }
+        j.close();
+    }
+    j.closeList();
     return j.finish();
+}
+
+// "history:N" and "historyResult:N": what to reuse and which entry (0 the newest).
+struct HistoryUse {
+    bool result = false;
+    std::size_t n = 0;
+};
+
+std::optional<HistoryUse> historyUse(std::string_view arg) {
+    HistoryUse use;
+    std::string_view number;
+    if (arg.starts_with("historyResult:")) {
+        use.result = true;
+        number = arg.substr(std::string_view("historyResult:").size());
+    } else if (arg.starts_with("history:")) {
+        number = arg.substr(std::string_view("history:").size());
+    } else {
+        return std::nullopt;
+    }
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), use.n);
+    if (number.empty() || error != std::errc() || end != number.data() + number.size()) {
+        return std::nullopt;
+    }
+    return use;
+}
+
+bool isHistoryArg(std::string_view arg) {
+    return arg.starts_with("history:") || arg.starts_with("historyResult:");
 }
 
 }  // namespace
@@ -194,7 +256,11 @@ std::string describe(numira::Form1& f, numira::FakePlatform& platform,
 int runKeys(std::span<const std::string_view> args) {
     // Every key is checked before any is pressed, so a typo costs nothing but the message.
     for (std::string_view arg : args) {
-        if (!arg.starts_with("clipboard:") && !numira::keyForName(arg)) {
+        if (isHistoryArg(arg) && !historyUse(arg)) {
+            return usageError("'" + std::string(arg) + "' needs an entry number, 0 the newest");
+        }
+        if (!arg.starts_with("clipboard:") && !arg.starts_with("paste:") && !isHistoryArg(arg) &&
+            !numira::keyForName(arg)) {
             return usageError("unknown key '" + std::string(arg) + "'");
         }
     }
@@ -206,7 +272,19 @@ int runKeys(std::span<const std::string_view> args) {
     form.processKeystrokes();
     for (std::string_view arg : args) {
         if (arg.starts_with("clipboard:")) {
-            platform.clipboard = arg.substr(std::string_view("clipboard:").size());
+            platform.setClipboardText(arg.substr(std::string_view("clipboard:").size()));
+            continue;
+        }
+        if (arg.starts_with("paste:")) {
+            numira::paste(form, platform, arg.substr(std::string_view("paste:").size()));
+            continue;
+        }
+        if (const auto use = historyUse(arg)) {
+            if (use->result) {
+                numira::recallHistoryResult(form, platform, use->n);
+            } else {
+                numira::recallHistory(form, platform, use->n);
+            }
             continue;
         }
         numira::press(form, platform, *numira::keyForName(arg));

@@ -48,6 +48,22 @@ std::string displayNumber(double value) {
     return text;
 }
 
+std::optional<double> readRangeNumber(std::string_view text) {
+    while (!text.empty() && text.front() == ' ') {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && text.back() == ' ') {
+        text.remove_suffix(1);
+    }
+    std::string plain(text);
+    std::replace(plain.begin(), plain.end(), ',', '.');
+    const std::optional<double> value = readNumber(plain);
+    if (!value || !std::isfinite(*value)) {
+        return std::nullopt;
+    }
+    return *value;
+}
+
 FunctionTable tabulate(const GraphRequest& request, Engine& engine) {
     FunctionTable table;
     table.request = request;
@@ -81,7 +97,7 @@ FunctionTable tabulate(const GraphRequest& request, Engine& engine) {
             row.failure = Failure::TooLarge;
         }
     }
-    table.chartRows = std::min(n, kChartRows);
+    table.chartRows = request.range == TableRange{} ? std::min(n, kDefaultChartRows) : n;
     const auto nearest = std::min_element(
         table.rows.begin(), table.rows.begin() + static_cast<std::ptrdiff_t>(table.chartRows),
         [](const TableRow& a, const TableRow& b) { return std::fabs(a.x) < std::fabs(b.x); });

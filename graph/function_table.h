@@ -16,10 +16,13 @@ struct TableRange {
     double from = -49;
     double to = 150;
     double step = 1;
+    friend bool operator==(const TableRange&, const TableRange&) = default;
 };
 
 inline constexpr std::size_t kMaxRows = 10000;
-inline constexpr std::size_t kChartRows = 100;  // the chart covers at most the first rows
+// The chart of the default range covers its first rows, x = -49 to 50; the chart of any other
+// range covers every row of it.
+inline constexpr std::size_t kDefaultChartRows = 100;
 
 // Why a range cannot be tabulated, in the window's words; nothing for a good range.
 std::optional<std::string_view> rangeProblem(const TableRange& range);
@@ -62,6 +65,10 @@ FunctionTable tabulate(const GraphRequest& request);
 
 // "A" or "b" and the row number, as the cells are named ("A1", "b200").
 std::string cellName(char column, std::size_t row);
+
+// A number of a range as the user types it: a decimal comma or a decimal point ("0,5" and
+// "0.5" are a half), an optional "-", surrounding spaces ignored. Nothing for anything else.
+std::optional<double> readRangeNumber(std::string_view text);
 
 // A value as the window shows it: engine number text with a decimal comma ("0,5", "-2401").
 std::string displayNumber(double value);

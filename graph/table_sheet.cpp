@@ -3,6 +3,8 @@
 #include <charconv>
 #include <stdexcept>
 
+#include "graph/function_table.h"
+
 namespace numira::graph {
 namespace {
 
@@ -140,6 +142,21 @@ void TableSheet::setAxisCrossesAt(std::int16_t axis, std::int16_t crossesAt) {
         throw std::invalid_argument("only the category axis has a crossing");
     }
     m_chart.crossesAt = crossesAt;
+}
+
+std::string tableText(const TableSheet& sheet) {
+    std::string out = "x\ty\n";
+    for (const TableSheet::Row& row : sheet.rows()) {
+        if (row.x) {
+            out += displayNumber(*row.x);
+        }
+        out += '\t';
+        if (row.cached.value) {
+            out += displayNumber(*row.cached.value);
+        }
+        out += '\n';
+    }
+    return out;
 }
 
 }  // namespace numira::graph

@@ -71,4 +71,8 @@ class TableSheet : public SheetApp {
     Chart m_chart;
 };
 
+// The sheet as text for the clipboard and the command line: "x", tab, "y", then one line per
+// row, x and its value with decimal commas, the value empty where there is none.
+std::string tableText(const TableSheet& sheet);
+
 }  // namespace numira::graph

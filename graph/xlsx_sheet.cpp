@@ -1,7 +1,18 @@
 #include "graph/xlsx_sheet.h"
 
+#include <fcntl.h>
+#include <locale.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <xlsxwriter.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
+
+#include "graph/file_failure.h"
+#include "graph/zip_check.h"
 
 namespace numira::graph {
 namespace {
@@ -28,30 +39,164 @@ void check(lxw_error error) {
     }
 }
 
+// The writer prints numbers with printf, which follows the C library's locale: under
+// bg_BG.UTF-8 it would write "0,5", which spreadsheets read as something else. While it
+// lives, this thread prints numbers as the C locale does.
+class CNumbers {
+  public:
+    CNumbers()
+        : m_c(newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr))),
+          m_previous(m_c != nullptr ? uselocale(m_c) : nullptr) {}
+    ~CNumbers() {
+        if (m_c != nullptr) {
+            uselocale(m_previous);
+            freelocale(m_c);
+        }
+    }
+    CNumbers(const CNumbers&) = delete;
+    CNumbers& operator=(const CNumbers&) = delete;
+
+  private:
+    locale_t m_c;
+    locale_t m_previous;
+};
+
+// errno of what stands in the way of writing `target` in `folder`, 0 for nothing.
+int obstacle(const std::string& target, const std::string& folder) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) {
+        return S_ISDIR(st.st_mode) ? EISDIR : 0;
+    }
+    if (errno != ENOENT) {
+        return errno;
+    }
+    if (::stat(folder.c_str(), &st) != 0) {
+        return errno;
+    }
+    return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+}
+
+// The mode a new file gets: that of the file it replaces, or what the umask allows.
+mode_t modeFor(const std::string& target) {
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) {
+        return st.st_mode & 07777;
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 }  // namespace
 
-XlsxSheet::XlsxSheet(const std::string& path) : m_workbook(workbook_new(path.c_str())) {
+XlsxSheet::XlsxSheet(const std::string& path) : m_target(path) {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    m_folder = parent.empty() ? std::string(".") : parent.string();
+    m_failure = obstacle(m_target, m_folder);
+    if (m_failure == 0) {
+        std::string name = m_folder + "/.numira-XXXXXX.xlsx";
+        const int fd = ::mkstemps(name.data(), 5);
+        if (fd < 0) {
+            m_failure = errno;
+        } else {
+            ::fchmod(fd, modeFor(m_target));
+            ::close(fd);
+            m_temporary = name;
+        }
+    }
+    // A workbook is made even when the file cannot be written, so that the calls go on as
+    // they would; close() then reports the failure and writes nothing.
+    lxw_workbook_options options{};
+    options.tmpdir = m_failure == 0 ? m_folder.data() : nullptr;
+    m_workbook =
+        workbook_new_opt(m_temporary.empty() ? "unwritten.xlsx" : m_temporary.c_str(), &options);
     if (m_workbook == nullptr) {
+        abandon();
         throw std::runtime_error("cannot start the spreadsheet file");
     }
     m_worksheet = workbook_add_worksheet(m_workbook, std::string(kSheetName).c_str());
 }
 
 XlsxSheet::~XlsxSheet() {
+    abandon();
+}
+
+void XlsxSheet::abandon() {
     if (m_workbook != nullptr) {
-        workbook_close(m_workbook);
+        lxw_workbook_free(m_workbook);
+        m_workbook = nullptr;
+    }
+    if (!m_temporary.empty()) {
+        ::unlink(m_temporary.c_str());
+        m_temporary.clear();
     }
 }
 
+// The writer caches only plain numbers for a chart, and a formula's value as 0: the values
+// are put in the cache here, and the writer told to leave it as it is.
+void XlsxSheet::cacheChartValues() {
+    const TableSheet::Chart& c = m_chartCalls.chart();
+    if (m_series == nullptr || !c.values || m_series->values == nullptr ||
+        m_series->values->data_cache == nullptr) {
+        return;
+    }
+    lxw_series_range* range = m_series->values;
+    std::uint16_t count = 0;
+    for (std::size_t row = c.values->first; row <= c.values->last; ++row) {
+        auto* point =
+            static_cast<lxw_series_data_point*>(std::calloc(1, sizeof(lxw_series_data_point)));
+        if (point == nullptr) {
+            return;
+        }
+        const std::optional<double> value =
+            row - 1 < m_values.size() ? m_values[row - 1] : std::nullopt;
+        point->number = value.value_or(0);
+        point->no_data = value ? LXW_FALSE : LXW_TRUE;
+        STAILQ_INSERT_TAIL(range->data_cache, point, list_pointers);
+        ++count;
+    }
+    range->num_data_points = count;
+    range->ignore_cache = LXW_TRUE;
+}
+
 std::optional<std::string> XlsxSheet::close() {
+    if (m_workbook == nullptr) {
+        return saveFailureMessage("файлът вече е затворен");
+    }
+    if (m_failure != 0) {
+        abandon();
+        return saveFailureMessage(fileFailureReason(m_failure));
+    }
+    cacheChartValues();
+    const CNumbers cNumbers;
     lxw_workbook* workbook = m_workbook;
     m_workbook = nullptr;
-    if (workbook == nullptr) {
-        return "the file is already closed";
-    }
+    errno = 0;
     const lxw_error error = workbook_close(workbook);
+    const int written = errno;
+    std::optional<std::string> reason;
     if (error != LXW_NO_ERROR) {
-        return std::string(lxw_strerror(error));
+        reason = written != 0
+                     ? fileFailureReason(written)
+                     : "грешка при писане на файла (" + std::string(lxw_strerror(error)) + ")";
+    } else if (const int fd = ::open(m_temporary.c_str(), O_RDONLY); fd < 0 || ::fsync(fd) != 0) {
+        reason = fileFailureReason(errno);
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    } else {
+        ::close(fd);
+        if (zipProblem(m_temporary)) {
+            reason = "записаният файл излезе непълен, най-вероятно няма място на диска";
+        } else if (::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
+            reason = fileFailureReason(errno);
+        } else {
+            m_temporary.clear();
+        }
+    }
+    abandon();
+    if (reason) {
+        return saveFailureMessage(*reason);
     }
     return std::nullopt;
 }
@@ -70,6 +215,10 @@ void XlsxSheet::setRangeFormula(std::string_view cell, std::string_view formula,
     const std::string text(formula);
     const lxw_row_t row = rowIndex(a.row);
     const lxw_col_t col = columnIndex(a.column);
+    if (m_values.size() < a.row) {
+        m_values.resize(a.row);
+    }
+    m_values[a.row - 1] = cached.isFormula ? cached.value : std::nullopt;
     if (!cached.isFormula) {
         check(worksheet_write_string(m_worksheet, row, col, text.c_str(), nullptr));
     } else if (cached.value) {
@@ -84,6 +233,7 @@ void XlsxSheet::setRangeFormula(std::string_view cell, std::string_view formula,
 void XlsxSheet::chartsAdd() {
     m_chartCalls.chartsAdd();
     m_placed = nullptr;
+    m_series = nullptr;
 }
 
 void XlsxSheet::setChartType(std::int16_t chartType) {
@@ -110,6 +260,7 @@ void XlsxSheet::location(std::int16_t where, std::string_view name) {
         throw std::invalid_argument("cannot add a chart");
     }
     lxw_chart_series* series = chart_add_series(chart, nullptr, nullptr);
+    m_series = series;
     const std::string sheet(kSheetName);
     chart_series_set_values(series, sheet.c_str(), rowIndex(c.values->first),
                             columnIndex(c.values->column), rowIndex(c.values->last),
@@ -128,6 +279,24 @@ void XlsxSheet::setAxisCrossesAt(std::int16_t axis, std::int16_t crossesAt) {
         throw std::invalid_argument("the chart is not in the sheet");
     }
     chart_axis_set_crossing(m_placed->x_axis, crossesAt);
+}
+
+std::optional<std::string> saveTable(const GraphRequest& request, const std::string& path) {
+    try {
+        XlsxSheet file(path);
+        GraphVars vars;
+        switch (Command3_Click(file, request, vars)) {
+            case GraphOutcome::Tabulated:
+                return file.close();
+            case GraphOutcome::NothingToTabulate:
+                return std::string(kNothingToTabulate);
+            case GraphOutcome::BadRange:
+                return std::string(*rangeProblem(request.range));
+        }
+    } catch (const std::exception& e) {
+        return saveFailureMessage(e.what());
+    }
+    return std::nullopt;
 }
 
 }  // namespace numira::graph

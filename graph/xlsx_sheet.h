@@ -2,21 +2,30 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "graph/command3.h"
 #include "graph/sheet_app.h"
 #include "graph/table_sheet.h"
 
 struct lxw_workbook;
 struct lxw_worksheet;
 struct lxw_chart;
+struct lxw_chart_series;
 
 namespace numira::graph {
 
 // A spreadsheet file (.xlsx) in place of the spreadsheet server: the sheet "Sheet1" with the
 // x values in column A, the formulas in column B with their computed values cached (a row
 // with no value caches the empty text, never a false number; text that is no formula is
-// stored as text), and the line chart placed in the sheet. The file is written by close();
-// a call it cannot follow throws std::invalid_argument, as TableSheet does.
+// stored as text), and the line chart placed in the sheet, its cached points the computed
+// values. A call it cannot follow throws std::invalid_argument, as TableSheet does.
+//
+// The file is written by close(), never in place: into a new file beside the target (where
+// the writer also keeps its own scratch files), checked to be whole, then renamed over the
+// target. Whatever fails, the file that was there stays as it was and no other file is left
+// behind; the same holds for a sheet destroyed without close(). Numbers in the file are
+// written with a decimal point whatever the C library's locale.
 class XlsxSheet : public SheetApp {
   public:
     explicit XlsxSheet(const std::string& path);
@@ -37,14 +46,28 @@ class XlsxSheet : public SheetApp {
     void location(std::int16_t where, std::string_view name) override;
     void setAxisCrossesAt(std::int16_t axis, std::int16_t crossesAt) override;
 
-    // Writes the file; nothing on success, otherwise why it could not be written.
+    // Writes the file; nothing on success, otherwise the message for the user, in Bulgarian
+    // (see saveFailureMessage).
     std::optional<std::string> close();
 
   private:
+    void cacheChartValues();
+    void abandon();
+
+    std::string m_target;
+    std::string m_folder;
+    std::string m_temporary;  // the new file beside the target; empty when none was made
+    int m_failure = 0;        // errno of a failure found before writing
     lxw_workbook* m_workbook = nullptr;
     lxw_worksheet* m_worksheet = nullptr;
     lxw_chart* m_placed = nullptr;  // the chart once it is in the sheet
-    TableSheet m_chartCalls;        // checks the chart calls and keeps them until Location
+    lxw_chart_series* m_series = nullptr;
+    TableSheet m_chartCalls;  // checks the chart calls and keeps them until Location
+    std::vector<std::optional<double>> m_values;  // column b's values, [0] is row 1
 };
+
+// The request's table and chart saved as an .xlsx file at path, as the chart window and
+// numira-cli --table save it. Nothing on success, otherwise the message for the user.
+std::optional<std::string> saveTable(const GraphRequest& request, const std::string& path);
 
 }  // namespace numira::graph

@@ -232,10 +232,10 @@ void CommandButton18_Click(Form1& f) {
     masiv(f);
 }
 
-void CommandButton17_Click(Form1& f) {
-    f.Lok();
-    leaveXEntry(f);
-    f.tabb();
+namespace {
+
+// What the ")" key types, without its unlocking and focus keystrokes.
+void typeCloseParen(Form1& f) {
     // An exponent closed before anything was typed into it is dropped first, so the ")"
     // follows the base.
     if (f.exponentMode == 1 && f.openParens == 0 && endsWith(f.comp.text, "^")) {
@@ -256,6 +256,29 @@ void CommandButton17_Click(Form1& f) {
     }
     dolu(f);
     masiv(f);
+}
+
+}  // namespace
+
+void CommandButton17_Click(Form1& f) {
+    f.Lok();
+    leaveXEntry(f);
+    f.tabb();
+    typeCloseParen(f);
+}
+
+void closeOpenParens(Form1& f) {
+    int open = 0;
+    for (const char c : f.comp.text) {
+        if (c == '(') {
+            ++open;
+        } else if (c == ')' && --open < 0) {
+            return;  // a ")" too many is the user's to see, not to hide
+        }
+    }
+    for (; open > 0; --open) {
+        typeCloseParen(f);
+    }
 }
 
 void CommandButton21_Click(Form1& f) {
@@ -386,21 +409,24 @@ void CommandButton22_Click(Form1& f) {
 }
 
 void CommandButton23_Click(Form1& f) {
+    typeRecalled(f, f.Label1.caption.size() > 2 ? f.memoryText.substr(2) : "");
+}
+
+void typeRecalled(Form1& f, std::string_view recalled) {
     f.Lok();
-    const std::string recalled = f.memoryText.size() > 2 ? f.memoryText.substr(2) : "";
-    if (f.Label1.caption.size() > 2) {
+    if (!recalled.empty()) {
         // Typed at the end of t, where comp gets it, and never through the clipboard.
         f.send(Keystroke::Kind::Tab);
         f.send(Keystroke::Kind::End);
         separateFromEndedExponent(f);
-        f.sendText(recalled);
+        f.sendText(std::string(recalled));
         f.send(Keystroke::Kind::Tab);
         if (f.exponentMode == 1) {
             f.send(Keystroke::Kind::Tab);
         }
         f.comp.text += recalled;
     }
-    const int count = static_cast<int>(f.memoryText.size()) - 2;
+    const int count = static_cast<int>(recalled.size());
     int recallIndex = 1;
     do {
         masiv(f);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "window/form1.h"
 
 namespace numira {
@@ -48,6 +50,9 @@ void Command13_Click(Form1& f);        // Atan
 // Parentheses, power, backspace, clear.
 void CommandButton18_Click(Form1& f);  // (
 void CommandButton17_Click(Form1& f);  // )
+// At "=": types the ")" of every parenthesis still open at the end, each at the level the
+// ")" key would type it, in both boxes. Nothing when none is open or a ")" is one too many.
+void closeOpenParens(Form1& f);
 void CommandButton21_Click(Form1& f);  // power
 void Command6_Click(Form1& f);         // backspace
 void butonC_Click(Form1& f);           // C
@@ -59,5 +64,9 @@ void Command1_Click(Form1& f);         // MC
 void Command2_Click(Form1& f);         // X
 void Command7_Click(Form1& f);         // X =
 void Command14_Click(Form1& f);        // XC
+
+// What MR does with the stored number, for any number text ("3,5"): typed at the end of the
+// expression at the level the keys are at, one record per character.
+void typeRecalled(Form1& f, std::string_view recalled);
 
 }  // namespace numira

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "keypad/entry.h"
+#include "keypad/history_keys.h"
 
 namespace numira {
 
@@ -75,8 +76,11 @@ constexpr std::array kCliNames{
     Name{"menu:FFun", Key::MenuFFun},
     Name{"menu:Kolektiv", Key::MenuKolektiv},
     Name{"menu:Grafika", Key::MenuGrafika},
+    Name{"menu:Istoria", Key::MenuIstoria},
     Name{"tick1", Key::Tick1},
     Name{"tick2", Key::Tick2},
+    Name{"up", Key::HistoryBack},
+    Name{"down", Key::HistoryForward},
 };
 
 constexpr std::array kControlNames{
@@ -129,6 +133,7 @@ constexpr std::array kControlNames{
     Name{"Kolektiv", Key::MenuKolektiv},
     Name{"Grafika", Key::MenuGrafika},
     Name{"Command3", Key::MenuGrafika},
+    Name{"Istoria", Key::MenuIstoria},
     Name{"Timer1", Key::Tick1},
     Name{"Timer2", Key::Tick2},
 };
@@ -164,6 +169,7 @@ bool clearsFailure(Key key) {
         case Key::MenuFFun:
         case Key::MenuKolektiv:
         case Key::MenuGrafika:
+        case Key::MenuIstoria:
         case Key::Help:
         case Key::Tick1:
         case Key::Tick2:
@@ -287,9 +293,11 @@ void run(Form1& f, Key key) {
             Command14_Click(f);
             break;
         case Key::Equals:
+            closeOpenParens(f);
             f.Ravno_Click();
             break;
         case Key::Equals2:
+            closeOpenParens(f);
             f.Command5_Click();
             break;
         case Key::Help:
@@ -338,6 +346,24 @@ void run(Form1& f, Key key) {
         case Key::MenuGrafika:
             f.Command3_Click();
             break;
+        case Key::MenuIstoria:
+            f.Istoria_Click();
+            break;
+        case Key::HistoryBack:
+            if (const auto n = f.history.stepBack()) {
+                recallHistory(f, f.platform(), *n);
+            }
+            break;
+        case Key::HistoryForward:
+            if (f.history.walking()) {
+                const auto n = f.history.stepForward();
+                if (n) {
+                    recallHistory(f, f.platform(), *n);
+                } else {
+                    press(f, f.platform(), Key::Clear);
+                }
+            }
+            break;
         case Key::Tick1:
             if (f.Timer1.enabled) {
                 f.Timer1_Timer();
@@ -356,7 +382,7 @@ void run(Form1& f, Key key) {
 void press(Form1& form, Platform& platform, Key key) {
     form.setPlatform(platform);
     if (clearsFailure(key)) {
-        form.lastFailure.reset();
+        form.clearFailure();
     }
     run(form, key);
     form.processKeystrokes();

@@ -71,6 +71,11 @@ enum class Key {
     MenuFFun,
     MenuKolektiv,
     MenuGrafika,  // Command3, "Графика на функцията"
+    // "История на изчисленията"; the walk through the history: the previous expression into
+    // the box (keyboard Up), the next one or an empty box after the newest (keyboard Down).
+    MenuIstoria,
+    HistoryBack,
+    HistoryForward,
     Tick1,
     Tick2,
 };
@@ -87,7 +92,8 @@ std::optional<Key> keyForControl(std::string_view name);
 // The key of a command-line name: "0".."9", ",", "pi", "e", "+", "-", "*", ":", "/", "^",
 // "sqrt", "sin", "cos", "tan", "cotan", "asin", "acos", "atan", "(", ")", "bs", "C", "M",
 // "MR", "MC", "X", "X=", "XC", "=", "=2", "rad", "deg", "round:N" (N 0 to 7), "menu:NAME",
-// "help", "tick1", "tick2", and every control name keyForControl knows.
+// "help", "tick1", "tick2", "up", "down" (the history walk), and every control name
+// keyForControl knows.
 std::optional<Key> keyForName(std::string_view name);
 
 // The command-line name of a key (the first of its names).

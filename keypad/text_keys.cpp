@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cctype>
+#include <cstdio>
 
 namespace numira {
 
@@ -223,6 +224,50 @@ std::variant<std::vector<Key>, Refusal> keysForText(std::string_view text) {
         keys.push_back(Key::Power);
     }
     return keys;
+}
+
+namespace {
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+// The character as the message shows it: itself, or its code when it cannot be seen
+// (control characters, spaces of every width, marks without a glyph of their own).
+std::string visibleCharacter(const std::string& character) {
+    const char32_t c = decode(character, 0).first;
+    const bool invisible = c < 0x21 || (c >= 0x7F && c <= 0xA0) || c == 0xAD ||
+                           (c >= 0x2000 && c <= 0x200F) || (c >= 0x2028 && c <= 0x202F) ||
+                           (c >= 0x205F && c <= 0x206F) || c == 0x3000 || c == 0xFEFF ||
+                           c == 0xFFFD;
+    if (!invisible) {
+        return character;
+    }
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(c));
+    return code;
+}
+
+}  // namespace
+
+bool paste(Form1& form, Platform& platform, std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    const auto keys = keysForText(text);
+    if (const auto* refusal = std::get_if<Refusal>(&keys)) {
+        form.message = "Текстът не може да бъде набран: знакът „" +
+                       visibleCharacter(refusal->character) +
+                       "“ няма клавиш в калкулатора. Нищо не е набрано.";
+        return false;
+    }
+    for (Key key : std::get<std::vector<Key>>(keys)) {
+        press(form, platform, key);
+    }
+    return true;
 }
 
 }  // namespace numira

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "keypad/keys.h"
+#include "window/form1.h"
+#include "window/platform.h"
 
 namespace numira {
 
@@ -27,5 +29,11 @@ std::variant<std::vector<Key>, Refusal> keysForText(std::string_view text);
 // The key of one character typed on the keyboard (a code point): as keysForText for a
 // single character, plus "p" for pi. Nothing for a character without a key.
 std::optional<Key> keyForTyped(char32_t character);
+
+// What pasting a text does (Ctrl+V in the window, paste: on the command line): the text
+// without the white space around it (a copied line often ends in a line break) is typed
+// through its keys. A text that keysForText refuses types nothing and leaves the window's
+// message naming the character ("U+0009" for one that cannot be seen). False if refused.
+bool paste(Form1& form, Platform& platform, std::string_view text);
 
 }  // namespace numira

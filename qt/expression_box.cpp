@@ -1,18 +1,28 @@
 #include "qt/expression_box.h"
 
 #include <qdrawutil.h>
+#include <QAccessible>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
+#include <algorithm>
 
 #include "qt/twips.h"
+#include "window/spoken_text.h"
 
 namespace numira {
 
 namespace {
 constexpr int kBorder = 2;         // the sunken 3D border
 constexpr double kLeftMargin = 2;  // between the border and the first character
+
+// The box's "." is multiplication: drawn as the key shows it, a raised dot, so that 6·7 does
+// not read as a decimal number. The text itself stays as it is.
+QChar drawn(char c) {
+    return c == '.' ? QChar(0x00B7) : QChar::fromLatin1(c);
+}
 }  // namespace
 
 ExpressionBox::ExpressionBox(QWidget* parent) : QWidget(parent) {
@@ -23,11 +33,40 @@ ExpressionBox::ExpressionBox(QWidget* parent) : QWidget(parent) {
 
 void ExpressionBox::setModel(const RichTextBox& box) {
     m_box = box;
+    m_followCaret = true;
     if (box.background) {
         m_background = QColor(box.background->r, box.background->g, box.background->b);
     }
     layoutText();
     update();
+
+    const SpokenText spoken = spokenExpression(m_box);
+    const QString text = QString::fromStdString(spoken.text);
+    const int caret =
+        static_cast<int>(spoken.positions.at(std::min(m_box.caret(), m_box.text().size())));
+    if (text != m_spoken) {
+        // Only the changed middle, so that a reader speaks the typed key, not the whole text.
+        qsizetype head = 0;
+        while (head < text.size() && head < m_spoken.size() && text[head] == m_spoken[head]) {
+            ++head;
+        }
+        qsizetype tail = 0;
+        while (tail < text.size() - head && tail < m_spoken.size() - head &&
+               text[text.size() - 1 - tail] == m_spoken[m_spoken.size() - 1 - tail]) {
+            ++tail;
+        }
+        QAccessibleTextUpdateEvent event(this, static_cast<int>(head),
+                                         m_spoken.mid(head, m_spoken.size() - head - tail),
+                                         text.mid(head, text.size() - head - tail));
+        event.setCursorPosition(caret);
+        m_spoken = text;
+        QAccessible::updateAccessibility(&event);
+    }
+    if (caret != m_spokenCaret) {
+        m_spokenCaret = caret;
+        QAccessibleTextCursorEvent event(this, caret);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 QFont ExpressionBox::fontFor(CharFormat format) const {
@@ -50,23 +89,45 @@ void ExpressionBox::layoutText() {
     m_glyphs.clear();
     const std::string& text = m_box.text();
     m_glyphs.reserve(text.size());
-    double x = kBorder + kLeftMargin;
+    const double start = kBorder + kLeftMargin;
+    double x = start;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const CharFormat format = m_box.formats()[i];
         const QFontMetricsF metrics(fontFor(format), this);
-        const double advance = metrics.horizontalAdvance(QChar::fromLatin1(text[i]));
+        const double advance = metrics.horizontalAdvance(drawn(text[i]));
         const double baseline = baselineFor(format);
         m_glyphs.push_back({QRectF(x, baseline - metrics.ascent(), advance, metrics.height()),
                             baseline, static_cast<double>(format.size)});
         x += advance;
     }
     const std::size_t caret = m_box.caret();
-    const double caretX = caret == 0 || m_glyphs.empty()
-                              ? kBorder + kLeftMargin
-                              : m_glyphs[std::min(caret, m_glyphs.size()) - 1].box.right();
+    double caretX = caret == 0 || m_glyphs.empty()
+                        ? start
+                        : m_glyphs[std::min(caret, m_glyphs.size()) - 1].box.right();
+    // A text wider than the box scrolls: after each event to show the caret, by the wheel
+    // otherwise.
+    const double room = width() - 2 * kBorder - kLeftMargin - 2;
+    if (m_followCaret) {
+        m_scroll = std::clamp(m_scroll, caretX - start - room, caretX - start);
+    }
+    m_scroll = std::clamp(m_scroll, 0.0, std::max(0.0, x - start - room));
+    for (Glyph& glyph : m_glyphs) {
+        glyph.box.translate(-m_scroll, 0);
+    }
+    caretX -= m_scroll;
     const QFontMetricsF typing(fontFor(m_box.typingFormat()), this);
     const double baseline = baselineFor(m_box.typingFormat());
     m_caretLine = QLineF(caretX, baseline - typing.ascent(), caretX, baseline + typing.descent());
+}
+
+void ExpressionBox::wheelEvent(QWheelEvent* event) {
+    const QPoint steps = event->angleDelta();
+    const int delta = steps.x() != 0 ? steps.x() : steps.y();
+    m_followCaret = false;
+    m_scroll -= delta / 4.0;
+    layoutText();
+    update();
+    event->accept();
 }
 
 void ExpressionBox::paintEvent(QPaintEvent*) {
@@ -87,7 +148,7 @@ void ExpressionBox::paintEvent(QPaintEvent*) {
         painter.setPen(selected ? palette().highlightedText().color() : QColor(Qt::black));
         painter.setFont(fontFor(m_box.formats()[i]));
         painter.drawText(QPointF(glyph.box.left(), glyph.baseline),
-                         QString(QChar::fromLatin1(m_box.text()[i])));
+                         QString(drawn(m_box.text()[i])));
     }
     if (m_box.selectionLength() == 0) {
         painter.setPen(QPen(Qt::black, 1));

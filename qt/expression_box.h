@@ -12,15 +12,18 @@ namespace numira {
 
 // The expression box t drawn from the model: each character at the size and raise the model
 // gives it (an exponent at 8 points raised 70 twips, the rest at 12 points on the base line),
-// the selection highlighted and the caret drawn at the typing format. It never takes text
-// from the keyboard: key presses go on to the window, which turns them into keys.
+// the selection highlighted and the caret drawn at the typing format; a text wider than the box
+// scrolls to keep the caret in view, or by the wheel. It never takes text from the keyboard: key
+// presses go on to the window, which turns them into keys.
 class ExpressionBox : public QWidget {
     Q_OBJECT
   public:
     explicit ExpressionBox(QWidget* parent = nullptr);
 
-    // What the box shows; called by the view after every event.
+    // What the box shows; called by the view after every event. A change of its spoken text
+    // or caret is told to screen readers.
     void setModel(const RichTextBox& box);
+    const RichTextBox& model() const { return m_box; }
 
     // One drawn character: its box and base line in widget pixels, and its point size.
     struct Glyph {
@@ -45,6 +48,7 @@ class ExpressionBox : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     QFont fontFor(CharFormat format) const;
@@ -54,6 +58,10 @@ class ExpressionBox : public QWidget {
     QColor m_background = Qt::white;
     std::vector<Glyph> m_glyphs;
     QLineF m_caretLine;
+    double m_scroll = 0;  // pixels of the text scrolled out on the left
+    bool m_followCaret = true;
+    QString m_spoken;  // as screen readers were last told
+    int m_spokenCaret = 0;
 };
 
 }  // namespace numira

@@ -6,12 +6,14 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "qt/window_place.h"
+
 namespace numira {
 
 HelpViewer::HelpViewer(QWidget* parent)
     : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(QStringLiteral("Нумира — помощ"));
+    setWindowTitle(QStringLiteral("Помощ"));  // the program's name follows
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
     m_browser->setOpenExternalLinks(true);
 
@@ -24,6 +26,7 @@ HelpViewer::HelpViewer(QWidget* parent)
     layout->addWidget(contents, 0, Qt::AlignLeft);
     layout->addWidget(m_browser);
     resize(720, 640);
+    closeOnEscape(this);
 }
 
 bool HelpViewer::openFile(const QString& path) {

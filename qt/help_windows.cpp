@@ -4,11 +4,13 @@
 #include <QLabel>
 #include <QScreen>
 #include <QSvgWidget>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QUrl>
 
 #include "qt/key_picture.h"
 #include "qt/twips.h"
+#include "qt/window_place.h"
 
 namespace numira {
 
@@ -25,19 +27,20 @@ struct KeyImage {
     QColor face;
     const char* caption;
     const char* svg;
+    const char* alt;  // what a screen reader says for the picture
 };
 
 const KeyImage kKeyImages[] = {
-    {"power", kOrange, "", ":/icons/power.svg"},
-    {"plus", kYellow, "", ":/icons/plus.svg"},
-    {"minus", kYellow, "", ":/icons/minus.svg"},
-    {"times", kYellow, "", ":/icons/dot.svg"},
-    {"colon", kYellow, "", ":/icons/colon.svg"},
-    {"open", kCyan, "(", ""},
-    {"close", kCyan, ")", ""},
-    {"x", kOrange, "X", ""},
-    {"xis", kOrange, "X =", ""},
-    {"equals", kYellow, "=", ""},
+    {"power", kOrange, "", ":/icons/power.svg", "[клавиш степен]"},
+    {"plus", kYellow, "", ":/icons/plus.svg", "[клавиш плюс]"},
+    {"minus", kYellow, "", ":/icons/minus.svg", "[клавиш минус]"},
+    {"times", kYellow, "", ":/icons/dot.svg", "[клавиш умножение]"},
+    {"colon", kYellow, "", ":/icons/colon.svg", "[клавиш деление]"},
+    {"open", kCyan, "(", "", "[клавиш отваряща скоба]"},
+    {"close", kCyan, ")", "", "[клавиш затваряща скоба]"},
+    {"x", kOrange, "X", "", "[клавиш X]"},
+    {"xis", kOrange, "X =", "", "[клавиш „X =“]"},
+    {"equals", kYellow, "=", "", "[клавиш равно]"},
 };
 
 const char* const kPicSHtml = R"(
@@ -76,6 +79,28 @@ const char* const kPicffHtml = R"(
 </table>
 )";
 
+// The page's text with each key picture replaced by its text alternative.
+QString textWithAlternatives(const QTextDocument* document) {
+    QString text;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.charFormat().isImageFormat()) {
+                text += fragment.text();
+                continue;
+            }
+            const QString name = fragment.charFormat().toImageFormat().name();
+            for (const KeyImage& key : kKeyImages) {
+                if (name == QStringLiteral("key:") + QLatin1String(key.name)) {
+                    text += QString::fromUtf8(key.alt).repeated(fragment.length());
+                }
+            }
+        }
+        text += QLatin1Char('\n');
+    }
+    return text.simplified();
+}
+
 QTextBrowser* makePage(QWidget* parent, const char* objectName, const char* html) {
     auto* page = new QTextBrowser(parent);
     page->setObjectName(QString::fromLatin1(objectName));
@@ -83,7 +108,7 @@ QTextBrowser* makePage(QWidget* parent, const char* objectName, const char* html
     page->setLineWidth(2);
     page->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    page->setFocusPolicy(Qt::NoFocus);
+    page->setFocusPolicy(Qt::StrongFocus);  // the keyboard scrolls it
     page->setOpenLinks(false);
     page->setStyleSheet(
         QStringLiteral("QTextBrowser { background: #000080; color: white; "
@@ -98,6 +123,8 @@ QTextBrowser* makePage(QWidget* parent, const char* objectName, const char* html
             keyPicture(key.face, QString::fromUtf8(key.caption), QString::fromLatin1(key.svg)));
     }
     page->setHtml(QString::fromUtf8(html));
+    page->setAccessibleName(page->document()->firstBlock().text());
+    page->setAccessibleDescription(textWithAlternatives(page->document()));
     return page;
 }
 
@@ -132,6 +159,7 @@ Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("ПОМОЩ"));
     setFixedSize(twipsToPixels(9795), twipsToPixels(4680));
+    closeOnEscape(this);
     const QRect place = twipsToPixels(120, 120, 9540, 4425);
     m_picS = makePage(this, "PicS", kPicSHtml);
     m_picff = makePage(this, "Picff", kPicffHtml);
@@ -150,6 +178,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QString(70, QLatin1Char(' ')) + QStringLiteral("Творчески колектив"));
     setFixedSize(twipsToPixels(8745), twipsToPixels(8040));
+    closeOnEscape(this);
     QWidget* upper = makeCreditsPicture(
         this, "Picture1",
         QStringLiteral("<p style='font-size:30pt'>Нумира</p>"
@@ -171,16 +200,9 @@ Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void placeAtTopRight(QWidget* window) {
-    const QScreen* screen = window->screen();
-    if (screen == nullptr) {
-        screen = QGuiApplication::primaryScreen();
-    }
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect area = screen->geometry();
-    const int frameWidth = window->frameGeometry().width();
-    window->move(area.right() + 1 - frameWidth, area.top());
+    placeByFrame(window, [](const QRect& screen, const QSize& frame) {
+        return QPoint(screen.right() + 1 - frame.width(), screen.top());
+    });
 }
 
 void HelpWindows::showForm3(Form3::Page page) {

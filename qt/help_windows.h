@@ -56,7 +56,7 @@ class HelpWindows {
     QPointer<Form2> m_form2;
 };
 
-// Moves a top-level window so that its frame touches the top right corner of its screen.
+// Places a top-level window with its whole frame at the top right corner of its screen.
 void placeAtTopRight(QWidget* window);
 
 }  // namespace numira

@@ -1,6 +1,9 @@
 #include "qt/key_hints.h"
 
+#include <QStringList>
 #include <array>
+
+#include "keypad/shortcuts.h"
 
 namespace numira {
 
@@ -66,9 +69,18 @@ const KeyHint* keyHint(const QString& control) {
 QString keyToolTip(const KeyHint& hint) {
     const QString name = QString::fromUtf8(hint.name);
     const QString capitalised = name.left(1).toUpper() + name.mid(1);
+    QStringList keys;
     if (*hint.keyboard != '\0') {
-        return QStringLiteral("%1 — клавиатура: %2")
-            .arg(capitalised, QString::fromUtf8(hint.keyboard));
+        keys << QString::fromUtf8(hint.keyboard);
+    }
+    if (const std::optional<Key> key = keyForControl(hint.control)) {
+        const std::string_view shortcut = shortcutForKey(*key);
+        if (!shortcut.empty()) {
+            keys << QString::fromUtf8(shortcut.data(), static_cast<qsizetype>(shortcut.size()));
+        }
+    }
+    if (!keys.isEmpty()) {
+        return QStringLiteral("%1 — клавиатура: %2").arg(capitalised, keys.join(" или "));
     }
     if (*hint.pasteText != '\0') {
         return QStringLiteral("%1 — при поставяне (Ctrl+V): %2")

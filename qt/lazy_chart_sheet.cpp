@@ -6,6 +6,7 @@
 #include <QLibrary>
 
 #include "qt/chart/chart_module.h"
+#include "qt/window_place.h"
 
 namespace numira {
 
@@ -49,6 +50,11 @@ graph::SheetApp* LazyChartSheet::target() {
     graph::SheetApp* sheet = nullptr;
     QWidget* window = create(m_owner, &sheet);
     window->setObjectName(QStringLiteral("chartWindow"));
+    closeOnEscape(window);
+    if (m_owner != nullptr) {
+        fitBeside(window, m_owner);
+        placeByFrame(window, besideWindow(m_owner));
+    }
     m_window = window;
     m_sheet = sheet;
     return m_sheet;

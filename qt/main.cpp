@@ -1,16 +1,20 @@
 #include <QApplication>
 
+#include "engine/process_locale.h"
 #include "qt/main_window.h"
 #include "qt/numira_style.h"
 #include "qt/resources.h"
+#include "qt/translation.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    numira::useProcessLocale();
     QApplication::setStyle(new numira::NumiraStyle);
     QApplication::setApplicationName(QStringLiteral("Numira"));
     QApplication::setApplicationDisplayName(QStringLiteral("Нумира"));
     QApplication::setDesktopFileName(QStringLiteral("numira"));
     numira::initResources();
+    numira::installQtTranslation(app);
     numira::MainWindow window;
     window.show();
     return QApplication::exec();

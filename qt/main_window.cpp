@@ -13,29 +13,37 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QSvgWidget>
 #include <QTimer>
 #include <functional>
 #include <utility>
-#include <variant>
 
 #include "engine/failure.h"
+#include "keypad/history_keys.h"
+#include "keypad/shortcuts.h"
 #include "keypad/text_keys.h"
+#include "qt/accessibility.h"
 #include "qt/expression_box.h"
+#include "qt/history_panel.h"
 #include "qt/key_hints.h"
 #include "qt/key_picture.h"
+#include "qt/menu_text.h"
 #include "qt/twips.h"
+#include "qt/window_place.h"
 
 namespace numira {
 
 namespace {
 
-// The model's window sizes are outer sizes of a classic desktop window, with its caption
-// bar and borders; the Qt window is what lies inside them (menu bar and client area).
-constexpr float kBorderTwips = 60;
-constexpr float kCaptionTwips = 330;
 constexpr int kFailureMarkSize = 12;
+// Red that keeps its contrast on the window's grey.
+const QColor kFailureRed(192, 0, 0);
 
 QColor toColor(const Rgb& rgb) {
     return {rgb.r, rgb.g, rgb.b};
@@ -105,18 +113,21 @@ QString comboStyle(const QString& name, const QColor& background, const QColor& 
         .arg(name, background.name(), text.name());
 }
 
-// A character as the user can read it in a message: itself, or its code for a control
-// character or a blank that would show as nothing.
-QString visibleCharacter(const QString& character) {
-    const QList<uint> codes = character.toUcs4();
-    if (codes.size() == 1 && (QChar::isPrint(codes[0]) && !QChar::isSpace(codes[0]))) {
-        return character;
+// The window's size, no larger than the screen's free area less the window frame.
+QSize fitToScreen(const QSize& size, const QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (screen == nullptr) {
+        return size;
     }
-    QString code;
-    for (const uint c : codes) {
-        code += QStringLiteral("U+%1").arg(c, 4, 16, QLatin1Char('0')).toUpper();
+    const QRect area = screen->availableGeometry();
+    const QSize largest = area.size() - (window->frameGeometry().size() - window->size());
+    QSize fitted = size.boundedTo(largest);
+    if (fitted.height() < size.height()) {
+        // Room for the vertical scroll bar, so that no horizontal one is needed as well.
+        const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
+        fitted.setWidth(std::min(largest.width(), size.width() + bar));
     }
-    return code;
+    return fitted;
 }
 
 void setGeometryIfChanged(QWidget* widget, const QRect& rect) {
@@ -128,6 +139,16 @@ void setGeometryIfChanged(QWidget* widget, const QRect& rect) {
 }  // namespace
 
 // The window's client area: the six lines are drawn on it, under the controls.
+// Scrolls the controls on a small screen, but leaves every key to the window: the arrows,
+// Home and End belong to the expression box and the history, not to the scroll bars.
+class ClientScroll : public QScrollArea {
+  public:
+    using QScrollArea::QScrollArea;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override { event->ignore(); }
+};
+
 class ClientArea : public QWidget {
   public:
     using QWidget::QWidget;
@@ -162,6 +183,7 @@ MainWindow::MainWindow(QWidget* parent)
       m_helpWindows(this),
       m_chartSheet(this) {
     setObjectName(QStringLiteral("Form1"));
+    installAccessibility();
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 
     m_helpWindows.onForm3Closed = [this] { m_form.Form3_Unload(); };
@@ -183,13 +205,23 @@ MainWindow::MainWindow(QWidget* parent)
         }
         setWindowIcon(icon);
     };
-    setCentralWidget(m_client);
+    // On a screen too small for the window (a large scale factor) the controls scroll.
+    auto* scroll = new ClientScroll(this);
+    scroll->setObjectName(QStringLiteral("clientScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidget(m_client);
+    scroll->horizontalScrollBar()->setAccessibleName(QStringLiteral("Превъртане надясно"));
+    scroll->verticalScrollBar()->setAccessibleName(QStringLiteral("Превъртане надолу"));
+    setCentralWidget(scroll);
     buildControls();
     buildMenus();
     buildTimers();
+    buildHistoryPanel();
     stackControls();
     refresh();
     m_t->setFocus();
+    returnFocusFromSecondaryWindows(this);
 }
 
 QWidget* MainWindow::clientArea() const {
@@ -311,14 +343,20 @@ void MainWindow::buildControls() {
             combo->addItem(toQString(entry));
         }
         if (model.background && model.foreground) {
-            combo->setStyleSheet(comboStyle(combo->objectName(), toColor(*model.background),
-                                            toColor(*model.foreground)));
+            const QColor text = toColor(*model.foreground);
+            combo->setStyleSheet(comboStyle(
+                combo->objectName(), readableBackground(toColor(*model.background), text), text));
         }
         m_widgets[model.name] = combo;
         return combo;
     };
     m_izbor = makeCombo(m_form.Izbor, m_client);
     m_gradusi = makeCombo(m_form.Gradusi, containerOf(m_form.Gradusi.container));
+    const auto shortcutText = [](Key key) { return toQString(std::string(shortcutForKey(key))); };
+    m_gradusi->setToolTip(
+        QStringLiteral("Градуси или радиани — клавиатура: %1").arg(shortcutText(Key::Degrees)));
+    m_izbor->setToolTip(QStringLiteral("Брой на цифрите след запетаята — клавиатура: %1 … %2")
+                            .arg(shortcutText(Key::Round0), shortcutText(Key::Round7)));
     connect(m_izbor, &QComboBox::activated, this, [this](int index) {
         pressKey(static_cast<Key>(static_cast<int>(Key::Round0) + index));
     });
@@ -333,6 +371,18 @@ void MainWindow::buildControls() {
     m_failureMark->setAccessibleName(QStringLiteral("грешка"));
     m_failureMark->resize(kFailureMarkSize, kFailureMarkSize);
     m_failureMark->hide();
+
+    m_failureText = new QLabel(m_client);
+    m_failureText->setObjectName(QStringLiteral("failureText"));
+    m_failureText->setTextFormat(Qt::PlainText);
+    // Screen readers hear the reason from the result label; this one is named for a reader
+    // who walks the window.
+    m_failureText->setAccessibleName(QStringLiteral("причина за грешката"));
+    m_failureText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QPalette palette = m_failureText->palette();
+    palette.setColor(QPalette::WindowText, kFailureRed);
+    m_failureText->setPalette(palette);
+    m_failureText->hide();
 }
 
 // Earlier controls lie in front of later ones: comp over t, t over tm, Pic2 over Pic1.
@@ -352,12 +402,15 @@ void MainWindow::stackControls() {
         (*it)->raise();
     }
     m_failureMark->raise();
+    m_failureText->raise();
 }
 
 void MainWindow::buildMenus() {
+    QString usedLetters;
     for (const Menu& menu : m_form.menus) {
-        QMenu* qmenu = menuBar()->addMenu(toQString(menu.caption));
+        QMenu* qmenu = menuBar()->addMenu(withAccessLetter(toQString(menu.caption), usedLetters));
         qmenu->setObjectName(toQString(menu.name));
+        qmenu->setAccessibleName(toQString(menu.caption));
         for (const MenuItem& item : menu.items) {
             QAction* action = qmenu->addAction(toQString(item.caption));
             action->setObjectName(toQString(item.name));
@@ -366,6 +419,23 @@ void MainWindow::buildMenus() {
             m_actions[item.name] = action;
         }
     }
+    for (const Shortcut& shortcut : shortcuts()) {
+        auto* qshortcut =
+            new QShortcut(QKeySequence::fromString(toQString(std::string(shortcut.sequence)),
+                                                   QKeySequence::PortableText),
+                          this);
+        connect(qshortcut, &QShortcut::activated, this,
+                [this, sequence = std::string(shortcut.sequence)] {
+                    if (const std::optional<Key> key = keyForShortcut(m_form, sequence)) {
+                        pressKey(*key);
+                        const std::string_view name = keyName(*key);
+                        syncSecondaryWindows(std::string(name.substr(name.find(':') + 1)));
+                    }
+                });
+    }
+    // F10 opens the first menu, as on other desktops; the arrows go on from there.
+    connect(new QShortcut(QKeySequence(Qt::Key_F10), this), &QShortcut::activated, this,
+            [this] { menuBar()->setActiveAction(menuBar()->actions().value(0)); });
 }
 
 void MainWindow::buildTimers() {
@@ -375,6 +445,28 @@ void MainWindow::buildTimers() {
     m_timer2 = new QTimer(this);
     m_timer2->setObjectName(QStringLiteral("Timer2"));
     connect(m_timer2, &QTimer::timeout, this, [this] { pressKey(Key::Tick2); });
+}
+
+void MainWindow::buildHistoryPanel() {
+    m_history = new HistoryPanelView(m_client);
+    const auto after = [this](auto reuse) {
+        return [this, reuse](std::size_t n) {
+            reuse(m_form, m_platform, n);
+            refresh();
+        };
+    };
+    connect(m_history, &HistoryPanelView::expressionChosen, this,
+            after([](Form1& f, Platform& p, std::size_t n) { recallHistory(f, p, n); }));
+    connect(m_history, &HistoryPanelView::resultChosen, this,
+            after([](Form1& f, Platform& p, std::size_t n) { recallHistoryResult(f, p, n); }));
+    connect(m_history, &HistoryPanelView::clearRequested, this, [this] {
+        m_form.history.clear();
+        refresh();
+    });
+    connect(m_history, &HistoryPanelView::copyRequested, this, [this] {
+        copyHistory(m_form, m_platform);
+        refresh();
+    });
 }
 
 void MainWindow::controlClicked(const std::string& name) {
@@ -390,19 +482,9 @@ void MainWindow::pressKey(Key key) {
 }
 
 bool MainWindow::typeText(const QString& text) {
-    // Copied text often ends in a line break, which is no part of the expression.
-    const auto keys = keysForText(text.trimmed().toStdString());
-    if (const auto* refusal = std::get_if<Refusal>(&keys)) {
-        showMessage(QStringLiteral("Текстът не може да бъде набран: знакът „%1“ няма клавиш в "
-                                   "калкулатора. Нищо не е набрано.")
-                        .arg(visibleCharacter(toQString(refusal->character))));
-        return false;
-    }
-    for (Key key : std::get<std::vector<Key>>(keys)) {
-        press(m_form, m_platform, key);
-    }
+    const bool typed = paste(m_form, m_platform, text.toStdString());
     refresh();
-    return true;
+    return typed;
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
@@ -423,10 +505,24 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
             pressKey(Key::Backspace);
             return;
         case Qt::Key_Escape:
-            pressKey(Key::Clear);
+            pressKey(keyForEscape(m_form));
             return;
         case Qt::Key_F1:
             pressKey(Key::Help);
+            return;
+        case Qt::Key_Home:
+            m_form.t_Click(0);
+            refresh();
+            return;
+        case Qt::Key_End:
+            m_form.t_Click(m_form.t.text().size());
+            refresh();
+            return;
+        case Qt::Key_Up:
+            pressKey(Key::HistoryBack);
+            return;
+        case Qt::Key_Down:
+            pressKey(Key::HistoryForward);
             return;
         default:
             break;
@@ -470,7 +566,10 @@ void MainWindow::showMessage(const QString& text) {
 
 void MainWindow::refresh() {
     setWindowTitle(toQString(m_form.caption));
-    setFixedSize(innerSizeFor(m_form.windowWidth, m_form.windowHeight));
+    const QSize inner = innerSizeFor(m_form.windowWidth, m_form.windowHeight);
+    setFixedSize(fitToScreen(inner, this));
+    m_client->setFixedSize(inner.width(), inner.height() - menuBar()->sizeHint().height());
+    keepOnScreen(this);
 
     for (Control* control : m_form.controls()) {
         QWidget* widget = m_widgets.at(control->name);
@@ -516,6 +615,11 @@ void MainWindow::refresh() {
         combo->setVisible(model->visible);
     }
 
+    const Geometry& hg = m_form.historyPanel.geometry;
+    setGeometryIfChanged(m_history, twipsToPixels(hg.left, hg.top, hg.width, hg.height, this));
+    m_history->setVisible(m_form.historyPanel.visible);
+    m_history->setHistory(m_form.history);
+
     QList<QLine> lines;
     for (const Line* line : m_form.lines()) {
         if (line->visible) {
@@ -526,9 +630,13 @@ void MainWindow::refresh() {
     m_client->setLines(lines);
 
     for (const Menu& menu : m_form.menus) {
+        QString usedLetters;
         for (const MenuItem& item : menu.items) {
             QAction* action = m_actions.at(item.name);
-            action->setText(toQString(item.caption));
+            const std::optional<Key> key = keyForControl(item.name);
+            action->setText(
+                menuItemText(toQString(item.caption), usedLetters,
+                             key ? toQString(std::string(shortcutForKey(*key))) : QString()));
             action->setVisible(item.visible);
         }
     }
@@ -544,6 +652,17 @@ void MainWindow::refresh() {
     } else {
         m_failureMark->hide();
     }
+    const Form1::FailureText& shown = m_form.failureShown;
+    if (!shown.words.empty()) {
+        m_failureText->setFont(toFont(Font{m_form.L.font.name, shown.fontSize, true}));
+        m_failureText->setText(toQString(shown.words));
+        const Geometry& g = shown.place;
+        // A pixel's rounding must not cut the last letter.
+        QRect place = twipsToPixels(g.left, g.top, g.width, g.height, this);
+        place.setWidth(std::max(place.width(), m_failureText->sizeHint().width()));
+        setGeometryIfChanged(m_failureText, place);
+    }
+    m_failureText->setVisible(!shown.words.empty());
 
     for (auto [timer, model] : {std::pair{m_timer1, &m_form.Timer1}, {m_timer2, &m_form.Timer2}}) {
         timer->setInterval(model->intervalMs);
@@ -558,6 +677,7 @@ void MainWindow::refresh() {
         showMessage(toQString(m_form.takeMessage()));
     }
     syncSecondaryWindows({});
+    updateAccessibleNames(m_form, m_client, m_widgets.at("L"), m_t);
 }
 
 }  // namespace numira

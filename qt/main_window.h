@@ -20,6 +20,7 @@ namespace numira {
 
 class ClientArea;
 class ExpressionBox;
+class HistoryPanelView;
 
 // The calculator window: Qt widgets made from the controls of the window model Form1, every
 // click, menu choice, combo choice, timer tick and key press forwarded to the model by the
@@ -52,6 +53,10 @@ class MainWindow : public QMainWindow {
     QWidget* clientArea() const;
     // The red mark shown beside the result while the last "=" could not evaluate.
     QLabel* failureMark() const { return m_failureMark; }
+    // The reason of that failure in words, in the result's place.
+    QLabel* failureText() const { return m_failureText; }
+    // The panel "История на изчисленията" shows.
+    HistoryPanelView* historyPanel() const { return m_history; }
     // The last message the window showed (a refused paste, a missing help file).
     QString lastMessage() const { return m_lastMessage; }
 
@@ -65,6 +70,7 @@ class MainWindow : public QMainWindow {
     void buildControls();
     void buildMenus();
     void buildTimers();
+    void buildHistoryPanel();
     void stackControls();
     void controlClicked(const std::string& name);
     // Opens the help and credits windows the model has open; the menu item just chosen
@@ -79,6 +85,8 @@ class MainWindow : public QMainWindow {
     ClientArea* m_client = nullptr;
     ExpressionBox* m_t = nullptr;
     QLabel* m_failureMark = nullptr;
+    QLabel* m_failureText = nullptr;
+    HistoryPanelView* m_history = nullptr;
     std::map<std::string, QWidget*> m_widgets;
     std::map<std::string, QAction*> m_actions;
     QComboBox* m_izbor = nullptr;

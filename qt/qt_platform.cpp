@@ -6,10 +6,12 @@
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QMimeData>
 #include <QScreen>
 
 #include "qt/help_viewer.h"
 #include "qt/twips.h"
+#include "qt/window_place.h"
 
 namespace numira {
 
@@ -45,6 +47,13 @@ void QtPlatform::setClipboardText(std::string_view text) {
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
+void QtPlatform::setClipboardRich(std::string_view text, std::string_view html) {
+    auto* data = new QMimeData;
+    data->setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    data->setHtml(QString::fromUtf8(html.data(), static_cast<qsizetype>(html.size())));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
 std::string QtPlatform::clipboardText() {
     return QGuiApplication::clipboard()->text().toStdString();
 }
@@ -66,6 +75,10 @@ bool QtPlatform::openHelpFile(const std::string& path) {
     if (m_viewer.isNull()) {
         m_viewer = new HelpViewer(m_owner);
         m_viewer->setAttribute(Qt::WA_DeleteOnClose);
+        m_viewer->show();
+        if (m_owner != nullptr) {
+            placeByFrame(m_viewer, besideWindow(m_owner));
+        }
     }
     const bool opened = m_viewer->openFile(file);
     m_viewer->show();

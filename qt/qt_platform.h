@@ -21,6 +21,7 @@ class QtPlatform : public Platform {
 
     void clearClipboard() override;
     void setClipboardText(std::string_view text) override;
+    void setClipboardRich(std::string_view text, std::string_view html) override;
     std::string clipboardText() override;
 
     // The folder the help file is shipped in: <prefix>/share/numira beside <prefix>/bin, in

@@ -1,7 +1,16 @@
 #!/usr/bin/env bash
-# Installs what is missing and builds everything into build/bin/.
+# Installs what is missing and builds into build/bin/.
+#   scripts/build.sh          the calculator and numira-cli
+#   scripts/build.sh test     everything the tests run, the benchmarks included
+#   scripts/build.sh bench    the calculator, numira-cli and numira-bench with its peers
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+job=${1:-run}
+scripts/setup.sh "$job"
+case $job in
+  run) options=(-DNUMIRA_TESTS=OFF -DNUMIRA_BENCH=OFF) ;;
+  test) options=(-DNUMIRA_TESTS=ON -DNUMIRA_BENCH=ON) ;;
+  bench) options=(-DNUMIRA_TESTS=OFF -DNUMIRA_BENCH=ON) ;;
+esac
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
 cmake --build build -j"$(nproc)"

@@ -1,19 +1,40 @@
 #!/usr/bin/env bash
-# Installs what the build, the tests and the benchmarks need from Debian's
-# packages; installs nothing that is already there.
+# Installs from Debian's packages what a job needs, and nothing that is already there.
+#   scripts/setup.sh          build and run the calculator
+#   scripts/setup.sh test     the above, and what the tests, the fuzzer and the checks need
+#   scripts/setup.sh package  the above for building, and what builds and checks the .deb
+#   scripts/setup.sh bench    the above for building, and the peers the benchmarks measure
 set -euo pipefail
 
-packages=(
-  build-essential cmake ninja-build clang clang-format libclang-rt-14-dev
+run=(
+  build-essential cmake ninja-build
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev qt6-l10n-tools
+  qt6-translations-l10n
   libqt6svg6 libqt6opengl6-dev libgl-dev
   libxlsxwriter-dev zlib1g-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  libmuparser-dev libmatheval-dev
   fonts-liberation fontconfig
-  xvfb x11-utils unzip
-  xdotool speedcrunch galculator
 )
+test=(
+  clang clang-format libclang-rt-14-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb x11-utils unzip
+)
+package=(
+  dpkg-dev fakeroot file lintian desktop-file-utils appstream librsvg2-bin
+)
+bench=(
+  libbenchmark-dev libmuparser-dev libmatheval-dev
+  xvfb x11-utils xdotool speedcrunch galculator
+)
+
+packages=("${run[@]}")
+case ${1:-run} in
+  run) ;;
+  test) packages+=("${test[@]}" "${package[@]}") ;;
+  package) packages+=("${package[@]}") ;;
+  bench) packages+=("${bench[@]}") ;;
+  *) echo "usage: scripts/setup.sh [run|test|package|bench]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
@@ -26,4 +47,14 @@ if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
   $sudo apt-get update -q
   $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+fi
+
+# The suite runs under the Bulgarian locale too (and a German one in the file tests): both
+# write numbers with a decimal comma, which nothing that leaves the program may pick up.
+if [ "${1:-run}" = test ]; then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  for l in bg_BG de_DE; do
+    locale -a | grep -qix "$l.utf-\?8" || $sudo localedef -i "$l" -f UTF-8 "$l.UTF-8"
+  done
 fi

@@ -8,15 +8,25 @@
 namespace numira {
 
 // A deterministic platform: Arial Bold advance widths at 12 pt (240 twips to the em), a
-// screen 1920 pixels wide at 15 twips per pixel, an in-memory clipboard, and a help viewer
-// that opens only the paths listed in helpFiles. It records the help files asked for.
+// screen 1920 pixels wide at 15 twips per pixel, an in-memory clipboard (text and HTML), and a help
+// viewer that opens only the paths listed in helpFiles. It records the help files asked for.
 class FakePlatform : public Platform {
   public:
     float textWidth(std::string_view text) override;
     float screenWidth() override { return screenTwips; }
 
-    void clearClipboard() override { clipboard.clear(); }
-    void setClipboardText(std::string_view text) override { clipboard = text; }
+    void clearClipboard() override {
+        clipboard.clear();
+        clipboardHtml.clear();
+    }
+    void setClipboardText(std::string_view text) override {
+        clipboard = text;
+        clipboardHtml.clear();
+    }
+    void setClipboardRich(std::string_view text, std::string_view html) override {
+        clipboard = text;
+        clipboardHtml = html;
+    }
     std::string clipboardText() override { return clipboard; }
 
     std::string programFolder() override { return folder; }
@@ -24,6 +34,7 @@ class FakePlatform : public Platform {
 
     float screenTwips = 1920.0F * 15.0F;
     std::string clipboard;
+    std::string clipboardHtml;  // empty unless the clipboard holds HTML too
     std::string folder = "/usr/share/numira";
     std::vector<std::string> helpFiles;     // the files that exist
     std::vector<std::string> helpRequests;  // every path asked for, in order

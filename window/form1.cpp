@@ -1,8 +1,11 @@
 #include "window/form1.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 
 #include "engine/result_caption.h"
+#include "window/copy_notation.h"
 
 namespace numira {
 
@@ -70,6 +73,21 @@ Control pictureBox(std::string name, Picture picture, bool visible, int tabIndex
 
 Line line(std::string name, float x1, float y1, float x2, float y2) {
     return Line{std::move(name), x1, y1, x2, y2, true};
+}
+
+// The history panel and the gap above it add this much to the window's height.
+constexpr float kHistoryGap = 120;
+constexpr float kHistorySpace = HistoryPanel{}.geometry.height + kHistoryGap;
+
+// Every trigonometric function of the engine notation ends in "SIN(", "COS(" or "TAN(", in
+// one case or another ("Asin(", "COTAN(").
+bool hasTrigonometry(std::string_view comp) {
+    std::string lower(comp);
+    for (char& c : lower) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return lower.find("sin(") != std::string::npos || lower.find("cos(") != std::string::npos ||
+           lower.find("tan(") != std::string::npos;
 }
 
 }  // namespace
@@ -167,9 +185,13 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
     Line3 = line("Line3", 240, 5970, 3480, 5970);
     Line2 = line("Line2", 240, 5295, 3480, 5295);
     Line1 = line("Line1", 240, 4140, 3480, 4140);
-    Label4 = label("Label4", {600, 720, 60, 285}, "", true, 52);
+    // The value of x has the height of its caption "x =", so the two share a base line.
+    Label4 = label("Label4", {600, 720, 60, 375}, "", true, 52);
     Label3 = label("Label3", {240, 720, 375, 375}, "x =", false, 35);
-    Label2 = label("Label2", {0, 430, 255, 255}, "Y=", false, 28);
+    // "Y=" stands in the margin left of the box, on the box's line, clear of the window's
+    // edge and of the box's border.
+    Label2 = label("Label2", {30, 360, 200, 375}, "Y=", false, 28);
+    Label2.font.size = 9.75F;
     L = label("L", {3360, 360, 120, 345}, "", true, 26);
     L.background = kPink;
     L.foreground = Rgb{0, 0, 0};
@@ -189,7 +211,8 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
          {{"Raund", "Брой на цифрите след десетичната запетая", true},
           {"KomEkran", "Включване на компютърен запис на екрана", true},
           {"CopEkran", "Копиране на екрана", true},
-          {"CopRez", "Копиране на резултат", true}}},
+          {"CopRez", "Копиране на резултат", true},
+          {"Istoria", "История на изчисленията", true}}},
         {"Funk",
          "Функции",
          {{"TF", "Включване на допълнителни функции", true},
@@ -325,6 +348,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::RRavno() {
+    m_lastEvaluation.reset();
     workExpr = "=" + comp.text;
     if (xEntryMode == 0 && t.text().find('x') != std::string::npos) {
         Label3.visible = true;
@@ -339,20 +363,18 @@ void Form1::RRavno() {
     Lok();
     const EngineSettings settings{degreesMode, xEntryMode == 1, Label4.caption};
     const Evaluation result = m_engine.evaluate(comp.text, settings);
+    m_lastEvaluation = result;
     L.geometry.height = t.geometry.height;
     if (result.evaluated && result.failure) {
-        lastFailure = result.failure;
+        showFailure(*result.failure);
     } else if (result.ok()) {
         const int decimals = Izbor.listIndex < 0 ? 5 : Izbor.listIndex;
         setCaption(L, resultCaption(result.numberText, decimals, roundingOn == 1));
         L.visible = true;
-        // The window takes the width the expression and the result need, until it is two
-        // thirds of the screen wide.
-        const float needed = 2 * t.geometry.left + t.geometry.width + L.geometry.width;
-        const auto twoThirds = static_cast<float>(2.0 * screenWidth / 3.0);
-        if (startWidth < needed && twoThirds > windowWidth) {
-            windowWidth = needed;
-        }
+        widenForResult(L.geometry.width);
+        const Geometry place = resultPlace(L.geometry.width);
+        L.geometry.left = place.left;
+        L.geometry.top = place.top;
     }
     tabb();
 }
@@ -361,14 +383,17 @@ void Form1::t_Change() {
     setCaption(tm, t.text());
     const float textWidth = tm.geometry.width;
     Geometry& box = t.geometry;
-    if (textWidth >= static_cast<float>(screenWidth - 500)) {
-        box.width = textWidth + 250;
-        box.left = static_cast<float>(screenWidth - 100) - box.width;
-    } else if (textWidth > static_cast<float>(startBoxWidth - 250)) {
-        box.width = textWidth + 250;
+    // The box grows with its text until the window would be as wide as the screen; then it
+    // keeps that width and shows the end of the text, the window staying on the screen.
+    const float widest =
+        std::max(static_cast<float>(startBoxWidth),
+                 static_cast<float>(screenWidth) - 2 * kBorderTwips - 2 * box.left);
+    if (textWidth > static_cast<float>(startBoxWidth - 250)) {
+        box.width = std::min(textWidth + 250, widest);
     }
+    // The measuring label lies hidden under the box; it must not reach out past the box.
+    tm.geometry.width = std::min(textWidth, box.width);
     L.visible = false;
-    L.geometry.left = box.width + box.left;
     const float needed = 2 * box.left + box.width + L.geometry.width;
     if (startWidth < needed && windowWidth < static_cast<float>(screenWidth)) {
         windowWidth = needed;
@@ -376,16 +401,44 @@ void Form1::t_Change() {
     if (windowWidth > static_cast<float>(screenWidth)) {
         windowWidth = static_cast<float>(screenWidth);
     }
-    if (static_cast<double>(box.width) >
-        static_cast<double>(static_cast<float>(2.0 * screenWidth / 3.0))) {
-        L.geometry.left = box.width + box.left - L.geometry.width;
-        L.geometry.top = box.height + box.top;
-    } else {
-        L.geometry.left = box.width + box.left;
-        L.geometry.top = box.top;
-    }
+    const Geometry place = resultPlace(L.geometry.width);
+    L.geometry.left = place.left;
+    L.geometry.top = place.top;
     workExpr = "=" + comp.text;
     comp.geometry.width = box.width;
+}
+
+Geometry Form1::resultPlace(float width) const {
+    const Geometry& box = t.geometry;
+    const float right = box.left + box.width;
+    const float inside = windowWidth - 2 * kBorderTwips;
+    const bool wideBox = static_cast<double>(box.width) >
+                         static_cast<double>(static_cast<float>(2.0 * screenWidth / 3.0));
+    if (wideBox || right + width > inside) {
+        return {std::max(0.0F, std::min(right, inside) - width), box.top + box.height, width,
+                box.height};
+    }
+    return {right, box.top, width, box.height};
+}
+
+void Form1::widenForResult(float width) {
+    const float needed = 2 * t.geometry.left + t.geometry.width + width;
+    const auto twoThirds = static_cast<float>(2.0 * screenWidth / 3.0);
+    if (startWidth < needed && twoThirds > windowWidth) {
+        windowWidth = std::min(needed, static_cast<float>(screenWidth));
+    }
+}
+
+void Form1::showFailure(Failure failure) {
+    lastFailure = failure;
+    failureShown.words = failureReasonBg(failure);
+    const float full = m_platform->textWidth(failureShown.words);
+    widenForResult(full);
+    // The words may take the whole inside of the window, less the box's margin.
+    const float room = windowWidth - 2 * kBorderTwips - t.geometry.left;
+    const float scale = full > room && full > 0 ? room / full : 1.0F;
+    failureShown.fontSize = L.font.size * scale;
+    failureShown.place = resultPlace(full * scale);
 }
 
 void Form1::Timer1_Timer() {
@@ -465,6 +518,10 @@ void Form1::TF_Click() {
         Line6.y2 = Frame2.geometry.top + Frame2.geometry.height;
         Line5.y2 = Frame2.geometry.top + Frame2.geometry.height;
     }
+    if (historyPanel.visible) {
+        windowHeight += kHistorySpace;
+    }
+    placeHistoryPanel();
 }
 
 void Form1::KomEkran_Click() {
@@ -485,8 +542,43 @@ void Form1::CopEkran_Click() {
 
 void Form1::CopRez_Click() {
     m_platform->clearClipboard();
-    resultCopy = L.caption;
-    m_platform->setClipboardText(resultCopy);
+    m_platform->setClipboardText(L.caption);
+}
+
+void Form1::Istoria_Click() {
+    historyPanel.visible = !historyPanel.visible;
+    windowHeight += historyPanel.visible ? kHistorySpace : -kHistorySpace;
+    placeHistoryPanel();
+}
+
+void Form1::placeHistoryPanel() {
+    const Geometry& above = F2.visible ? Frame2.geometry : Frame1.geometry;
+    historyPanel.geometry.top = above.top + above.height + kHistoryGap;
+}
+
+void Form1::recordHistory() {
+    if (!m_lastEvaluation || !m_lastEvaluation->evaluated) {
+        return;
+    }
+    HistoryEntry entry;
+    entry.t = t.text();
+    entry.raised = t.raisedMask();
+    entry.comp = comp.text;
+    entry.failure = m_lastEvaluation->failure;
+    entry.exponentMode = exponentMode;
+    for (int i = 0; i <= typedLength; ++i) {
+        entry.exponentModeAt.push_back(exponentModeRecord(i));
+    }
+    if (!entry.failure) {
+        entry.caption = L.caption;
+    }
+    if (hasTrigonometry(comp.text)) {
+        entry.degrees = degreesMode;
+    }
+    if (comp.text.find('x') != std::string::npos) {
+        entry.x = Label4.caption;
+    }
+    history.add(std::move(entry));
 }
 
 void Form1::loadSecondary(SecondaryWindow& window) {
@@ -555,8 +647,14 @@ void Form1::processKeystrokes() {
                     break;
                 case Keystroke::Kind::Copy:
                     if (t.selectionLength() > 0) {
+                        // The box's own notation (23 for 2 raised to 3, 6.7 for 6 times 7)
+                        // would paste back as another number: the copy spells out its meaning.
+                        const std::string mask = t.raisedMask();
+                        const CopiedExpression copy = copyNotation(
+                            t.selectedText(),
+                            std::string_view(mask).substr(t.selectionStart(), t.selectionLength()));
                         m_platform->clearClipboard();
-                        m_platform->setClipboardText(t.selectedText());
+                        m_platform->setClipboardRich(copy.text, copy.html);
                     }
                     break;
                 case Keystroke::Kind::Text:

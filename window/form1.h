@@ -12,6 +12,7 @@
 #include "graph/command3.h"
 #include "graph/sheet_app.h"
 #include "window/controls.h"
+#include "window/history.h"
 #include "window/platform.h"
 #include "window/rich_text_box.h"
 
@@ -62,8 +63,15 @@ class Form1 {
     // --- procedures ---------------------------------------------------------------------
     void Form_Load();
     void RRavno();
-    void Ravno_Click() { RRavno(); }
-    void Command5_Click() { RRavno(); }
+    // The two "=" keys also write what they computed into the history.
+    void Ravno_Click() {
+        RRavno();
+        recordHistory();
+    }
+    void Command5_Click() {
+        RRavno();
+        recordHistory();
+    }
     void t_Change();
     void Timer1_Timer();
     void Timer2_Timer();
@@ -76,6 +84,8 @@ class Form1 {
     void KomEkran_Click();
     void CopEkran_Click();
     void CopRez_Click();
+    // "История на изчисленията": shows or hides the history panel below the keypad.
+    void Istoria_Click();
     void Stepen_Click();
     void FFun_Click();
     void Kolektiv_Click();
@@ -161,11 +171,25 @@ class Form1 {
     int roundingOn = 0;
     bool degreesMode = false;
     std::string helpFilePath;
-    std::string resultCopy;
     int screenWidth = 0;
 
-    // Why the last "=" could not evaluate; the next key clears it.
+    // Why the last "=" could not evaluate; the next key clears it (clearFailure).
     std::optional<Failure> lastFailure;
+    // That reason in the words the window shows in red in the result's place ("" when none),
+    // at the result's size or smaller so that the words fit inside the window.
+    struct FailureText {
+        std::string words;
+        Geometry place;
+        float fontSize = 12;
+    };
+    FailureText failureShown;
+    void clearFailure() {
+        lastFailure.reset();
+        failureShown = {};
+    }
+    // The calculations of the session and the panel that shows them.
+    History history;
+    HistoryPanel historyPanel;
     // Secondary windows.
     SecondaryWindow Form3{"ПОМОЩ", false, 0, 0, 9795, 4680};
     SecondaryWindow Form2{std::string(70, ' ') + "Творчески колектив", false, 0, 0, 8745, 8040};
@@ -184,14 +208,31 @@ class Form1 {
     int& openParensRecord(int position);
     int& exponentModeRecord(int position);
 
+    // Where a result label of this width goes: right after the box, or under the box's right
+    // end when the box is wide or the label would leave the window there; never outside it.
+    Geometry resultPlace(float width) const;
+
   private:
     void loadSecondary(SecondaryWindow& window);
+    void showFailure(Failure failure);
+    // Widens the window for a result of this width beside the box, up to two thirds of the
+    // screen, as the result label has always done.
+    void widenForResult(float width);
+    void recordHistory();
+    void placeHistoryPanel();
 
     Platform* m_platform;
     Engine m_engine;
+    // What the last RRavno computed; nothing when it only entered x-entry mode.
+    std::optional<Evaluation> m_lastEvaluation;
     std::deque<Keystroke> m_queue;
     std::vector<Keystroke> m_delivered;
 };
+
+// The window's borders, left and right each, and its caption bar: windowWidth and
+// windowHeight include them, the client area is what lies inside.
+inline constexpr float kBorderTwips = 60;
+inline constexpr float kCaptionTwips = 330;
 
 // The help file's name in the program's folder.
 inline constexpr std::string_view kHelpFileName = "fORMULA.html";

@@ -20,6 +20,11 @@ class Platform {
     virtual void clearClipboard() = 0;
     virtual void setClipboardText(std::string_view text) = 0;
     virtual std::string clipboardText() = 0;
+    // Puts one content on the clipboard in two forms, plain text and HTML, for the reader to
+    // choose from. A platform without HTML puts the text alone.
+    virtual void setClipboardRich(std::string_view text, std::string_view /*html*/) {
+        setClipboardText(text);
+    }
 
     // The folder the program runs from (no trailing separator needed).
     virtual std::string programFolder() = 0;

@@ -30,9 +30,23 @@ QString text(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
+// A number box that reads a decimal comma and a decimal point alike, under any locale, and
+// shows its number with a decimal comma as the rest of the window does.
+class RangeBox : public QDoubleSpinBox {
+  public:
+    QValidator::State validate(QString& input, int& /*pos*/) const override {
+        return graph::readRangeNumber(input.toStdString()) ? QValidator::Acceptable
+                                                           : QValidator::Intermediate;
+    }
+    double valueFromText(const QString& input) const override {
+        return graph::readRangeNumber(input.toStdString()).value_or(value());
+    }
+    QString textFromValue(double v) const override { return numira::text(graph::displayNumber(v)); }
+};
+
 QDoubleSpinBox* rangeBox(double value, double minimum) {
-    auto* box = new QDoubleSpinBox;
-    box->setDecimals(4);
+    auto* box = new RangeBox;
+    box->setDecimals(10);  // no rounding by the box: the number is shown as the table shows it
     box->setRange(minimum, 1e6);
     box->setValue(value);
     return box;
@@ -76,8 +90,16 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_step = rangeBox(defaults.step, 0);
     m_message = new QLabel;
     m_message->setStyleSheet(QStringLiteral("color: #b00000"));
+    // A message has a line of its own under the range and wraps there; it never widens the
+    // window.
+    m_message->setWordWrap(true);
+    m_message->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_coverage = new QLabel;
     m_save = new QPushButton(QStringLiteral("Запис като файл .xlsx…"));
     m_copy = new QPushButton(QStringLiteral("Копиране на таблицата"));
+    m_from->setAccessibleName(QStringLiteral("от"));
+    m_to->setAccessibleName(QStringLiteral("до"));
+    m_step->setAccessibleName(QStringLiteral("стъпка"));
 
     auto* controls = new QHBoxLayout;
     controls->addWidget(new QLabel(QStringLiteral("x от")));
@@ -86,7 +108,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     controls->addWidget(m_to);
     controls->addWidget(new QLabel(QStringLiteral("стъпка")));
     controls->addWidget(m_step);
-    controls->addWidget(m_message, 1);
+    controls->addStretch(1);
     controls->addWidget(m_save);
     controls->addWidget(m_copy);
 
@@ -94,6 +116,8 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_table->setHorizontalHeaderLabels(
         {QStringLiteral("x"), QStringLiteral("Формула"), QStringLiteral("y")});
     m_table->verticalHeader()->setVisible(false);
+    m_table->setAccessibleName(QStringLiteral("Таблица"));
+    m_table->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move inside it
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setStretchLastSection(true);
 
@@ -109,6 +133,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_chart->addAxis(m_yAxis, Qt::AlignLeft);
     m_chartView = new QChartView(m_chart);
     m_chartView->setRenderHint(QPainter::Antialiasing);
+    m_chartView->setAccessibleName(QStringLiteral("Графика"));
 
     auto* splitter = new QSplitter;
     splitter->addWidget(m_table);
@@ -118,7 +143,9 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
+    layout->addWidget(m_message);
     layout->addWidget(splitter, 1);
+    layout->addWidget(m_coverage);
 
     for (QDoubleSpinBox* box : {m_from, m_to, m_step}) {
         connect(box, &QDoubleSpinBox::valueChanged, this, [this] { rangeChanged(); });
@@ -186,14 +213,30 @@ void ChartWindow::drawTable() {
     m_table->setUpdatesEnabled(true);
 }
 
+QString ChartWindow::chartCoverage() const {
+    return m_coverage->text();
+}
+
 void ChartWindow::drawChart() {
     m_chart->removeAllSeries();
     m_segments.clear();
     m_axisLine = nullptr;
+    m_coverage->clear();
     const graph::TableSheet::Chart& sheetChart = m_sheet.chart();
     const auto& rows = m_sheet.rows();
     if (!sheetChart.values || !sheetChart.categories) {
         return;
+    }
+    const graph::CellRange& shown = *sheetChart.categories;
+    if ((shown.first > 1 || shown.last < rows.size()) && shown.last <= rows.size() &&
+        rows[shown.first - 1].x && rows[shown.last - 1].x) {
+        m_coverage->setText(
+            QStringLiteral("Линията е за x от %1 до %2, редове %3–%4 от %5 в таблицата.")
+                .arg(text(graph::displayNumber(*rows[shown.first - 1].x)),
+                     text(graph::displayNumber(*rows[shown.last - 1].x)))
+                .arg(shown.first)
+                .arg(shown.last)
+                .arg(rows.size()));
     }
     const std::size_t count = std::min(sheetChart.values->last - sheetChart.values->first,
                                        sheetChart.categories->last - sheetChart.categories->first) +
@@ -273,47 +316,32 @@ void ChartWindow::drawChart() {
 }
 
 QString ChartWindow::tableText() const {
-    QString out = QStringLiteral("x\ty\n");
-    for (const graph::TableSheet::Row& row : m_sheet.rows()) {
-        if (row.x) {
-            out += text(graph::displayNumber(*row.x));
-        }
-        out += QLatin1Char('\t');
-        if (row.cached.value) {
-            out += text(graph::displayNumber(*row.cached.value));
-        }
-        out += QLatin1Char('\n');
-    }
-    return out;
+    return text(graph::tableText(m_sheet));
 }
 
 std::optional<QString> ChartWindow::saveTo(const QString& path) {
-    try {
-        graph::XlsxSheet file(path.toStdString());
-        graph::GraphVars vars;
-        graph::Command3_Click(file, m_request, vars);
-        if (const auto problem = file.close()) {
-            return text(*problem);
-        }
-    } catch (const std::exception& e) {
-        return QString::fromUtf8(e.what());
+    if (const auto problem = graph::saveTable(m_request, path.toStdString())) {
+        return text(*problem);
     }
     return std::nullopt;
 }
 
 void ChartWindow::saveClicked() {
-    QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("Запис на таблицата"),
-        QDir::home().filePath(QStringLiteral("графика.xlsx")), QStringLiteral("Таблица (*.xlsx)"));
-    if (path.isEmpty()) {
+    // The dialog adds the suffix itself, so that its question before overwriting a file
+    // covers a name typed without ".xlsx" too.
+    QFileDialog dialog(this, QStringLiteral("Запис на таблицата"), QDir::homePath(),
+                       QStringLiteral("Таблица (*.xlsx)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("xlsx"));
+    dialog.selectFile(QStringLiteral("графика.xlsx"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
-    if (!path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive)) {
-        path += QStringLiteral(".xlsx");
-    }
+    const QString path = dialog.selectedFiles().constFirst();
     if (const auto problem = saveTo(path)) {
-        QMessageBox::warning(this, windowTitle(),
-                             QStringLiteral("Таблицата не можа да бъде записана: ") + *problem);
+        QMessageBox::warning(this, windowTitle(), *problem);
+    } else {
+        m_message->setText(QStringLiteral("Таблицата е записана в %1").arg(path));
     }
 }
 

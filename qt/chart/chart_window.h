@@ -35,12 +35,13 @@ class ChartSheet : public graph::TableSheet {
     ChartWindow& m_window;
 };
 
-// The window "Графика": the table (x, formula, value) beside a line chart of its first rows
-// against x, with the value axis drawn where x = 0. A row with no value is empty in the table
-// and breaks the line. The range (from, to, step) can be changed in the window and the table
-// and chart follow; a bad range is refused with a message and the last table stays. One
-// button saves the table as an .xlsx file, another copies it as tab-separated text with
-// decimal commas.
+// The window "Графика": the table (x, formula, value) beside a line chart of its rows (the
+// first 100 of the default range, x = -49 to 50, which the window then says) against x, with the
+// value axis drawn where x = 0. A row with no value is empty in the table and breaks the line. The
+// range (from, to, step) can be changed in the window and the table and chart follow; the boxes
+// read "0,5" and "0.5" alike and show decimal commas. A bad range is refused with a message and the
+// last table stays. One button saves the table as an .xlsx file, another copies it as tab-separated
+// text with decimal commas.
 class ChartWindow : public QWidget {
     Q_OBJECT
   public:
@@ -68,6 +69,8 @@ class ChartWindow : public QWidget {
     QDoubleSpinBox* toBox() const { return m_to; }
     QDoubleSpinBox* stepBox() const { return m_step; }
     QString rangeMessage() const;
+    // Which x the line covers, when that is not the whole table; empty otherwise.
+    QString chartCoverage() const;
 
   private:
     friend class ChartSheet;
@@ -88,6 +91,7 @@ class ChartWindow : public QWidget {
     QDoubleSpinBox* m_to = nullptr;
     QDoubleSpinBox* m_step = nullptr;
     QLabel* m_message = nullptr;
+    QLabel* m_coverage = nullptr;
     QPushButton* m_save = nullptr;
     QPushButton* m_copy = nullptr;
     QTableWidget* m_table = nullptr;

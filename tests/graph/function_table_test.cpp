@@ -111,15 +111,18 @@ TEST(FunctionTable, RangesGiveTheirRows) {
         std::size_t rows;
         double last;
         std::size_t crossesAt;
+        std::size_t chartRows;
     };
     const Case kCases[] = {
-        {"Default", {}, 200, 150, 50},
-        {"Tenths", {0, 1, 0.1}, 11, 1, 1},
-        {"EndBetweenSteps", {0, 10, 3}, 4, 9, 1},
-        {"OneRow", {5, 5, 1}, 1, 5, 1},
-        {"AllNegative", {-10, -1, 1}, 10, -1, 10},
-        {"HalvesAroundZero", {-2, 2, 0.5}, 9, 2, 5},
-        {"MostRows", {1, 10000, 1}, 10000, 10000, 1},
+        {"Default", {}, 200, 150, 50, 100},
+        {"Tenths", {0, 1, 0.1}, 11, 1, 1, 11},
+        {"EndBetweenSteps", {0, 10, 3}, 4, 9, 1, 4},
+        {"OneRow", {5, 5, 1}, 1, 5, 1, 1},
+        {"AllNegative", {-10, -1, 1}, 10, -1, 10, 10},
+        {"HalvesAroundZero", {-2, 2, 0.5}, 9, 2, 5, 9},
+        {"PastTheDefaultChart", {0, 300, 1}, 301, 300, 1, 301},
+        {"NegativeToDefaultEnd", {-150, 150, 1}, 301, 150, 151, 301},
+        {"MostRows", {1, 10000, 1}, 10000, 10000, 1, 10000},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
@@ -128,7 +131,7 @@ TEST(FunctionTable, RangesGiveTheirRows) {
         ASSERT_EQ(table.rows.size(), c.rows);
         EXPECT_EQ(table.rows.back().x, c.last);
         EXPECT_EQ(table.crossesAt, c.crossesAt);
-        EXPECT_EQ(table.chartRows, std::min<std::size_t>(c.rows, 100));
+        EXPECT_EQ(table.chartRows, c.chartRows);
         for (const TableRow& row : table.rows) {
             EXPECT_EQ(row.value, row.x) << row.xText;  // the x put in is the x shown
         }

@@ -82,16 +82,12 @@ void runSeed(const KeyRun& run) {
 }
 
 TEST(RandomKeys, InvariantsHoldAfterEveryEvent) {
-    int total = 0;
     for (unsigned seed = 1; seed <= 250; ++seed) {
-        const KeyRun run{seed, 400};
-        runSeed(run);
+        runSeed({seed, 400});
         if (HasFatalFailure()) {
             return;
         }
-        total += run.keys;
     }
-    EXPECT_GE(total, 100000);
 }
 
 }  // namespace

@@ -268,6 +268,32 @@ TEST(EntryAndExponents, CloseParenthesisGoesToTheEndOfTheBox) {
     }
 }
 
+TEST(EntryAndExponents, EqualsClosesTheParenthesesLeftOpen) {
+    struct Case {
+        std::string_view keys, t, raised, comp, caption;
+    };
+    constexpr Case kCases[] = {
+        {"sqrt 1 6 =", "SQRT(16)", "00000000", "SQRT(16)", "=4"},
+        {"2 ^ 3 + sqrt 1 6 =", "23+SQRT(16)", "01000000000", "2^3+SQRT(16)", "=12"},
+        {"2 ^ ( 1 + 1 =", "2(1+1)", "011111", "2^(1+1)", "=4"},
+        {"( ( 2 + 3 ) * 2 =", "((2+3).2)", "000000000", "((2+3)*2)", "=10"},
+        {"sqrt 1 6 = bs =", "SQRT(16)", "00000000", "SQRT(16)", "=4"},
+        {"menu:TF sin X X= 0 =", "Sin(x)", "000000", "SIN(x)", "=0"},
+        {"2 + 3 ) ( =", "2+3)(", "00000", "2+3)(", ""},  // a ")" too many stays the user's
+    };
+    for (const Case& k : kCases) {
+        SCOPED_TRACE(k.keys);
+        Calculator c;
+        c.keys(k.keys);
+        EXPECT_EQ(c.t(), k.t);
+        EXPECT_EQ(c.raised(), k.raised);
+        EXPECT_EQ(c.comp(), k.comp);
+        EXPECT_EQ(c.form.L.caption, k.caption);
+        EXPECT_EQ(c.form.openParens, 0);
+        EXPECT_EQ(c.form.typedLength, static_cast<int>(k.t.size()));
+    }
+}
+
 TEST(EntryAndExponents, KeysTypeAtTheEndAtTheLevelOfComp) {
     // Copying the screen selects the text; the next key must neither replace it nor take
     // the format of the last character.

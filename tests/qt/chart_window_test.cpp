@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDoubleSpinBox>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QTableWidget>
 #include <filesystem>
@@ -54,6 +55,8 @@ TEST_F(ChartWindowTest, TheProcedureOpensTheWindowWithAParabola) {
     EXPECT_EQ(line->at(0), QPointF(-49, 2401));
     EXPECT_EQ(line->at(49), QPointF(0, 0));
     EXPECT_EQ(line->at(99), QPointF(50, 2500));
+    EXPECT_EQ(window.chartCoverage(),
+              QStringLiteral("Линията е за x от -49 до 50, редове 1–100 от 200 в таблицата."));
     ASSERT_NE(window.axisLine(), nullptr);
     EXPECT_EQ(window.axisLine()->at(0).x(), 0);
     EXPECT_EQ(window.axisLine()->at(1).x(), 0);
@@ -88,13 +91,36 @@ TEST_F(ChartWindowTest, TheTableFollowsTheRange) {
     ASSERT_EQ(window.table()->rowCount(), 399);
     EXPECT_EQ(window.table()->item(1, 0)->text(), QStringLiteral("-48,5"));
     EXPECT_EQ(window.table()->item(1, 2)->text(), QStringLiteral("-97"));
-    EXPECT_EQ(pointCount(window.segments()), 100u);
+    EXPECT_EQ(pointCount(window.segments()), 399u);  // a range the user set is charted whole
+    EXPECT_TRUE(window.chartCoverage().isEmpty());
     EXPECT_TRUE(window.rangeMessage().isEmpty());
 
     window.fromBox()->setValue(-1);
     window.toBox()->setValue(1);
     ASSERT_EQ(window.table()->rowCount(), 5);
     EXPECT_EQ(window.axisLine()->at(0).x(), 0);
+}
+
+TEST_F(ChartWindowTest, TheRangeBoxesReadEitherDecimalSeparator) {
+    window.showFunction({"x", false, {}});
+    struct Case {
+        const char* typed;
+        double value;
+        const char* shown;
+    };
+    constexpr Case kCases[] = {
+        {"0,5", 0.5, "0,5"}, {"0.25", 0.25, "0,25"}, {"-2,125", -2.125, "-2,125"}, {"3", 3, "3"}};
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.typed);
+        QLineEdit* edit = window.fromBox()->findChild<QLineEdit*>();
+        ASSERT_NE(edit, nullptr);
+        edit->setText(QString::fromUtf8(c.typed));
+        window.fromBox()->interpretText();
+        EXPECT_EQ(window.fromBox()->value(), c.value);
+        EXPECT_EQ(window.table()->item(0, 0)->text(), QString::fromUtf8(c.shown));
+        window.fromBox()->setValue(c.value);
+        EXPECT_EQ(window.fromBox()->text(), QString::fromUtf8(c.shown));
+    }
 }
 
 TEST_F(ChartWindowTest, ABadRangeIsRefusedAndTheTableStays) {
@@ -112,10 +138,13 @@ TEST_F(ChartWindowTest, ABadRangeIsRefusedAndTheTableStays) {
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
         window.showFunction({"x", false, {}});
+        const QSize size = window.size();
         QDoubleSpinBox* box = (window.*c.box)();
         const double good = box->value();
         box->setValue(c.bad);
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         EXPECT_FALSE(window.rangeMessage().isEmpty());
+        EXPECT_EQ(window.size(), size) << "the message never resizes the window";
         EXPECT_EQ(window.table()->rowCount(), 200);
         EXPECT_EQ(pointCount(window.segments()), 100u);
         box->setValue(good);
@@ -140,7 +169,9 @@ TEST_F(ChartWindowTest, SavesTheTableShown) {
         (std::filesystem::path(::testing::TempDir()) / "chart-window.xlsx").string());
     EXPECT_EQ(window.saveTo(path), std::nullopt);
     EXPECT_GT(QFileInfo(path).size(), 0);
-    EXPECT_TRUE(window.saveTo(QStringLiteral("/nonexistent-folder/a.xlsx")).has_value());
+    EXPECT_EQ(window.saveTo(QStringLiteral("/nonexistent-folder/a.xlsx")),
+              QStringLiteral("Таблицата не е записана: папката не съществува. Предишният файл, "
+                             "ако има такъв, е непроменен."));
 }
 
 TEST_F(ChartWindowTest, StaysAWindowOfItsOwnWhenOwned) {

@@ -8,6 +8,7 @@
 #include "qt/help_windows.h"
 #include "qt/resources.h"
 #include "qt/twips.h"
+#include "qt/window_place.h"
 
 using numira::Form2;
 using numira::Form3;
@@ -161,6 +162,50 @@ class HelpWindowsTest : public QObject {
         QCOMPARE(again->frameGeometry().topRight(), topRightCorner());
     }
 
+    // Windows are placed by their frame: the whole frame on the screen, as near to the wanted
+    // place as it allows, the title bar reachable even on a screen too small for the window.
+    void placementKeepsTheFrameOnTheScreen_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QPoint>("wanted");
+        QTest::addColumn<QSize>("client");
+        QTest::addColumn<QPoint>("frameAt");
+        const QRect screen(0, 0, 1000, 800);
+        row("fits where wanted", screen, QPoint(692, 0), QSize(300, 200), QPoint(692, 0));
+        row("title bar above the screen", screen, QPoint(100, -50), QSize(300, 200),
+            QPoint(100, 0));
+        row("past the right and bottom", screen, QPoint(900, 700), QSize(300, 200),
+            QPoint(692, 566));
+        row("larger than the screen", screen, QPoint(50, 50), QSize(1200, 900), QPoint(0, 0));
+        row("second screen", QRect(1000, 0, 800, 600), QPoint(0, 0), QSize(300, 200),
+            QPoint(1000, 0));
+    }
+    void placementKeepsTheFrameOnTheScreen() {
+        QFETCH(QRect, screen);
+        QFETCH(QPoint, wanted);
+        QFETCH(QSize, client);
+        QFETCH(QPoint, frameAt);
+        const QMargins margins(4, 30, 4, 4);  // a title bar and thin borders
+        QCOMPARE(numira::clientTopLeft(screen, margins, client, wanted),
+                 frameAt + QPoint(margins.left(), margins.top()));
+    }
+
+    void escapeClosesEveryWindow() {
+        QWidget owner;
+        HelpWindows windows(&owner);
+        windows.showForm3(Form3::Page::PicS);
+        windows.showForm2();
+        numira::HelpViewer viewer;
+        viewer.show();
+        const QList<QWidget*> all{windows.form3(), windows.form2(), &viewer};
+        for (QWidget* window : all) {
+            window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(window));
+            QTest::keyClick(window, Qt::Key_Escape);
+        }
+        QTRY_VERIFY(windows.form3() == nullptr && windows.form2() == nullptr);
+        QVERIFY(!viewer.isVisible());
+    }
+
     void creditsNameTheProjectAndItsTeam() {
         Form2 form;
         const QString title = form.windowTitle();
@@ -200,8 +245,9 @@ class HelpWindowsTest : public QObject {
     // The help file covers every subject its contents page promises, each with an anchor.
     void helpFileHasEveryChapter_data() {
         QTest::addColumn<QString>("anchor");
-        for (const char* anchor : {"display", "keys", "powers", "functions", "memory", "xfunction",
-                                   "menus", "settings", "keyboard", "failure"}) {
+        for (const char* anchor :
+             {"display", "keys", "powers", "functions", "memory", "xfunction", "menus", "settings",
+              "keyboard", "failure", "graph", "windows", "nomouse"}) {
             row(anchor, QString(anchor));
         }
     }

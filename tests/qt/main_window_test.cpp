@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSvgWidget>
 #include <QTableWidget>
@@ -19,8 +20,10 @@
 #include "keypad/text_keys.h"
 #include "qt/expression_box.h"
 #include "qt/help_viewer.h"
+#include "qt/history_panel.h"
 #include "qt/key_hints.h"
 #include "qt/main_window.h"
+#include "qt/menu_text.h"
 #include "qt/resources.h"
 #include "qt/twips.h"
 
@@ -176,14 +179,14 @@ class MainWindowTest : public QObject {
         QCOMPARE(menus.size(), expectedMenus.size());
         const QList<QStringList> expectedItems{
             {"Брой на цифрите след десетичната запетая", "Включване на компютърен запис на екрана",
-             "Копиране на екрана", "Копиране на резултат"},
+             "Копиране на екрана", "Копиране на резултат", "История на изчисленията"},
             {"Включване на допълнителни функции", "Графика на функцията"},
             {"Повдигане на степен", "Пресмятане на функция", "Колектив"}};
         for (qsizetype i = 0; i < menus.size(); ++i) {
-            QCOMPARE(menus[i]->text(), expectedMenus[i]);
+            QCOMPARE(numira::captionOf(menus[i]->text()), expectedMenus[i]);
             QStringList items;
             for (QAction* item : menus[i]->menu()->actions()) {
-                items << item->text();
+                items << numira::captionOf(item->text());
             }
             QCOMPARE(items, expectedItems[i]);
         }
@@ -337,12 +340,20 @@ class MainWindowTest : public QObject {
         QCOMPARE(QString::fromStdString(window().form().t.text()), QString("12:8"));
     }
 
+    // The expression leaves as text that pastes back to it, and as HTML with its exponent.
     void menuCopiesTheExpressionAndTheResult() {
-        clickAll({"b1", "CommandButton11", "Commandbutton1", "Ravno"});
+        clickAll({"Commandbutton1", "CommandButton21", "CommandButton10", "CommandButton11", "b1",
+                  "Command4", "CommandButton9", "CommandButton13", "CommandButton6", "Ravno"});
         chooseMenu("CopEkran");
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("1+2"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("2^3+1/4*7"));
+        QCOMPARE(QGuiApplication::clipboard()->mimeData()->html(),
+                 QString("2<sup>3</sup>+1/4\u00B77"));
         chooseMenu("CopRez");
-        QCOMPARE(QGuiApplication::clipboard()->text(), QString("=3"));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("=9,75"));
+        QGuiApplication::clipboard()->setText("2^3+1/4*7");
+        clickAll({"butonC"});
+        QTest::keyClick(&box(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(QString::fromStdString(window().form().comp.text), QString("2^3+1/4*7"));
     }
 
     // Ctrl+V types the clipboard's text key by key, or refuses it whole.
@@ -355,6 +366,7 @@ class MainWindowTest : public QObject {
         row("signs", "6×2÷3·1", "6.2:3.1", "0000000", "");
         row("superscript", "3²", "32", "01", "");
         row("root sign", "√(9)", "SQRT(9)", "0000000", "");
+        row("root closed at the equals sign", "√16=", "SQRT(16)", "00000000", "");
         row("function in capitals", "SIN(0)", "Sin(0)", "000000", "");
         row("line break around it", "\n7-1\r\n", "7-1", "000", "");
         row("letter without a key", "2+a", "", "", "a");
@@ -381,13 +393,14 @@ class MainWindowTest : public QObject {
         }
     }
 
-    // A red mark with the reason beside the result while "=" could not evaluate.
+    // The reason in red words in the result's place, and a red mark naming it, while "=" could
+    // not evaluate.
     void failureMarkNamesTheReason_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("reason");
         row("division by zero", "5:0=", "Деление на нула");
         row("invalid expression", "5*=", "Невалиден израз");
-        row("unclosed parenthesis", "(2=", "Невалиден израз");
+        row("parenthesis too many", "(2))=", "Невалиден израз");
         row("root of a negative", "√(0-4)=", "Извън дефиниционната област");
         row("too large", "9^999=", "Твърде голямо число");
     }
@@ -401,8 +414,13 @@ class MainWindowTest : public QObject {
         QCOMPARE(mark->toolTip(), reason);
         QVERIFY(box().geometry().contains(mark->geometry()));
         QVERIFY(!result().isVisible());
+        QLabel* words = window().failureText();
+        QVERIFY(words->isVisible());
+        QCOMPARE(words->text(), reason);
+        QVERIFY(window().clientArea()->rect().contains(words->geometry()));
         click("CommandButton6");
         QVERIFY(!mark->isVisible());
+        QVERIFY(!words->isVisible());
     }
 
     void failureMarkForXWithoutValue() {
@@ -453,7 +471,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(window().size(), window().innerSizeFor(form.windowWidth, 6900));
         QVERIFY(widget<QWidget>("F2")->isVisible());
         QVERIFY(widget<QWidget>("Frame2")->isVisible());
-        QCOMPARE(window().findChild<QAction*>("TF")->text(),
+        QCOMPARE(numira::captionOf(window().findChild<QAction*>("TF")->text()),
                  QString("Изключване на допълнителни функции"));
         // The whole lower panel lies inside the client area.
         const QRect panel = widget<QWidget>("Frame2")->geometry();
@@ -463,7 +481,7 @@ class MainWindowTest : public QObject {
         chooseMenu("TF");
         QCOMPARE(window().size(), window().innerSizeFor(form.windowWidth, 5100));
         QVERIFY(!widget<QWidget>("F2")->isVisible());
-        QCOMPARE(window().findChild<QAction*>("TF")->text(),
+        QCOMPARE(numira::captionOf(window().findChild<QAction*>("TF")->text()),
                  QString("Включване на допълнителни функции"));
     }
 
@@ -496,7 +514,7 @@ class MainWindowTest : public QObject {
         QVERIFY(comp->isVisible());
         QCOMPARE(comp->text(), QString("2.5^2"));
         QCOMPARE(comp->geometry(), box().geometry());
-        QCOMPARE(window().findChild<QAction*>("KomEkran")->text(),
+        QCOMPARE(numira::captionOf(window().findChild<QAction*>("KomEkran")->text()),
                  QString("Изключване на компютърен запис на екрана"));
         // comp lies in front of t: it is later among the siblings drawn.
         const QObjectList siblings = window().clientArea()->children();
@@ -589,6 +607,47 @@ class MainWindowTest : public QObject {
     }
 
     // The timers follow the model's flags and their ticks reach it.
+    // Evaluate, open the panel with Ctrl+H, bring an expression back with a double click,
+    // evaluate it again; a click on a result types the number; Up walks back.
+    void historyPanel() {
+        clickAll({"Commandbutton1", "CommandButton11", "CommandButton10", "Ravno", "butonC",
+                  "CommandButton9", "CommandButton13", "CommandButton8", "Ravno"});
+        auto* panel = window().historyPanel();
+        QVERIFY(!panel->isVisible());
+        const QSize closed = window().size();
+        QTest::keyClick(&window(), Qt::Key_H, Qt::ControlModifier);
+        QVERIFY(panel->isVisible());
+        QVERIFY(window().size().height() > closed.height());
+        QVERIFY(window().clientArea()->rect().contains(panel->geometry()));
+        QTableWidget* table = panel->table();
+        QCOMPARE(table->rowCount(), 2);
+        QCOMPARE(table->item(1, 1)->text(), QString("20"));
+
+        const QRect first = table->visualItemRect(table->item(0, 0));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, first.center());
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, first.center());
+        QCOMPARE(window().form().t.text(), std::string("2+3"));
+        QCOMPARE(box().glyphs().size(), std::size_t{3});
+        click("Ravno");
+        QCOMPARE(result().text(), QString("=5"));
+        QCOMPARE(table->rowCount(), 3);
+
+        click("CommandButton11");
+        const QRect twenty = table->visualItemRect(table->item(1, 1));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, twenty.center());
+        QCOMPARE(window().form().t.text(), std::string("2+3+20"));
+        QTest::keyClick(&box(), Qt::Key_Up);
+        QCOMPARE(window().form().t.text(), std::string("2+3"));
+
+        QTest::mouseClick(panel->findChild<QPushButton*>("historyCopy"), Qt::LeftButton);
+        QCOMPARE(QApplication::clipboard()->text(), QString("2+3 = 5\n4*5 = 20\n2+3 = 5\n"));
+        QTest::mouseClick(panel->findChild<QPushButton*>("historyClear"), Qt::LeftButton);
+        QCOMPARE(table->rowCount(), 0);
+        chooseMenu("Istoria");
+        QVERIFY(!panel->isVisible());
+        QCOMPARE(window().size().height(), closed.height());
+    }
+
     void relockTimerFollowsTheModel() {
         auto* timer1 = window().findChild<QTimer*>("Timer1");
         QVERIFY(timer1 != nullptr);

@@ -7,6 +7,7 @@
 #include "qt/main_window.h"
 #include "qt/numira_style.h"
 #include "qt/resources.h"
+#include "qt/translation.h"
 
 namespace {
 
@@ -88,6 +89,14 @@ class StartupTest : public QObject {
         QVERIFY(!base.pixmap(size).isNull());
         QCOMPARE(deferred.actualSize(size), base.actualSize(size));
         QCOMPARE(deferred.pixmap(size).toImage(), base.pixmap(size).toImage());
+    }
+
+    // The standard dialogs speak Bulgarian under any locale.
+    void standardDialogsAreTranslated() {
+        QLocale::setDefault(QLocale::c());
+        QVERIFY(numira::installQtTranslation(*QCoreApplication::instance()));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Save As"), QString("Запазване като"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Да"));
     }
 
     // Every other icon comes straight from the base style.

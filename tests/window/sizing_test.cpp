@@ -53,18 +53,29 @@ TEST(Sizing, ResultGoesBelowAWideBox) {
     EXPECT_FLOAT_EQ(c.form.L.geometry.left, box.left + box.width - c.form.L.geometry.width);
 }
 
-TEST(Sizing, BoxStaysInsideTheScreen) {
+TEST(Sizing, LongExpressionKeepsTheWindowOnTheScreen) {
     Calculator c(9000);
     typeDigits(c, 70);
     const Geometry& box = c.form.t.geometry;
-    EXPECT_FLOAT_EQ(box.left + box.width, 9000 - 100);
-    EXPECT_LT(box.left, 240);
+    EXPECT_EQ(box.left, 240) << "the start stays in the window";
+    EXPECT_FLOAT_EQ(box.left + box.width, 9000 - 2 * kBorderTwips - 240);
     EXPECT_LE(c.form.windowWidth, 9000);
     c.keys("=");
     EXPECT_LE(c.form.windowWidth, 9000);
+    const Geometry& label = c.form.L.geometry;
+    EXPECT_GE(label.left, 0);
+    EXPECT_LE(label.left + label.width, 9000 - 2 * kBorderTwips) << "the result stays inside";
     c.keys("C");
     EXPECT_EQ(c.form.t.geometry.left, 240);
     EXPECT_EQ(c.form.windowWidth, c.form.startWidth);
+}
+
+TEST(Sizing, ResultThatCannotWidenTheWindowGoesBelowTheBox) {
+    Calculator c(6000);  // two thirds of it, 4000, leave the window no room to widen
+    c.keys("1 2 3 4 5 6 7 8 9 * 9 8 7 6 5 4 3 2 1 =");
+    const Geometry& label = c.form.L.geometry;
+    EXPECT_EQ(label.top, 360 + 375);
+    EXPECT_LE(label.left + label.width, c.form.windowWidth - 2 * kBorderTwips);
 }
 
 }  // namespace

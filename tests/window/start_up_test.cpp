@@ -69,8 +69,8 @@ TEST(StartUp, MenusInOrder) {
             items.push_back(item.name);
         }
     }
-    const std::vector<std::string> expected{"Raund",   "KomEkran", "CopEkran", "CopRez",  "TF",
-                                            "Grafika", "Stepen",   "FFun",     "Kolektiv"};
+    const std::vector<std::string> expected{"Raund", "KomEkran", "CopEkran", "CopRez", "Istoria",
+                                            "TF",    "Grafika",  "Stepen",   "FFun",   "Kolektiv"};
     EXPECT_EQ(items, expected);
 }
 
@@ -96,29 +96,42 @@ TEST(Timers, Timer2TickBeforeAKeyKeepsTheExponentLevel) {
     EXPECT_EQ(c.raised(), "01");
 }
 
-TEST(FailureMark, EqualsRecordsTheReasonAndTheNextKeyClearsIt) {
+TEST(FailureMark, EqualsShowsTheReasonAndTheNextKeyClearsIt) {
     struct Case {
         std::string_view keys;
         Failure failure;
+        std::string_view words;
+        float screen;  // twips; a narrow screen leaves the window no room to widen
     };
     constexpr Case kCases[] = {
-        {"5 : 0 =", Failure::DivisionByZero},
-        {"5 + ) =", Failure::InvalidExpression},
-        {"sqrt 0 - 4 ) =", Failure::OutsideDomain},
-        {"menu:TF X = =", Failure::XHasNoValue},
+        {"5 : 0 =", Failure::DivisionByZero, "Деление на нула", 28800},
+        {"5 + ) =", Failure::InvalidExpression, "Невалиден израз", 28800},
+        {"5 * =", Failure::InvalidExpression, "Невалиден израз", 28800},
+        {"asin 2 =", Failure::OutsideDomain, "Извън дефиниционната област", 28800},
+        {"asin 2 =", Failure::OutsideDomain, "Извън дефиниционната област", 4500},
+        {"menu:TF X = =", Failure::XHasNoValue, "x няма стойност", 28800},
     };
     for (const Case& k : kCases) {
         SCOPED_TRACE(k.keys);
-        Calculator c;
+        Calculator c(k.screen);
         c.keys("7 =");
         c.keys(k.keys);
         EXPECT_EQ(c.form.lastFailure, k.failure);
+        const Form1::FailureText& shown = c.form.failureShown;
+        EXPECT_EQ(shown.words, k.words);
+        EXPECT_LE(shown.fontSize, c.form.L.font.size);
+        EXPECT_FLOAT_EQ(shown.place.width,
+                        c.platform.textWidth(shown.words) * shown.fontSize / c.form.L.font.size);
+        EXPECT_GE(shown.place.left, 0);
+        EXPECT_LE(shown.place.left + shown.place.width, c.form.windowWidth - 2 * kBorderTwips)
+            << "inside the window";
         EXPECT_EQ(c.form.L.caption, "=7") << "the result label keeps its caption";
         EXPECT_FALSE(c.form.L.visible);
         c.keys("tick1");
         EXPECT_EQ(c.form.lastFailure, k.failure) << "a tick is not a key";
         c.keys("bs");
         EXPECT_EQ(c.form.lastFailure, std::nullopt);
+        EXPECT_EQ(c.form.failureShown.words, "");
     }
 }
 

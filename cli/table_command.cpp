@@ -1,0 +1,61 @@
+#include <cstdio>
+#include <string>
+
+#include "cli/commands.h"
+#include "graph/command3.h"
+#include "graph/xlsx_sheet.h"
+
+int runTable(std::span<const std::string_view> args) {
+    numira::graph::GraphRequest request;
+    std::string_view xlsx;
+    bool haveText = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        double* bound = arg == "--from"   ? &request.range.from
+                        : arg == "--to"   ? &request.range.to
+                        : arg == "--step" ? &request.range.step
+                                          : nullptr;
+        if (arg == "--table" && hasValue) {
+            request.expression = args[++i];
+            haveText = true;
+        } else if (bound != nullptr && hasValue) {
+            const auto value = numira::graph::readRangeNumber(args[++i]);
+            if (!value) {
+                return usageError(std::string(arg) + " takes a number, such as 0,5 or 0.5");
+            }
+            *bound = *value;
+        } else if (arg == "--degrees") {
+            request.degreesMode = true;
+        } else if (arg == "--xlsx" && hasValue) {
+            xlsx = args[++i];
+        } else {
+            return usageError("unexpected argument '" + std::string(arg) + "'");
+        }
+    }
+    if (!haveText) {
+        return usageError("--table is required");
+    }
+    const auto fail = [](std::string_view message) {
+        std::fprintf(stderr, "numira-cli: %.*s\n", static_cast<int>(message.size()),
+                     message.data());
+        return 1;
+    };
+    if (request.expression.empty()) {
+        return fail(numira::graph::kNothingToTabulate);
+    }
+    if (const auto problem = numira::graph::rangeProblem(request.range)) {
+        return fail(*problem);
+    }
+    if (!xlsx.empty()) {
+        if (const auto problem = numira::graph::saveTable(request, std::string(xlsx))) {
+            return fail(*problem);
+        }
+        return 0;
+    }
+    numira::graph::TableSheet sheet;
+    numira::graph::GraphVars vars;
+    numira::graph::Command3_Click(sheet, request, vars);
+    std::fputs(numira::graph::tableText(sheet).c_str(), stdout);
+    return 0;
+}

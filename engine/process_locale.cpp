@@ -1,0 +1,12 @@
+#include "engine/process_locale.h"
+
+#include <clocale>
+
+namespace numira {
+
+void useProcessLocale() {
+    std::setlocale(LC_ALL, "");
+    std::setlocale(LC_NUMERIC, "C");
+}
+
+}  // namespace numira

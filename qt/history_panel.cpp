@@ -1,0 +1,182 @@
+#include "qt/history_panel.h"
+
+#include <QApplication>
+#include <QFontMetricsF>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPainter>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "qt/twips.h"
+#include "window/rich_text_box.h"
+
+namespace numira {
+
+namespace {
+
+constexpr int kRaisedRole = Qt::UserRole;  // the expression's raised mask, '1' per raised char
+
+QString toQString(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The expression as the box draws it: the base size on the base line, the raised characters
+// at their smaller size lifted by their offset.
+class ExpressionDelegate : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem background = option;
+        initStyleOption(&background, index);
+        background.text.clear();
+        const QWidget* widget = option.widget;
+        QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &background, painter, widget);
+
+        const QByteArray text = index.data(Qt::DisplayRole).toString().toLatin1();
+        const QString raised = index.data(kRaisedRole).toString();
+        const QFont base = fontFor(option.font, kBaseFormat);
+        const QFontMetricsF baseMetrics(base);
+        const double baseline = option.rect.top() +
+                                (option.rect.height() - baseMetrics.height()) / 2 +
+                                baseMetrics.ascent();
+        painter->save();
+        painter->setClipRect(option.rect);
+        painter->setPen(option.state & QStyle::State_Selected
+                            ? option.palette.highlightedText().color()
+                            : option.palette.text().color());
+        double x = option.rect.left() + 3;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const CharFormat format =
+                i < raised.size() && raised[i] == '1' ? kRaisedFormat : kBaseFormat;
+            const QFont font = fontFor(option.font, format);
+            painter->setFont(font);
+            const QString character(QChar::fromLatin1(text[i]));
+            painter->drawText(QPointF(x, baseline - twipsToPixels(format.offset, widget)),
+                              character);
+            x += QFontMetricsF(font).horizontalAdvance(character);
+        }
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const QFontMetricsF base(fontFor(option.font, kBaseFormat));
+        size.setHeight(std::max(size.height(), static_cast<int>(base.height()) + 4));
+        return size;
+    }
+
+  private:
+    static QFont fontFor(QFont font, CharFormat format) {
+        font.setPointSizeF(format.size);
+        return font;
+    }
+};
+
+}  // namespace
+
+HistoryPanelView::HistoryPanelView(QWidget* parent) : QFrame(parent) {
+    setObjectName(QStringLiteral("historyPanel"));
+    setFrameStyle(QFrame::Box | QFrame::Sunken);
+    // Opaque over the window's lines, which run on under the keypad.
+    setAutoFillBackground(true);
+    setAccessibleName(QStringLiteral("История на изчисленията"));
+
+    m_table = new QTableWidget(0, 2, this);
+    m_table->setObjectName(QStringLiteral("historyTable"));
+    m_table->setAccessibleName(QStringLiteral("изчисления"));
+    m_table->setAccessibleDescription(
+        QStringLiteral("Двукратно щракване върху израз го връща в полето; щракване върху "
+                       "резултат го въвежда в израза."));
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Израз"), QStringLiteral("Резултат")});
+    m_table->verticalHeader()->hide();
+    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionMode(QAbstractItemView::NoSelection);
+    // The keyboard stays with the expression box; Up and Down walk the history from there.
+    m_table->setFocusPolicy(Qt::NoFocus);
+    m_table->setItemDelegateForColumn(0, new ExpressionDelegate(m_table));
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    m_table->setFont(font);
+
+    const auto fromNewest = [this](int row) {
+        return static_cast<std::size_t>(m_table->rowCount() - 1 - row);
+    };
+    connect(m_table, &QTableWidget::cellDoubleClicked, this,
+            [this, fromNewest](int row, int column) {
+                if (column == 0) {
+                    emit expressionChosen(fromNewest(row));
+                }
+            });
+    connect(m_table, &QTableWidget::cellClicked, this, [this, fromNewest](int row, int column) {
+        if (column == 1) {
+            emit resultChosen(fromNewest(row));
+        }
+    });
+
+    m_clear = new QPushButton(QStringLiteral("Изчистване"), this);
+    m_clear->setObjectName(QStringLiteral("historyClear"));
+    m_clear->setAccessibleName(QStringLiteral("изчистване на историята"));
+    m_clear->setToolTip(QStringLiteral("Изтрива всички изчисления от историята"));
+    m_copy = new QPushButton(QStringLiteral("Копиране"), this);
+    m_copy->setObjectName(QStringLiteral("historyCopy"));
+    m_copy->setAccessibleName(QStringLiteral("копиране на историята"));
+    m_copy->setToolTip(
+        QStringLiteral("Копира цялата история като текст, по един ред за всяко изчисление"));
+    for (QPushButton* button : {m_clear, m_copy}) {
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setAutoDefault(false);
+    }
+    connect(m_clear, &QPushButton::clicked, this, &HistoryPanelView::clearRequested);
+    connect(m_copy, &QPushButton::clicked, this, &HistoryPanelView::copyRequested);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_clear);
+    buttons->addWidget(m_copy);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
+    layout->addWidget(m_table);
+    layout->addLayout(buttons);
+}
+
+void HistoryPanelView::setHistory(const History& history) {
+    if (history.revision() == m_revision) {
+        return;
+    }
+    m_revision = history.revision();
+    m_table->setRowCount(static_cast<int>(history.size()));
+    int row = 0;
+    for (const HistoryEntry& entry : history.entries()) {
+        auto* expression = new QTableWidgetItem(toQString(entry.t));
+        expression->setData(kRaisedRole, toQString(entry.raised));
+        expression->setData(Qt::AccessibleTextRole, toQString(History::pasteText(entry)));
+        expression->setToolTip(QStringLiteral("Двукратно щракване: изразът отново в полето"));
+        const std::string settings = History::settingsText(entry);
+        std::string result = History::resultText(entry);
+        if (!settings.empty()) {
+            result += " (" + settings + ")";
+        }
+        auto* value = new QTableWidgetItem(toQString(result));
+        value->setToolTip(entry.failure ? QStringLiteral("Изразът не може да бъде пресметнат")
+                                        : QStringLiteral("Щракване: числото в израза"));
+        if (entry.failure) {
+            value->setForeground(Qt::red);
+        }
+        m_table->setItem(row, 0, expression);
+        m_table->setItem(row, 1, value);
+        ++row;
+    }
+    m_table->resizeRowsToContents();
+    m_table->scrollToBottom();
+}
+
+}  // namespace numira

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QFrame>
+#include <cstddef>
+#include <cstdint>
+
+#include "window/history.h"
+
+class QPushButton;
+class QTableWidget;
+
+namespace numira {
+
+// The history panel: the window model's History as a table, oldest at the top, each row the
+// expression drawn as the expression box draws it (raised characters smaller and lifted) and
+// its result, with a button to clear it and one to copy it all. It keeps nothing of its own:
+// every choice goes out as a signal with the entry counted from the newest (0).
+class HistoryPanelView : public QFrame {
+    Q_OBJECT
+  public:
+    explicit HistoryPanelView(QWidget* parent = nullptr);
+
+    // Shows the entries; the rows are rebuilt only when the history changed.
+    void setHistory(const History& history);
+
+    QTableWidget* table() const { return m_table; }
+
+  signals:
+    void expressionChosen(std::size_t fromNewest);  // a double click on an expression
+    void resultChosen(std::size_t fromNewest);      // a click on a result
+    void clearRequested();
+    void copyRequested();
+
+  private:
+    QTableWidget* m_table = nullptr;
+    QPushButton* m_clear = nullptr;
+    QPushButton* m_copy = nullptr;
+    std::uint64_t m_revision = ~std::uint64_t{0};
+};
+
+}  // namespace numira

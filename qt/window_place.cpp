@@ -1,0 +1,143 @@
+#include "qt/window_place.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QScreen>
+#include <QShortcut>
+#include <QWidget>
+#include <algorithm>
+#include <utility>
+
+namespace numira {
+
+namespace {
+
+QMargins frameMargins(const QWidget* window) {
+    const QRect client = window->geometry();
+    const QRect frame = window->frameGeometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+QRect freeArea(const QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    return screen == nullptr ? QRect() : screen->availableGeometry();
+}
+
+void place(QWidget* window, const FramePlace& wanted) {
+    const QRect screen = freeArea(window);
+    if (screen.isEmpty()) {
+        return;
+    }
+    const QMargins margins = frameMargins(window);
+    const QSize frame = window->size().grownBy(margins);
+    const QPoint at = clientTopLeft(screen, margins, window->size(), wanted(screen, frame));
+    window->setGeometry(QRect(at, window->size()));
+}
+
+// Places its window again whenever its size or its frame's margins have changed: the layout
+// settles the size at the first show, and the window manager tells the margins only after it
+// has framed the window, with no event of its own. Once a frame is known the work is done.
+class FramePlacer : public QObject {
+  public:
+    FramePlacer(QWidget* window, FramePlace wanted)
+        : QObject(window), m_window(window), m_wanted(std::move(wanted)) {
+        apply();
+        window->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::Show:
+            case QEvent::Move:
+            case QEvent::Resize:
+            case QEvent::Paint:
+                if (watched == m_window &&
+                    (frameMargins(m_window) != m_margins || m_window->size() != m_size)) {
+                    apply();
+                    if (!m_margins.isNull()) {
+                        deleteLater();
+                    }
+                }
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+
+  private:
+    void apply() {
+        m_margins = frameMargins(m_window);
+        m_size = m_window->size();
+        place(m_window, m_wanted);
+    }
+
+    QWidget* m_window;
+    FramePlace m_wanted;
+    QMargins m_margins;
+    QSize m_size;
+};
+
+}  // namespace
+
+QPoint clientTopLeft(const QRect& screen, const QMargins& frame, const QSize& client,
+                     QPoint wanted) {
+    const QSize outer = client.grownBy(frame);
+    const int x = std::max(screen.left(), std::min(wanted.x(), screen.right() + 1 - outer.width()));
+    const int y =
+        std::max(screen.top(), std::min(wanted.y(), screen.bottom() + 1 - outer.height()));
+    return {x + frame.left(), y + frame.top()};
+}
+
+void placeByFrame(QWidget* window, FramePlace wanted) {
+    new FramePlacer(window, std::move(wanted));
+}
+
+FramePlace besideWindow(const QWidget* owner) {
+    const QRect ownerFrame = owner->frameGeometry();
+    return [ownerFrame](const QRect& screen, const QSize& frame) {
+        const int right = ownerFrame.right() + 1;
+        if (right + frame.width() <= screen.right() + 1 ||
+            ownerFrame.left() - frame.width() < screen.left()) {
+            return QPoint(right, ownerFrame.top());
+        }
+        return QPoint(ownerFrame.left() - frame.width(), ownerFrame.top());
+    };
+}
+
+void fitBeside(QWidget* window, const QWidget* owner) {
+    const QRect screen = freeArea(owner);
+    const QRect ownerFrame = owner->frameGeometry();
+    // The window is not framed yet; the owner's frame is the best guess of its margins.
+    const QMargins margins = frameMargins(owner);
+    const int room =
+        std::max(screen.right() - ownerFrame.right(), ownerFrame.left() - screen.left()) -
+        margins.left() - margins.right();
+    if (room < window->width()) {
+        const int least = std::max(window->width() / 2, window->minimumSizeHint().width());
+        window->resize(std::max(room, least), window->height());
+    }
+}
+
+void closeOnEscape(QWidget* window) {
+    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, window, &QWidget::close);
+}
+
+void keepOnScreen(QWidget* window) {
+    const QRect screen = freeArea(window);
+    if (!window->isVisible() || screen.isEmpty() || screen.contains(window->frameGeometry())) {
+        return;
+    }
+    const QPoint at = window->frameGeometry().topLeft();
+    place(window, [at](const QRect&, const QSize&) { return at; });
+}
+
+}  // namespace numira

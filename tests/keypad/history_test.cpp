@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <random>
+#include <variant>
+
+#include "keypad/history_keys.h"
+#include "keypad/text_keys.h"
+#include "tests/keypad/calculator.h"
+
+namespace numira::testing {
+namespace {
+
+// Everything the keys leave behind that the next key reads.
+struct EntryState {
+    std::string t, raised, comp;
+    int typedLength, exponentMode, openParens, parenFlag;
+    std::vector<int> openParensAt, exponentModeAt;
+    friend bool operator==(const EntryState&, const EntryState&) = default;
+    friend void PrintTo(const EntryState& s, std::ostream* out) {
+        *out << s.t << " " << s.raised << " " << s.comp << " length " << s.typedLength
+             << " exponent " << s.exponentMode << " open " << s.openParens << " flag "
+             << s.parenFlag << " records";
+        for (std::size_t i = 1; i < s.openParensAt.size(); ++i) {
+            *out << " " << s.openParensAt[i] << "/" << s.exponentModeAt[i];
+        }
+    }
+};
+
+EntryState stateOf(const Form1& f) {
+    const auto upTo = [&](const std::vector<int>& records) {
+        std::vector<int> kept(static_cast<std::size_t>(f.typedLength) + 1, 0);
+        for (std::size_t i = 1; i < kept.size() && i < records.size(); ++i) {
+            kept[i] = records[i];
+        }
+        return kept;
+    };
+    return {f.t.text(),    f.t.raisedMask(),     f.comp.text,
+            f.typedLength, f.exponentMode,       f.openParens,
+            f.parenFlag,   upTo(f.openParensAt), upTo(f.exponentModeAt)};
+}
+
+// Random expressions typed key by key, then "=", another calculation, and the first one
+// brought back from the history: the window must be as it was after that "=". The copy of
+// the entry, pasted into a fresh window, must type the same expression.
+TEST(History, RecallLeavesTheStateOfTheTyping) {
+    constexpr Key kKeys[] = {Key::D1,    Key::D2,    Key::D7,    Key::Comma,     Key::Pi,
+                             Key::E,     Key::Plus,  Key::Minus, Key::Times,     Key::Colon,
+                             Key::Slash, Key::Power, Key::Power, Key::OpenParen, Key::CloseParen,
+                             Key::Sin,   Key::Cotan, Key::Asin,  Key::Sqrt};
+    std::mt19937 random(11);
+    int compared = 0;
+    for (int run = 0; run < 400; ++run) {
+        Calculator c;
+        const int length = std::uniform_int_distribution<int>(1, 14)(random);
+        std::string typed;
+        for (int i = 0; i < length; ++i) {
+            const Key key =
+                kKeys[std::uniform_int_distribution<std::size_t>(0, std::size(kKeys) - 1)(random)];
+            typed += std::string(keyName(key)) + " ";
+            press(c.form, c.platform, key);
+        }
+        SCOPED_TRACE(typed);
+        c.keys("=");  // closes what the typing left open
+        const EntryState before = stateOf(c.form);
+        if (c.form.history.size() != 1) {
+            continue;  // nothing to evaluate
+        }
+        ++compared;
+        c.keys("C 7 + 1 =");
+        ASSERT_TRUE(recallHistory(c.form, c.platform, 1));
+        EXPECT_EQ(stateOf(c.form), before);
+
+        const auto keys = keysForText(History::pasteText(*c.form.history.fromNewest(1)));
+        ASSERT_TRUE(std::holds_alternative<std::vector<Key>>(keys));
+        Calculator pasted;
+        for (const Key key : std::get<std::vector<Key>>(keys)) {
+            press(pasted.form, pasted.platform, key);
+        }
+        EXPECT_EQ(pasted.t(), before.t);
+        EXPECT_EQ(pasted.raised(), before.raised);
+    }
+    EXPECT_GT(compared, 200);
+}
+
+struct Recorded {
+    std::string_view keys;
+    std::size_t entries;
+    std::string_view newestCaption;
+    std::optional<Failure> failure;
+    std::optional<bool> degrees;
+    std::optional<std::string> x;
+};
+
+TEST(History, WhatEachEqualsAdds) {
+    const Recorded kCases[] = {
+        {"2 + 3 =", 1, "=5", {}, {}, {}},
+        {"2 + 3 = = =2", 1, "=5", {}, {}, {}},
+        {"2 + 3 = C 2 + 3 =", 1, "=5", {}, {}, {}},
+        {"1 : 3 = round:2 =", 2, "=0,33", {}, {}, {}},
+        {"=", 0, "", {}, {}, {}},
+        {"5 : 0 = =", 1, "", Failure::DivisionByZero, {}, {}},
+        {"sin 3 0 ) = deg =", 2, "=0,5", {}, true, {}},
+        {"X + 1 =", 0, "", {}, {}, {}},
+        {"X + 1 = 2 = X= 3 =", 2, "=4", {}, {}, "3"},
+        {"2 + 3 M", 0, "", {}, {}, {}},
+    };
+    for (const Recorded& k : kCases) {
+        SCOPED_TRACE(k.keys);
+        Calculator c;
+        c.keys(k.keys);
+        ASSERT_EQ(c.form.history.size(), k.entries);
+        if (k.entries == 0) {
+            continue;
+        }
+        const HistoryEntry& newest = *c.form.history.fromNewest(0);
+        EXPECT_EQ(newest.caption, k.newestCaption);
+        EXPECT_EQ(newest.failure, k.failure);
+        EXPECT_EQ(newest.degrees, k.degrees);
+        EXPECT_EQ(newest.x, k.x);
+    }
+}
+
+TEST(History, KeepsTheLastThousand) {
+    Calculator c;
+    for (int i = 0; i < 1005; ++i) {
+        c.keys("C");
+        for (const char digit : std::to_string(i)) {
+            c.keys(std::string(1, digit));
+        }
+        c.keys("=");
+    }
+    ASSERT_EQ(c.form.history.size(), History::kCapacity);
+    EXPECT_EQ(c.form.history.entries().front().t, "5");
+    EXPECT_EQ(c.form.history.fromNewest(0)->t, "1004");
+}
+
+// Up and Down as in a shell: back to older expressions, forward to newer, past the newest an
+// empty box; "=" ends the walk.
+TEST(History, Walk) {
+    Calculator c;
+    expectSteps(c, {
+                       {"1 = C 2 ^ 3 = C 4 =", "4", "0", "4"},
+                       {"up", "4", "0", "4"},
+                       {"up", "23", "01", "2^3"},
+                       {"up up up", "1", "0", "1"},
+                       {"down", "23", "01", "2^3"},
+                       {"down down", "", "", ""},
+                       {"down", "", "", ""},
+                       {"up bs 5 = up", "5", "0", "5"},
+                   });
+}
+
+TEST(History, ReuseOfMissingOrFailedEntries) {
+    Calculator c;
+    c.keys("5 : 0 = 7");
+    EXPECT_FALSE(recallHistory(c.form, c.platform, 1));
+    EXPECT_EQ(c.form.takeMessage(), "В историята няма запис с номер 1.");
+    EXPECT_FALSE(recallHistoryResult(c.form, c.platform, 0));
+    EXPECT_EQ(c.form.takeMessage(), "Изразът „5:0“ няма резултат: Деление на нула.");
+    EXPECT_EQ(c.t(), "5:07");
+}
+
+TEST(History, CopyText) {
+    Calculator c;
+    c.keys("1 , 5 * 2 ^ 1 0 = C 2 ^ ( 1 + 1 ) = C 2 ^ pi ^ + 1 = C 1 : 0 =");
+    copyHistory(c.form, c.platform);
+    EXPECT_EQ(c.platform.clipboard,
+              "1,5*2\u00B9\u2070 = 1536\n2^(1+1) = 4\n2^pi^+1 = 9,82498\n1:0 = Деление на нула\n");
+}
+
+}  // namespace
+}  // namespace numira::testing

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/failure.h"
+#include "window/controls.h"
+
+namespace numira {
+
+// One "=" of the session: the expression as the box showed it and what came of it.
+struct HistoryEntry {
+    std::string t;        // the display notation, as in the expression box
+    std::string raised;   // one character per character of t: '1' raised, '0' not
+    std::string comp;     // the engine notation
+    std::string caption;  // the result label ("=5"); empty when it failed
+    std::optional<Failure> failure;
+    std::optional<bool> degrees;   // the angle unit, only when comp has a trigonometric function
+    std::optional<std::string> x;  // the value of x, only when comp has x
+    // The exponent state at "=" (1 while an exponent was open) and the one recorded for every
+    // typed position (index 0 unused): how each exponent ended, which t does not show.
+    int exponentMode = 0;
+    std::vector<int> exponentModeAt;
+    friend bool operator==(const HistoryEntry&, const HistoryEntry&) = default;
+};
+
+// The calculations of the session, oldest first, at most kCapacity of them; nothing is kept
+// between runs. It also walks back through the expressions as a shell does with its lines.
+class History {
+  public:
+    static constexpr std::size_t kCapacity = 1000;
+
+    // Adds an entry unless it repeats the newest one exactly (the same expression with the same
+    // settings gives the same entry). The oldest entry goes when the history is full. Ends a
+    // walk. Returns whether it was added.
+    bool add(HistoryEntry entry);
+    void clear();
+
+    const std::deque<HistoryEntry>& entries() const { return m_entries; }
+    std::size_t size() const { return m_entries.size(); }
+    // Counted from the newest (0); null past the oldest.
+    const HistoryEntry* fromNewest(std::size_t n) const;
+    // Grows by one with every change of the entries, so a view can tell when to redraw.
+    std::uint64_t revision() const { return m_revision; }
+
+    // The walk: a step back gives the next older entry (from the newest; it stays at the
+    // oldest), a step forward the next newer one, or nothing once it passes the newest, which
+    // ends the walk. Both give nothing in an empty history.
+    std::optional<std::size_t> stepBack();
+    std::optional<std::size_t> stepForward();
+    bool walking() const { return m_cursor.has_value(); }
+
+    // Where the power key started an exponent: true before each character of t (and at its
+    // end) where comp has a "^". Every key writes as many characters into comp as into t,
+    // apart from that "^"; when the two do not line up, nothing is marked.
+    static std::vector<bool> powerMarks(const HistoryEntry& entry);
+    // The expression in the notation a paste reads: "." is written "*", function names as
+    // typed, a raised run of digits as superscript digits (unless a ")" follows) and any other
+    // raised run between
+    // "^" marks (the closing one left out after a ")", which ends the exponent by itself); a new
+    // exponent right after another starts a new run.
+    static std::string pasteText(const HistoryEntry& entry);
+    // What "=" showed: the caption without its "=", or the reason it failed, in Bulgarian.
+    static std::string resultText(const HistoryEntry& entry);
+    // The settings it was computed with: "Градуси", "Радиани", "x = 2", or both, or "".
+    static std::string settingsText(const HistoryEntry& entry);
+    // Every entry on its own line, oldest first: pasteText, " = ", resultText.
+    std::string copyText() const;
+
+  private:
+    std::deque<HistoryEntry> m_entries;
+    std::optional<std::size_t> m_cursor;
+    std::uint64_t m_revision = 0;
+};
+
+// Where the history panel sits: below the keypad, and below the extra panels when they show.
+struct HistoryPanel {
+    bool visible = false;
+    Geometry geometry{240, 0, 3255, 2400};
+};
+
+}  // namespace numira
