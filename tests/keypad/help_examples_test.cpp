@@ -2,7 +2,7 @@
 
 #include <fstream>
 #include <iterator>
-#include <regex>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -16,22 +16,44 @@ namespace {
 // help says: the result after "=", or the reason the window gives. An example reads
 //   <span class="example" data-keys="deg round:7"><kbd>Sin(pi:6)</kbd> → <b>0,0091384</b></span>
 // where data-keys (the settings first) is optional.
+// The text between `open` and `close` from `at` on, moving `at` past it; nullopt when the
+// marks are not where an example has them. (std::regex trips GCC 12's uninitialised-use
+// warning in the sanitizer build.)
+std::optional<std::string> between(const std::string& html, std::size_t& at, std::string_view open,
+                                   std::string_view close) {
+    if (html.compare(at, open.size(), open) != 0) {
+        return std::nullopt;
+    }
+    const std::size_t end = html.find(close, at + open.size());
+    if (end == std::string::npos) {
+        return std::nullopt;
+    }
+    std::string text = html.substr(at + open.size(), end - at - open.size());
+    at = end + close.size();
+    return text;
+}
+
 TEST(HelpFile, EveryExampleGivesWhatTheHelpStates) {
     std::ifstream file(NUMIRA_HELP_FILE);
     ASSERT_TRUE(file) << NUMIRA_HELP_FILE;
     const std::string html{std::istreambuf_iterator<char>(file), {}};
-    const std::regex example(
-        R"re(<span class="example"(?: data-keys="([^"]*)")?><kbd>([^<]*)</kbd> → <b>([^<]*)</b></span>)re");
     int checked = 0;
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), example);
-         it != std::sregex_iterator(); ++it, ++checked) {
-        const std::string settings = (*it)[1];
-        const std::string typed = (*it)[2];
-        const std::string stated = (*it)[3];
-        SCOPED_TRACE(typed + " (" + settings + ")");
+    for (std::size_t at = html.find("<span class=\"example\""); at != std::string::npos;
+         at = html.find("<span class=\"example\"", at), ++checked) {
+        at += std::string_view("<span class=\"example\"").size();
+        std::string settings;
+        if (html.compare(at, 1, ">") != 0) {
+            const auto keys = between(html, at, " data-keys=\"", "\"");
+            ASSERT_TRUE(keys) << "an example the test cannot read at " << at;
+            settings = *keys;
+        }
+        const auto typed = between(html, at, "><kbd>", "</kbd>");
+        const auto stated = typed ? between(html, at, " → <b>", "</b></span>") : std::nullopt;
+        ASSERT_TRUE(stated) << "an example the test cannot read at " << at;
+        SCOPED_TRACE(*typed + " (" + settings + ")");
         Calculator c;
         c.keys("menu:TF " + settings);
-        const auto keys = keysForText(typed);
+        const auto keys = keysForText(*typed);
         ASSERT_TRUE(std::holds_alternative<std::vector<Key>>(keys));
         for (Key key : std::get<std::vector<Key>>(keys)) {
             press(c.form, c.platform, key);
@@ -39,11 +61,8 @@ TEST(HelpFile, EveryExampleGivesWhatTheHelpStates) {
         c.keys("=");
         const std::string shown =
             c.form.L.visible ? c.form.L.caption.substr(1) : c.form.failureShown.words;
-        EXPECT_EQ(shown, stated);
+        EXPECT_EQ(shown, *stated);
     }
-    const std::regex marked(R"(class="example")");
-    EXPECT_EQ(checked, std::distance(std::sregex_iterator(html.begin(), html.end(), marked), {}))
-        << "an example the test cannot read";
     EXPECT_GE(checked, 10);
 }
 
