@@ -500,10 +500,11 @@ class Reference {
             return Val{radians * scale, (err + kEps * std::abs(radians)) * scale, 0};
         };
         if (code == 'S' && second == 'Q') {
+            // Near 0 the engine's double may fall on either side of it.
+            if (a.err > 0 && std::abs(a.v) <= 2 * a.err) {
+                throw Unsure{};
+            }
             if (a.v < 0) {
-                if (a.v + 2 * a.err >= 0) {
-                    throw Unsure{};
-                }
                 return outside();
             }
             const long double v = std::sqrt(a.v);
