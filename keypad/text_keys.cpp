@@ -88,7 +88,8 @@ struct FunctionName {
     Key key;
 };
 
-// Longest first, so that "cotan" is not read as "cos" and so on.
+// The function names a pasted text may spell. No name begins another, so at most one matches
+// at a place and their order does not matter.
 constexpr std::array kFunctions{
     FunctionName{"cotan", Key::Cotan}, FunctionName{"asin", Key::Asin},
     FunctionName{"acos", Key::Acos},   FunctionName{"atan", Key::Atan},

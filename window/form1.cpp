@@ -684,8 +684,7 @@ void Form1::Command3_Click() {
         return;
     }
     const graph::GraphRequest request{comp.text, degreesMode, {}};
-    if (graph::Command3_Click(*sheetApp, request, graphVars) ==
-        graph::GraphOutcome::NothingToTabulate) {
+    if (graph::Command3_Click(*sheetApp, request) == graph::GraphOutcome::NothingToTabulate) {
         message = graph::kNothingToTabulate;
     }
 }

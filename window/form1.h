@@ -199,7 +199,6 @@ class Form1 {
     // The spreadsheet side of the function table (the view's chart window, or an in-memory
     // sheet); with none, the menu item says so.
     graph::SheetApp* sheetApp = nullptr;
-    graph::GraphVars graphVars;
     // A message the view should show once (e.g. a missing help file); takeMessage empties it.
     std::string message;
     std::string takeMessage() { return std::exchange(message, {}); }

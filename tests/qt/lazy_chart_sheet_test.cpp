@@ -16,8 +16,7 @@ namespace graph = numira::graph;
 namespace {
 
 graph::GraphOutcome tabulate(LazyChartSheet& sheet, const char* expression) {
-    graph::GraphVars vars;
-    return graph::Command3_Click(sheet, graph::GraphRequest{expression, false, {}}, vars);
+    return graph::Command3_Click(sheet, graph::GraphRequest{expression, false, {}});
 }
 
 QTableWidget* tableOf(const LazyChartSheet& sheet) {
