@@ -267,7 +267,7 @@ int runKeys(std::span<const std::string_view> args) {
     CliPlatform platform;
     numira::Form1 form(platform);
     numira::graph::TableSheet sheet;
-    form.sheetApp = &sheet;
+    form.sheetApp = [&sheet] { return &sheet; };
     form.Form_Load();
     form.processKeystrokes();
     for (std::string_view arg : args) {

@@ -189,7 +189,7 @@ MainWindow::MainWindow(QWidget* parent)
     m_helpWindows.onForm3Closed = [this] { m_form.Form3_Unload(); };
     m_helpWindows.onForm2Closed = [this] { m_form.Form2_Unload(); };
     m_chartSheet.onFailure = [this](const QString& message) { showMessage(message); };
-    m_form.sheetApp = &m_chartSheet;
+    m_form.sheetApp = [this] { return m_chartSheet.sheet(); };
     m_form.Form_Load();
     m_form.processKeystrokes();
 

@@ -679,13 +679,13 @@ std::vector<Keystroke> Form1::takeDelivered() {
 
 void Form1::Command3_Click() {
     Lok();
-    if (sheetApp == nullptr) {
+    if (!sheetApp) {
         message = "Няма къде да се покаже графиката.";
-        return;
-    }
-    const graph::GraphRequest request{comp.text, degreesMode, {}};
-    if (graph::Command3_Click(*sheetApp, request) == graph::GraphOutcome::NothingToTabulate) {
+    } else if (comp.text.empty()) {
+        // Nothing to tabulate asks for no sheet, so the chart window is not loaded for it.
         message = graph::kNothingToTabulate;
+    } else if (graph::SheetApp* sheet = sheetApp()) {
+        graph::Command3_Click(*sheet, graph::GraphRequest{comp.text, degreesMode, {}});
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -196,9 +197,10 @@ class Form1 {
     HelpPage form3Page = HelpPage::None;
     // The outcome of the last "S / V": nullopt before it was pressed.
     std::optional<bool> helpFileOpened;
-    // The spreadsheet side of the function table (the view's chart window, or an in-memory
-    // sheet); with none, the menu item says so.
-    graph::SheetApp* sheetApp = nullptr;
+    // Where a function table goes (the view's chart window, or an in-memory sheet), asked once
+    // per table and only when there is one to send; null when it cannot serve (it has said
+    // why). With none, the menu item says so.
+    std::function<graph::SheetApp*()> sheetApp;
     // A message the view should show once (e.g. a missing help file); takeMessage empties it.
     std::string message;
     std::string takeMessage() { return std::exchange(message, {}); }
