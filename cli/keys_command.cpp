@@ -108,14 +108,12 @@ class Json {
     bool m_first = true;
 };
 
-std::string_view pageName(numira::HelpPage page) {
-    switch (page) {
-        case numira::HelpPage::PicS:
-            return "PicS";
-        case numira::HelpPage::Picff:
-            return "Picff";
-        case numira::HelpPage::None:
-            break;
+// The help page Form3 shows, "none" while it is closed.
+std::string_view helpPage(const numira::SecondaryWindow& form3) {
+    for (const numira::Control& page : form3.pictures) {
+        if (form3.open && page.visible) {
+            return page.name;
+        }
     }
     return "none";
 }
@@ -192,7 +190,7 @@ std::string describe(numira::Form1& f, numira::FakePlatform& platform,
     j.string("TF", f.menuItem("TF")->caption);
     j.string("KomEkran", f.menuItem("KomEkran")->caption);
     j.close();
-    j.string("help_window", f.Form3.open ? pageName(f.form3Page) : "none");
+    j.string("help_window", helpPage(f.Form3));
     j.boolean("team_window_open", f.Form2.open);
     if (f.helpFileOpened) {
         j.boolean("help_file_opened", *f.helpFileOpened);

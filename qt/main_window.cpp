@@ -546,11 +546,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 void MainWindow::syncSecondaryWindows(const std::string& raised) {
     if (m_form.Form3.open &&
         (m_helpWindows.form3() == nullptr || raised == "Stepen" || raised == "FFun")) {
-        m_helpWindows.showForm3(m_form.form3Page == HelpPage::Picff ? Form3::Page::Picff
-                                                                    : Form3::Page::PicS);
+        m_helpWindows.showForm3(m_form.Form3);
     }
     if (m_form.Form2.open && (m_helpWindows.form2() == nullptr || raised == "Kolektiv")) {
-        m_helpWindows.showForm2();
+        m_helpWindows.showForm2(m_form.Form2);
     }
 }
 
