@@ -11,19 +11,22 @@
 #include "keypad/history_keys.h"
 #include "keypad/keys.h"
 #include "keypad/text_keys.h"
+#include "keypad/utf8.h"
 #include "window/fake_platform.h"
 #include "window/form1.h"
 
 namespace {
 
-// The fake platform's fonts, screen and clipboard, with the program's real folder: "help"
-// reports whether the help file is there (nothing is opened from the command line).
+// The fake platform's fonts, screen and clipboard, with the folder the desktop program takes
+// the help file from (share/numira beside bin/): "help" reports whether the help file is
+// there (nothing is opened from the command line).
 class CliPlatform : public numira::FakePlatform {
   public:
     std::string programFolder() override {
         std::error_code error;
         const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-        return error ? std::string(".") : exe.parent_path().string();
+        const std::filesystem::path bin = error ? "." : exe.parent_path();
+        return (bin / "../share/numira").lexically_normal().string();
     }
     bool openHelpFile(const std::string& path) override {
         std::error_code error;
@@ -87,19 +90,24 @@ class Json {
     std::string finish() { return "{" + m_out + "}"; }
 
   private:
+    // Valid UTF-8 whatever the text holds: a byte of no character becomes U+FFFD.
     void quote(std::string_view text) {
         m_out += '"';
-        for (char c : text) {
-            if (c == '"' || c == '\\') {
+        for (std::size_t i = 0; i < text.size();) {
+            const auto [c, length] = numira::decodeUtf8(text, i);
+            if (c == U'"' || c == U'\\') {
                 m_out += '\\';
-                m_out += c;
-            } else if (static_cast<unsigned char>(c) < 0x20) {
+                m_out += static_cast<char>(c);
+            } else if (c < 0x20) {
                 char buffer[8];
-                std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
+                std::snprintf(buffer, sizeof buffer, "\\u%04x", static_cast<unsigned>(c));
                 m_out += buffer;
+            } else if (c == 0xFFFD) {
+                m_out += "\xEF\xBF\xBD";
             } else {
-                m_out += c;
+                m_out += text.substr(i, length);
             }
+            i += length;
         }
         m_out += '"';
     }
