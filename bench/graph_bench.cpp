@@ -28,11 +28,10 @@ void BM_TabulateFunctions(benchmark::State& state) {
 // The whole procedure into the window's sheet, as the menu item runs it.
 void BM_Command3IntoSheet(benchmark::State& state) {
     numira::graph::TableSheet sheet;
-    numira::graph::GraphVars vars;
     const numira::graph::GraphRequest request{"x^2", false, {}};
     for (auto _ : state) {
         sheet.clear();
-        benchmark::DoNotOptimize(numira::graph::Command3_Click(sheet, request, vars));
+        benchmark::DoNotOptimize(numira::graph::Command3_Click(sheet, request));
     }
     state.SetItemsProcessed(state.iterations() * 200);
 }

@@ -11,19 +11,22 @@
 #include "keypad/history_keys.h"
 #include "keypad/keys.h"
 #include "keypad/text_keys.h"
+#include "keypad/utf8.h"
 #include "window/fake_platform.h"
 #include "window/form1.h"
 
 namespace {
 
-// The fake platform's fonts, screen and clipboard, with the program's real folder: "help"
-// reports whether the help file is there (nothing is opened from the command line).
+// The fake platform's fonts, screen and clipboard, with the folder the desktop program takes
+// the help file from (share/numira beside bin/): "help" reports whether the help file is
+// there (nothing is opened from the command line).
 class CliPlatform : public numira::FakePlatform {
   public:
     std::string programFolder() override {
         std::error_code error;
         const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-        return error ? std::string(".") : exe.parent_path().string();
+        const std::filesystem::path bin = error ? "." : exe.parent_path();
+        return (bin / "../share/numira").lexically_normal().string();
     }
     bool openHelpFile(const std::string& path) override {
         std::error_code error;
@@ -87,19 +90,24 @@ class Json {
     std::string finish() { return "{" + m_out + "}"; }
 
   private:
+    // Valid UTF-8 whatever the text holds: a byte of no character becomes U+FFFD.
     void quote(std::string_view text) {
         m_out += '"';
-        for (char c : text) {
-            if (c == '"' || c == '\\') {
+        for (std::size_t i = 0; i < text.size();) {
+            const auto [c, length] = numira::decodeUtf8(text, i);
+            if (c == U'"' || c == U'\\') {
                 m_out += '\\';
-                m_out += c;
-            } else if (static_cast<unsigned char>(c) < 0x20) {
+                m_out += static_cast<char>(c);
+            } else if (c < 0x20) {
                 char buffer[8];
-                std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
+                std::snprintf(buffer, sizeof buffer, "\\u%04x", static_cast<unsigned>(c));
                 m_out += buffer;
+            } else if (c == 0xFFFD) {
+                m_out += "\xEF\xBF\xBD";
             } else {
-                m_out += c;
+                m_out += text.substr(i, length);
             }
+            i += length;
         }
         m_out += '"';
     }
@@ -108,14 +116,12 @@ class Json {
     bool m_first = true;
 };
 
-std::string_view pageName(numira::HelpPage page) {
-    switch (page) {
-        case numira::HelpPage::PicS:
-            return "PicS";
-        case numira::HelpPage::Picff:
-            return "Picff";
-        case numira::HelpPage::None:
-            break;
+// The help page Form3 shows, "none" while it is closed.
+std::string_view helpPage(const numira::SecondaryWindow& form3) {
+    for (const numira::Control& page : form3.pictures) {
+        if (form3.open && page.visible) {
+            return page.name;
+        }
     }
     return "none";
 }
@@ -192,7 +198,7 @@ std::string describe(numira::Form1& f, numira::FakePlatform& platform,
     j.string("TF", f.menuItem("TF")->caption);
     j.string("KomEkran", f.menuItem("KomEkran")->caption);
     j.close();
-    j.string("help_window", f.Form3.open ? pageName(f.form3Page) : "none");
+    j.string("help_window", helpPage(f.Form3));
     j.boolean("team_window_open", f.Form2.open);
     if (f.helpFileOpened) {
         j.boolean("help_file_opened", *f.helpFileOpened);
@@ -267,7 +273,7 @@ int runKeys(std::span<const std::string_view> args) {
     CliPlatform platform;
     numira::Form1 form(platform);
     numira::graph::TableSheet sheet;
-    form.sheetApp = &sheet;
+    form.sheetApp = [&sheet] { return &sheet; };
     form.Form_Load();
     form.processKeystrokes();
     for (std::string_view arg : args) {

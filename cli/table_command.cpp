@@ -54,8 +54,7 @@ int runTable(std::span<const std::string_view> args) {
         return 0;
     }
     numira::graph::TableSheet sheet;
-    numira::graph::GraphVars vars;
-    numira::graph::Command3_Click(sheet, request, vars);
+    numira::graph::Command3_Click(sheet, request);
     std::fputs(numira::graph::tableText(sheet).c_str(), stdout);
     return 0;
 }

@@ -1,18 +1,20 @@
 #include "graph/command3.h"
 
+#include <string>
+
 namespace numira::graph {
 
-GraphOutcome Command3_Click(SheetApp& sheetApp, const GraphRequest& request, GraphVars& vars) {
+GraphOutcome Command3_Click(SheetApp& sheetApp, const GraphRequest& request) {
     if (request.expression.empty()) {
         return GraphOutcome::NothingToTabulate;
     }
     if (rangeProblem(request.range)) {
         return GraphOutcome::BadRange;
     }
-    return Command3_Click(sheetApp, tabulate(request), vars);
+    return Command3_Click(sheetApp, tabulate(request));
 }
 
-GraphOutcome Command3_Click(SheetApp& sheetApp, const FunctionTable& table, GraphVars& vars) {
+GraphOutcome Command3_Click(SheetApp& sheetApp, const FunctionTable& table) {
     if (table.request.expression.empty()) {
         return GraphOutcome::NothingToTabulate;
     }
@@ -21,16 +23,11 @@ GraphOutcome Command3_Click(SheetApp& sheetApp, const FunctionTable& table, Grap
     }
     sheetApp.beginTable(table);
     sheetApp.setVisible(true);
-    for (vars.graphRow = 1; static_cast<std::size_t>(vars.graphRow) <= table.rows.size();
-         ++vars.graphRow) {
-        const TableRow& row = table.rows[static_cast<std::size_t>(vars.graphRow) - 1];
-        vars.cellA = row.cellA;
-        vars.cellB = row.cellB;
-        sheetApp.setRangeValue(vars.cellA, row.x);
-        vars.rowFormula = row.rowFormula;
+    for (const TableRow& row : table.rows) {
+        sheetApp.setRangeValue(row.cellA, row.x);
         // Text the engine cannot read would not be a formula to a spreadsheet either.
         const bool isFormula = table.formulaValid && row.failure != Failure::InvalidExpression;
-        sheetApp.setRangeFormula(vars.cellB, vars.rowFormula,
+        sheetApp.setRangeFormula(row.cellB, row.rowFormula,
                                  CellResult{row.value, row.failure, isFormula});
     }
     const std::string last = std::to_string(table.chartRows);

@@ -1,20 +1,11 @@
 #pragma once
 
-#include <string>
+#include <string_view>
 
 #include "graph/function_table.h"
 #include "graph/sheet_app.h"
 
 namespace numira::graph {
-
-// The window-wide variables the procedure works with. After a table they hold its last row:
-// graphRow one past it, cellA, cellB and rowFormula those of the last row.
-struct GraphVars {
-    int graphRow = 0;
-    std::string cellA;
-    std::string cellB;
-    std::string rowFormula;
-};
 
 enum class GraphOutcome {
     Tabulated,          // the sheet got the table and the chart
@@ -31,9 +22,9 @@ inline constexpr std::string_view kNothingToTabulate =
 // then a line chart of the first rows (at most 100) against x whose value axis crosses the
 // category axis at x = 0. With the default range that is x = -49 to 150 in A1:A200, the chart
 // of b1:b100 against a1:a100, crossing at category 50. Whatever sheetApp throws passes on.
-GraphOutcome Command3_Click(SheetApp& sheetApp, const GraphRequest& request, GraphVars& vars);
+GraphOutcome Command3_Click(SheetApp& sheetApp, const GraphRequest& request);
 
 // The same for a table already made (the chart window tabulates once for both).
-GraphOutcome Command3_Click(SheetApp& sheetApp, const FunctionTable& table, GraphVars& vars);
+GraphOutcome Command3_Click(SheetApp& sheetApp, const FunctionTable& table);
 
 }  // namespace numira::graph

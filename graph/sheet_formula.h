@@ -24,7 +24,6 @@ class SheetFormula {
     // character of no key, a function name without its "(", an operator with nothing after
     // it); the formula is then still made, for showing, but must not be stored as one.
     bool valid() const { return m_valid; }
-    bool hasX() const { return m_pieces.size() > 1; }
 
     // "=" and the formula with every x as "(" xText ")": "=(-49)^2".
     std::string rowFormula(std::string_view xText) const;

@@ -284,8 +284,7 @@ void XlsxSheet::setAxisCrossesAt(std::int16_t axis, std::int16_t crossesAt) {
 std::optional<std::string> saveTable(const GraphRequest& request, const std::string& path) {
     try {
         XlsxSheet file(path);
-        GraphVars vars;
-        switch (Command3_Click(file, request, vars)) {
+        switch (Command3_Click(file, request)) {
             case GraphOutcome::Tabulated:
                 return file.close();
             case GraphOutcome::NothingToTabulate:

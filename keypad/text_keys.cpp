@@ -4,43 +4,11 @@
 #include <cctype>
 #include <cstdio>
 
+#include "keypad/utf8.h"
+
 namespace numira {
 
 namespace {
-
-// Decodes one UTF-8 code point at `at`; a malformed sequence gives the byte itself with
-// length 1 and the value 0xFFFD, which no key accepts.
-std::pair<char32_t, std::size_t> decode(std::string_view text, std::size_t at) {
-    const auto lead = static_cast<unsigned char>(text[at]);
-    if (lead < 0x80) {
-        return {lead, 1};
-    }
-    std::size_t length = 0;
-    char32_t value = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        value = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        value = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        value = lead & 0x07;
-    } else {
-        return {0xFFFD, 1};
-    }
-    if (at + length > text.size()) {
-        return {0xFFFD, 1};
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[at + i]);
-        if ((next & 0xC0) != 0x80) {
-            return {0xFFFD, 1};
-        }
-        value = (value << 6) | (next & 0x3F);
-    }
-    return {value, length};
-}
 
 std::optional<int> superscriptDigit(char32_t c) {
     switch (c) {
@@ -88,7 +56,8 @@ struct FunctionName {
     Key key;
 };
 
-// Longest first, so that "cotan" is not read as "cos" and so on.
+// The function names a pasted text may spell. No name begins another, so at most one matches
+// at a place and their order does not matter.
 constexpr std::array kFunctions{
     FunctionName{"cotan", Key::Cotan}, FunctionName{"asin", Key::Asin},
     FunctionName{"acos", Key::Acos},   FunctionName{"atan", Key::Atan},
@@ -170,7 +139,7 @@ std::variant<std::vector<Key>, Refusal> keysForText(std::string_view text) {
             ++i;
             continue;
         }
-        const auto [c, length] = decode(text, i);
+        const auto [c, length] = decodeUtf8(text, i);
         if (const auto digit = superscriptDigit(c)) {
             if (!raised) {
                 keys.push_back(Key::Power);
@@ -235,7 +204,7 @@ bool isBlank(char c) {
 // The character as the message shows it: itself, or its code when it cannot be seen
 // (control characters, spaces of every width, marks without a glyph of their own).
 std::string visibleCharacter(const std::string& character) {
-    const char32_t c = decode(character, 0).first;
+    const char32_t c = decodeUtf8(character, 0).first;
     const bool invisible = c < 0x21 || (c >= 0x7F && c <= 0xA0) || c == 0xAD ||
                            (c >= 0x2000 && c <= 0x200F) || (c >= 0x2028 && c <= 0x202F) ||
                            (c >= 0x205F && c <= 0x206F) || c == 0x3000 || c == 0xFEFF ||

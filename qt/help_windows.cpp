@@ -7,6 +7,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include "qt/key_picture.h"
 #include "qt/twips.h"
@@ -19,7 +20,6 @@ namespace {
 const QColor kOrange(255, 128, 0);
 const QColor kYellow(255, 255, 0);
 const QColor kCyan(0, 255, 255);
-const QColor kPageBlue(0, 0, 128);
 
 // The key pictures the pages name, as document resources "key:NAME".
 struct KeyImage {
@@ -101,7 +101,7 @@ QString textWithAlternatives(const QTextDocument* document) {
     return text.simplified();
 }
 
-QTextBrowser* makePage(QWidget* parent, const char* objectName, const char* html) {
+void makePage(QWidget* parent, const char* objectName, const char* html) {
     auto* page = new QTextBrowser(parent);
     page->setObjectName(QString::fromLatin1(objectName));
     page->setFrameShape(QFrame::Box);
@@ -125,11 +125,12 @@ QTextBrowser* makePage(QWidget* parent, const char* objectName, const char* html
     page->setHtml(QString::fromUtf8(html));
     page->setAccessibleName(page->document()->firstBlock().text());
     page->setAccessibleDescription(textWithAlternatives(page->document()));
-    return page;
 }
 
-QWidget* makeCreditsPicture(QWidget* parent, const char* objectName, const QString& html,
-                            bool withIcon) {
+// A picture of the credits: its text with margins inside the 2-pixel border, and the program's
+// icon.
+void makeCreditsPicture(QWidget* parent, const char* objectName, const QString& html,
+                        const QMargins& margins, bool withIcon) {
     auto* picture = new QFrame(parent);
     picture->setObjectName(QString::fromLatin1(objectName));
     picture->setFrameShape(QFrame::Box);
@@ -145,58 +146,56 @@ QWidget* makeCreditsPicture(QWidget* parent, const char* objectName, const QStri
     font.setPointSizeF(12);
     font.setBold(true);
     text->setFont(font);
+    auto* layout = new QVBoxLayout(picture);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);  // the model sizes the picture
+    layout->setContentsMargins(margins);
+    layout->addWidget(text);
     if (withIcon) {
         auto* icon = new QSvgWidget(QStringLiteral(":/icons/numira.svg"), picture);
         icon->setObjectName(QStringLiteral("creditsIcon"));
         icon->setGeometry(twipsToPixels(240), twipsToPixels(240), 96, 96);
     }
-    return picture;
 }
 
 }  // namespace
 
-Form3::Form3(QWidget* parent) : QWidget(parent, Qt::Window) {
+Form3::Form3(const SecondaryWindow& model, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("ПОМОЩ"));
-    setFixedSize(twipsToPixels(9795), twipsToPixels(4680));
     closeOnEscape(this);
-    const QRect place = twipsToPixels(120, 120, 9540, 4425);
-    m_picS = makePage(this, "PicS", kPicSHtml);
-    m_picff = makePage(this, "Picff", kPicffHtml);
-    m_picS->setGeometry(place);
-    m_picff->setGeometry(place);
-    showPage(Page::PicS);
+    makePage(this, "PicS", kPicSHtml);
+    makePage(this, "Picff", kPicffHtml);
+    showModel(this, model);
 }
 
-void Form3::showPage(Page page) {
-    m_page = page;
-    m_picff->setVisible(page == Page::Picff);
-    m_picS->setVisible(page == Page::PicS);
-}
-
-Form2::Form2(QWidget* parent) : QWidget(parent, Qt::Window) {
+Form2::Form2(const SecondaryWindow& model, QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QString(70, QLatin1Char(' ')) + QStringLiteral("Творчески колектив"));
-    setFixedSize(twipsToPixels(8745), twipsToPixels(8040));
     closeOnEscape(this);
-    QWidget* upper = makeCreditsPicture(
-        this, "Picture1",
-        QStringLiteral("<p style='font-size:30pt'>Нумира</p>"
-                       "<p>Калкулатор с български интерфейс</p>"
-                       "<p style='font-weight:normal'>степени с повдигнат показател, корени, "
-                       "тригонометрични функции, памет и функция на x</p>"),
-        true);
-    upper->setGeometry(twipsToPixels(0, 0, 8745, 4875));
-    upper->findChild<QLabel*>()->setGeometry(upper->rect().adjusted(110, 12, -12, -12));
-    QWidget* lower = makeCreditsPicture(
-        this, "Picture2",
-        QStringLiteral("<p>Творчески колектив</p>"
-                       "<p style='font-size:16pt'>екипът на Нумира</p>"
-                       "<p style='font-weight:normal'>Благодарим на всички, които смятат "
-                       "с Нумира.</p>"),
-        false);
-    lower->setGeometry(twipsToPixels(480, 5280, 7860, 2430));
-    lower->findChild<QLabel*>()->setGeometry(lower->rect().adjusted(12, 8, -12, -8));
+    makeCreditsPicture(this, "Picture1",
+                       QStringLiteral("<p style='font-size:30pt'>Нумира</p>"
+                                      "<p>Калкулатор с български интерфейс</p>"
+                                      "<p style='font-weight:normal'>степени с повдигнат "
+                                      "показател, корени, тригонометрични функции, памет и "
+                                      "функция на x</p>"),
+                       QMargins(108, 10, 10, 10), true);
+    makeCreditsPicture(this, "Picture2",
+                       QStringLiteral("<p>Творчески колектив</p>"
+                                      "<p style='font-size:16pt'>екипът на Нумира</p>"
+                                      "<p style='font-weight:normal'>Благодарим на всички, "
+                                      "които смятат с Нумира.</p>"),
+                       QMargins(10, 6, 10, 6), false);
+    showModel(this, model);
+}
+
+void showModel(QWidget* window, const SecondaryWindow& model) {
+    window->setWindowTitle(QString::fromStdString(model.caption));
+    window->setFixedSize(twipsToPixels(model.width), twipsToPixels(model.height));
+    for (const Control& picture : model.pictures) {
+        if (auto* child = window->findChild<QWidget*>(QString::fromStdString(picture.name))) {
+            const Geometry& g = picture.geometry;
+            child->setGeometry(twipsToPixels(g.left, g.top, g.width, g.height));
+            child->setVisible(picture.visible);
+        }
+    }
 }
 
 void placeAtTopRight(QWidget* window) {
@@ -205,41 +204,39 @@ void placeAtTopRight(QWidget* window) {
     });
 }
 
-void HelpWindows::showForm3(Form3::Page page) {
-    if (m_form3.isNull()) {
-        m_form3 = new Form3(m_owner);
-        m_form3->setAttribute(Qt::WA_DeleteOnClose);
-        QObject::connect(m_form3, &QObject::destroyed, [this] {
-            if (onForm3Closed) {
-                onForm3Closed();
+namespace {
+
+// Makes the window from its model on first use and places it at the corner; otherwise brings
+// it forward as the model has it now.
+template <typename Window>
+void showWindow(QPointer<Window>& window, QWidget* owner, const SecondaryWindow& model,
+                const std::function<void()>& onClosed) {
+    if (window.isNull()) {
+        window = new Window(model, owner);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        QObject::connect(window, &QObject::destroyed, [&onClosed] {
+            if (onClosed) {
+                onClosed();
             }
         });
-        m_form3->show();
-        placeAtTopRight(m_form3);
-    } else {
-        m_form3->show();
-        m_form3->raise();
-        m_form3->activateWindow();
+        window->show();
+        placeAtTopRight(window);
+        return;
     }
-    m_form3->showPage(page);
+    showModel(window, model);
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
-void HelpWindows::showForm2() {
-    if (m_form2.isNull()) {
-        m_form2 = new Form2(m_owner);
-        m_form2->setAttribute(Qt::WA_DeleteOnClose);
-        QObject::connect(m_form2, &QObject::destroyed, [this] {
-            if (onForm2Closed) {
-                onForm2Closed();
-            }
-        });
-        m_form2->show();
-        placeAtTopRight(m_form2);
-    } else {
-        m_form2->show();
-        m_form2->raise();
-        m_form2->activateWindow();
-    }
+}  // namespace
+
+void HelpWindows::showForm3(const SecondaryWindow& model) {
+    showWindow(m_form3, m_owner, model, onForm3Closed);
+}
+
+void HelpWindows::showForm2(const SecondaryWindow& model) {
+    showWindow(m_form2, m_owner, model, onForm2Closed);
 }
 
 }  // namespace numira

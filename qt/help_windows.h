@@ -4,32 +4,27 @@
 #include <QWidget>
 #include <functional>
 
-class QTextBrowser;
+#include "window/form1.h"
 
 namespace numira {
 
-// The help window "ПОМОЩ": two help pages in the same place, one shown at a time.
+// The help window "ПОМОЩ" with its two help pages, PicS and Picff, and the credits window
+// "Творчески колектив" with its two pictures, each made from its model (see showModel).
 class Form3 : public QWidget {
     Q_OBJECT
   public:
-    enum class Page { PicS, Picff };  // raising to a power; computing a function
-
-    explicit Form3(QWidget* parent = nullptr);
-    void showPage(Page page);
-    Page page() const { return m_page; }
-
-  private:
-    QTextBrowser* m_picS;
-    QTextBrowser* m_picff;
-    Page m_page = Page::PicS;
+    explicit Form3(const SecondaryWindow& model, QWidget* parent = nullptr);
 };
 
-// The credits window "Творчески колектив": the upper picture and the one below it.
 class Form2 : public QWidget {
     Q_OBJECT
   public:
-    explicit Form2(QWidget* parent = nullptr);
+    explicit Form2(const SecondaryWindow& model, QWidget* parent = nullptr);
 };
+
+// Copies a model's caption, client size and picture boxes (place, shown or hidden) into the
+// window and the children named after them.
+void showModel(QWidget* window, const SecondaryWindow& model);
 
 // Opens the two windows modeless. A window is created on first use and placed at the top
 // right corner of the screen; while it is open a second request only brings it forward (it
@@ -39,9 +34,17 @@ class HelpWindows {
   public:
     // The windows belong to owner (the calculator window), so they close with it.
     explicit HelpWindows(QWidget* owner) : m_owner(owner) {}
+    HelpWindows(const HelpWindows&) = delete;
+    HelpWindows& operator=(const HelpWindows&) = delete;
+    // The windows go first, while the callbacks they call on closing are still there.
+    ~HelpWindows() {
+        delete m_form3;
+        delete m_form2;
+    }
 
-    void showForm3(Form3::Page page);
-    void showForm2();
+    // Shows the window as its model has it.
+    void showForm3(const SecondaryWindow& model);
+    void showForm2(const SecondaryWindow& model);
 
     Form3* form3() const { return m_form3; }
     Form2* form2() const { return m_form2; }

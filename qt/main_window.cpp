@@ -189,7 +189,7 @@ MainWindow::MainWindow(QWidget* parent)
     m_helpWindows.onForm3Closed = [this] { m_form.Form3_Unload(); };
     m_helpWindows.onForm2Closed = [this] { m_form.Form2_Unload(); };
     m_chartSheet.onFailure = [this](const QString& message) { showMessage(message); };
-    m_form.sheetApp = &m_chartSheet;
+    m_form.sheetApp = [this] { return m_chartSheet.sheet(); };
     m_form.Form_Load();
     m_form.processKeystrokes();
 
@@ -546,11 +546,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 void MainWindow::syncSecondaryWindows(const std::string& raised) {
     if (m_form.Form3.open &&
         (m_helpWindows.form3() == nullptr || raised == "Stepen" || raised == "FFun")) {
-        m_helpWindows.showForm3(m_form.form3Page == HelpPage::Picff ? Form3::Page::Picff
-                                                                    : Form3::Page::PicS);
+        m_helpWindows.showForm3(m_form.Form3);
     }
     if (m_form.Form2.open && (m_helpWindows.form2() == nullptr || raised == "Kolektiv")) {
-        m_helpWindows.showForm2();
+        m_helpWindows.showForm2(m_form.Form2);
     }
 }
 

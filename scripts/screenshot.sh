@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates docs/numira.png, the README's picture of the calculator after 2 + 3 =, and
-# docs/numira-history.png, the window with its history panel, from the offscreen screenshot
-# test. Usage: scripts/screenshot.sh [build-folder]  (default: build)
+# docs/numira-history.png, the window with its history panel, drawn offscreen by
+# scripts/screenshot.cpp. Usage: scripts/screenshot.sh [build-folder]  (default: build)
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,8 +11,8 @@ case $build in /*) ;; *) build=$root/$build ;; esac
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$root" -B "$build" -G Ninja
 fi
-cmake --build "$build" -j2 --target qt_screenshot_test
-QT_QPA_PLATFORM=offscreen "$build/bin/qt_screenshot_test" -silent
+cmake --build "$build" -j2 --target numira-screenshot
+QT_QPA_PLATFORM=offscreen "$build/bin/numira-screenshot" "$build/screenshots"
 cp "$build/screenshots/numira-2plus3.png" "$root/docs/numira.png"
 cp "$build/screenshots/numira-history.png" "$root/docs/numira-history.png"
 echo "docs/numira.png and docs/numira-history.png updated from $build/screenshots/"

@@ -71,6 +71,12 @@ Control pictureBox(std::string name, Picture picture, bool visible, int tabIndex
                        picture);
 }
 
+// A picture box of a secondary window.
+Control picture(std::string name, Geometry g) {
+    return makeControl(std::move(name), ControlKind::PictureBox, Container::Window, g, "", true,
+                       std::nullopt, arial(8.25F), -1);
+}
+
 Line line(std::string name, float x1, float y1, float x2, float y2) {
     return Line{std::move(name), x1, y1, x2, y2, true};
 }
@@ -93,6 +99,21 @@ bool hasTrigonometry(std::string_view comp) {
 }  // namespace
 
 Form1::Form1(Platform& platform) : m_platform(&platform) {
+    Form3 = {"ПОМОЩ",
+             false,
+             0,
+             0,
+             9795,
+             4680,
+             {picture("PicS", {120, 120, 9540, 4425}), picture("Picff", {120, 120, 9540, 4425})}};
+    Form2 = {
+        std::string(70, ' ') + "Творчески колектив",
+        false,
+        0,
+        0,
+        8745,
+        8040,
+        {picture("Picture1", {0, 0, 8745, 4875}), picture("Picture2", {480, 5280, 7860, 2430})}};
     Timer2 = {"Timer2", false, 500};
     Frame2 = frame("Frame2", {240, 5340, 3255, 620}, false, kPanelText, arial(9.75F), 41);
     Command14 =
@@ -590,14 +611,19 @@ void Form1::loadSecondary(SecondaryWindow& window) {
     window.top = 0;
 }
 
-void Form1::Stepen_Click() {
+void Form1::showHelpPage(std::string_view name) {
     loadSecondary(Form3);
-    form3Page = HelpPage::PicS;
+    for (Control& page : Form3.pictures) {
+        page.visible = page.name == name;
+    }
+}
+
+void Form1::Stepen_Click() {
+    showHelpPage("PicS");
 }
 
 void Form1::FFun_Click() {
-    loadSecondary(Form3);
-    form3Page = HelpPage::Picff;
+    showHelpPage("Picff");
 }
 
 void Form1::Kolektiv_Click() {
@@ -679,14 +705,13 @@ std::vector<Keystroke> Form1::takeDelivered() {
 
 void Form1::Command3_Click() {
     Lok();
-    if (sheetApp == nullptr) {
+    if (!sheetApp) {
         message = "Няма къде да се покаже графиката.";
-        return;
-    }
-    const graph::GraphRequest request{comp.text, degreesMode, {}};
-    if (graph::Command3_Click(*sheetApp, request, graphVars) ==
-        graph::GraphOutcome::NothingToTabulate) {
+    } else if (comp.text.empty()) {
+        // Nothing to tabulate asks for no sheet, so the chart window is not loaded for it.
         message = graph::kNothingToTabulate;
+    } else if (graph::SheetApp* sheet = sheetApp()) {
+        graph::Command3_Click(*sheet, graph::GraphRequest{comp.text, degreesMode, {}});
     }
 }
 

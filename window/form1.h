@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,11 +35,9 @@ struct Keystroke {
     friend bool operator==(const Keystroke&, const Keystroke&) = default;
 };
 
-// The picture Form3 shows.
-enum class HelpPage { None, PicS, Picff };
-
-// A secondary window (Form3, the help pages; Form2, the team). Opened at the top right
-// corner of the screen when loaded; reused while open.
+// A secondary window (Form3, the help pages; Form2, the team): its caption, its client area
+// and the picture boxes in it, which the view fills. Opened at the top right corner of the
+// screen when loaded; reused while open.
 struct SecondaryWindow {
     std::string caption;
     bool open = false;
@@ -46,6 +45,7 @@ struct SecondaryWindow {
     float top = 0;
     float width = 0;
     float height = 0;
+    std::vector<Control> pictures;
 };
 
 // The calculator window: every control of the window by its name, the window-wide state and
@@ -190,16 +190,14 @@ class Form1 {
     // The calculations of the session and the panel that shows them.
     History history;
     HistoryPanel historyPanel;
-    // Secondary windows.
-    SecondaryWindow Form3{"ПОМОЩ", false, 0, 0, 9795, 4680};
-    SecondaryWindow Form2{std::string(70, ' ') + "Творчески колектив", false, 0, 0, 8745, 8040};
-    HelpPage form3Page = HelpPage::None;
+    // Secondary windows: Form3 shows one of its help pages PicS and Picff at a time.
+    SecondaryWindow Form3, Form2;
     // The outcome of the last "S / V": nullopt before it was pressed.
     std::optional<bool> helpFileOpened;
-    // The spreadsheet side of the function table (the view's chart window, or an in-memory
-    // sheet); with none, the menu item says so.
-    graph::SheetApp* sheetApp = nullptr;
-    graph::GraphVars graphVars;
+    // Where a function table goes (the view's chart window, or an in-memory sheet), asked once
+    // per table and only when there is one to send; null when it cannot serve (it has said
+    // why). With none, the menu item says so.
+    std::function<graph::SheetApp*()> sheetApp;
     // A message the view should show once (e.g. a missing help file); takeMessage empties it.
     std::string message;
     std::string takeMessage() { return std::exchange(message, {}); }
@@ -214,6 +212,7 @@ class Form1 {
 
   private:
     void loadSecondary(SecondaryWindow& window);
+    void showHelpPage(std::string_view name);
     void showFailure(Failure failure);
     // Widens the window for a result of this width beside the box, up to two thirds of the
     // screen, as the result label has always done.

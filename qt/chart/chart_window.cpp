@@ -155,7 +155,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
 }
 
 graph::GraphOutcome ChartWindow::showFunction(const graph::GraphRequest& request) {
-    const graph::GraphOutcome outcome = graph::Command3_Click(m_sheet, request, m_vars);
+    const graph::GraphOutcome outcome = graph::Command3_Click(m_sheet, request);
     if (outcome == graph::GraphOutcome::BadRange) {
         m_message->setText(text(*graph::rangeProblem(request.range)));
     }

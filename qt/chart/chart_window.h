@@ -84,7 +84,6 @@ class ChartWindow : public QWidget {
 
     ChartSheet m_sheet;
     graph::GraphRequest m_request;
-    graph::GraphVars m_vars;
     bool m_settingRange = false;
 
     QDoubleSpinBox* m_from = nullptr;

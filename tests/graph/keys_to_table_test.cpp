@@ -41,8 +41,7 @@ TEST(KeysToTable, XPowerTwoIsAParabolaWhateverXEntryModeHolds) {
         SCOPED_TRACE(c.name);
         Calculator calc(c.keys);
         TableSheet sheet;
-        GraphVars vars;
-        ASSERT_EQ(Command3_Click(sheet, calc.request(), vars), GraphOutcome::Tabulated);
+        ASSERT_EQ(Command3_Click(sheet, calc.request()), GraphOutcome::Tabulated);
         ASSERT_EQ(sheet.rows().size(), 200u);
         for (const TableSheet::Row& row : sheet.rows()) {
             ASSERT_TRUE(row.x && row.cached.value);
@@ -55,8 +54,7 @@ TEST(KeysToTable, XPowerTwoIsAParabolaWhateverXEntryModeHolds) {
 TEST(KeysToTable, NothingToTabulateAfterStartOrClear) {
     Calculator calc({Key::X, Key::Power, Key::D2, Key::Clear});
     TableSheet sheet;
-    GraphVars vars;
-    EXPECT_EQ(Command3_Click(sheet, calc.request(), vars), GraphOutcome::NothingToTabulate);
+    EXPECT_EQ(Command3_Click(sheet, calc.request()), GraphOutcome::NothingToTabulate);
     EXPECT_TRUE(sheet.rows().empty());
     EXPECT_FALSE(sheet.visible());
 }

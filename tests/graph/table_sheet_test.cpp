@@ -55,9 +55,7 @@ TEST(TableSheet, ReadsRanges) {
 
 TEST(TableSheet, HoldsWhatTheProcedureSent) {
     TableSheet sheet;
-    GraphVars vars;
-    ASSERT_EQ(Command3_Click(sheet, GraphRequest{"SQRT(x)", false, {}}, vars),
-              GraphOutcome::Tabulated);
+    ASSERT_EQ(Command3_Click(sheet, GraphRequest{"SQRT(x)", false, {}}), GraphOutcome::Tabulated);
     EXPECT_TRUE(sheet.visible());
     ASSERT_EQ(sheet.rows().size(), 200u);
     EXPECT_EQ(sheet.rows()[0].x, -49);

@@ -86,8 +86,7 @@ class SavedFile : public ::testing::Test {
               ".xlsx"))
                 .string();
         XlsxSheet sheet(path);
-        GraphVars vars;
-        EXPECT_EQ(Command3_Click(sheet, request, vars), GraphOutcome::Tabulated);
+        EXPECT_EQ(Command3_Click(sheet, request), GraphOutcome::Tabulated);
         EXPECT_EQ(sheet.close(), std::nullopt);
         return path;
     }
@@ -235,8 +234,7 @@ TEST(XlsxSheet, AFailedSaveKeepsTheOldFileAndSaysWhy) {
                 const rlimit limit{64 * 1024, 64 * 1024};
                 setrlimit(RLIMIT_FSIZE, &limit);
                 XlsxSheet sheet(c.path.string());
-                GraphVars vars;
-                Command3_Click(sheet, GraphRequest{"x^2", false, {1, 9999, 1}}, vars);
+                Command3_Click(sheet, GraphRequest{"x^2", false, {1, 9999, 1}});
                 const std::string said = sheet.close().value_or("saved");
                 (void)!write(channel[1], said.data(), said.size());
                 _exit(0);
@@ -251,8 +249,7 @@ TEST(XlsxSheet, AFailedSaveKeepsTheOldFileAndSaysWhy) {
             waitpid(child, nullptr, 0);
         } else {
             XlsxSheet sheet(c.path.string());
-            GraphVars vars;
-            Command3_Click(sheet, GraphRequest{"x", false, {}}, vars);
+            Command3_Click(sheet, GraphRequest{"x", false, {}});
             message = sheet.close().value_or("saved");
         }
         EXPECT_NE(message.find(c.reason), std::string::npos) << message;
@@ -265,8 +262,7 @@ TEST(XlsxSheet, ASaveReplacesTheOldFileWhole) {
     const std::filesystem::path path = std::filesystem::path(::testing::TempDir()) / "over.xlsx";
     std::ofstream(path) << "the old table";
     XlsxSheet sheet(path.string());
-    GraphVars vars;
-    Command3_Click(sheet, GraphRequest{"x", false, {}}, vars);
+    Command3_Click(sheet, GraphRequest{"x", false, {}});
     EXPECT_EQ(sheet.close(), std::nullopt);
     EXPECT_NE(member(path.string(), "xl/worksheets/sheet1.xml").find("<c r=\"A200\">"),
               std::string::npos);

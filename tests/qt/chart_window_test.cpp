@@ -40,8 +40,7 @@ std::size_t pointCount(const QList<QLineSeries*>& segments) {
 }
 
 TEST_F(ChartWindowTest, TheProcedureOpensTheWindowWithAParabola) {
-    graph::GraphVars vars;
-    ASSERT_EQ(graph::Command3_Click(window.sheetApp(), graph::GraphRequest{"x^2", false, {}}, vars),
+    ASSERT_EQ(graph::Command3_Click(window.sheetApp(), graph::GraphRequest{"x^2", false, {}}),
               graph::GraphOutcome::Tabulated);
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Графика"));

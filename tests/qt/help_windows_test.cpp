@@ -9,6 +9,8 @@
 #include "qt/resources.h"
 #include "qt/twips.h"
 #include "qt/window_place.h"
+#include "window/fake_platform.h"
+#include "window/form1.h"
 
 using numira::Form2;
 using numira::Form3;
@@ -41,14 +43,17 @@ QPoint topRightCorner() {
 class HelpWindowsTest : public QObject {
     Q_OBJECT
 
+    numira::FakePlatform m_platform;
+    numira::Form1 m_model{m_platform};
+
   private slots:
     void initTestCase() { numira::initResources(); }
 
     void helpPagesCarryTheirText_data() {
-        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("phrase");
-        const int picS = static_cast<int>(Form3::Page::PicS);
-        const int picff = static_cast<int>(Form3::Page::Picff);
+        const QString picS = "PicS";
+        const QString picff = "Picff";
         row("power title", picS, "Повдигане на степен");
         row("power caret rises", picS, "курсорът се смалява и се качва нагоре");
         row("power exponent", picS, "степенния показател");
@@ -61,11 +66,10 @@ class HelpWindowsTest : public QObject {
         row("function again", picff, "натиснете отново");
     }
     void helpPagesCarryTheirText() {
-        QFETCH(int, page);
+        QFETCH(QString, page);
         QFETCH(QString, phrase);
-        Form3 form;
-        const char* name = page == static_cast<int>(Form3::Page::PicS) ? "PicS" : "Picff";
-        auto* browser = form.findChild<QTextBrowser*>(QLatin1String(name));
+        Form3 form(m_model.Form3);
+        auto* browser = form.findChild<QTextBrowser*>(page);
         QVERIFY(browser != nullptr);
         QVERIFY2(browser->toPlainText().contains(phrase), qPrintable(phrase));
     }
@@ -84,7 +88,7 @@ class HelpWindowsTest : public QObject {
     void helpPagesShowKeyPictures() {
         QFETCH(QString, pageName);
         QFETCH(QString, key);
-        Form3 form;
+        Form3 form(m_model.Form3);
         auto* browser = form.findChild<QTextBrowser*>(pageName);
         QVERIFY(browser != nullptr);
         QVERIFY(browser->toHtml().contains(key));
@@ -95,7 +99,7 @@ class HelpWindowsTest : public QObject {
     }
 
     void form3HasItsCaptionAndPlaces() {
-        Form3 form;
+        Form3 form(m_model.Form3);
         QCOMPARE(form.windowTitle(), QString("ПОМОЩ"));
         QCOMPARE(form.size(), QSize(numira::twipsToPixels(9795), numira::twipsToPixels(4680)));
         for (const char* name : {"PicS", "Picff"}) {
@@ -106,23 +110,23 @@ class HelpWindowsTest : public QObject {
     }
 
     void pagesAreShownOneAtATime_data() {
-        QTest::addColumn<QList<int>>("requests");
+        QTest::addColumn<QString>("menuItems");
         QTest::addColumn<bool>("picSVisible");
-        const int s = static_cast<int>(Form3::Page::PicS);
-        const int f = static_cast<int>(Form3::Page::Picff);
-        row("power", QList<int>{s}, true);
-        row("function", QList<int>{f}, false);
-        row("power then function", QList<int>{s, f}, false);
-        row("function then power", QList<int>{f, s}, true);
-        row("function twice", QList<int>{f, f}, false);
+        row("power", QString("Stepen"), true);
+        row("function", QString("FFun"), false);
+        row("power then function", QString("Stepen FFun"), false);
+        row("function then power", QString("FFun Stepen"), true);
+        row("function twice", QString("FFun FFun"), false);
     }
     void pagesAreShownOneAtATime() {
-        QFETCH(QList<int>, requests);
+        QFETCH(QString, menuItems);
         QFETCH(bool, picSVisible);
+        numira::Form1 model(m_platform);
         QWidget owner;
         HelpWindows windows(&owner);
-        for (int request : requests) {
-            windows.showForm3(static_cast<Form3::Page>(request));
+        for (const QString& item : menuItems.split(' ')) {
+            item == "Stepen" ? model.Stepen_Click() : model.FFun_Click();
+            windows.showForm3(model.Form3);
         }
         QCOMPARE(countTopLevel("Form3"), 1);
         QVERIFY(windows.form3()->isVisible());
@@ -143,10 +147,10 @@ class HelpWindowsTest : public QObject {
         HelpWindows windows(&owner);
         auto open = [&]() -> QWidget* {
             if (credits) {
-                windows.showForm2();
+                windows.showForm2(m_model.Form2);
                 return windows.form2();
             }
-            windows.showForm3(Form3::Page::PicS);
+            windows.showForm3(m_model.Form3);
             return windows.form3();
         };
         QWidget* window = open();
@@ -192,8 +196,8 @@ class HelpWindowsTest : public QObject {
     void escapeClosesEveryWindow() {
         QWidget owner;
         HelpWindows windows(&owner);
-        windows.showForm3(Form3::Page::PicS);
-        windows.showForm2();
+        windows.showForm3(m_model.Form3);
+        windows.showForm2(m_model.Form2);
         numira::HelpViewer viewer;
         viewer.show();
         const QList<QWidget*> all{windows.form3(), windows.form2(), &viewer};
@@ -207,7 +211,7 @@ class HelpWindowsTest : public QObject {
     }
 
     void creditsNameTheProjectAndItsTeam() {
-        Form2 form;
+        Form2 form(m_model.Form2);
         const QString title = form.windowTitle();
         QCOMPARE(title.size(), 88);
         QCOMPARE(title.left(70), QString(70, ' '));

@@ -15,9 +15,12 @@ namespace graph = numira::graph;
 
 namespace {
 
-graph::GraphOutcome tabulate(LazyChartSheet& sheet, const char* expression) {
-    graph::GraphVars vars;
-    return graph::Command3_Click(sheet, graph::GraphRequest{expression, false, {}}, vars);
+// Whether the loader gave a sheet and the table went to it.
+bool tabulate(LazyChartSheet& lazy, const char* expression) {
+    graph::SheetApp* sheet = lazy.sheet();
+    return sheet != nullptr &&
+           graph::Command3_Click(*sheet, graph::GraphRequest{expression, false, {}}) ==
+               graph::GraphOutcome::Tabulated;
 }
 
 QTableWidget* tableOf(const LazyChartSheet& sheet) {
@@ -58,7 +61,7 @@ class LazyChartSheetTest : public QObject {
     void firstCallMakesTheWindowAndLaterTablesReuseIt() {
         auto sheet = makeSheet(LazyChartSheet::defaultModulePath());
         QVERIFY(sheet->window() == nullptr);
-        QCOMPARE(tabulate(*sheet, "x^2"), graph::GraphOutcome::Tabulated);
+        QVERIFY(tabulate(*sheet, "x^2"));
         QWidget* window = sheet->window();
         QVERIFY(window != nullptr);
         QCOMPARE(window->objectName(), QString("chartWindow"));
@@ -67,33 +70,24 @@ class LazyChartSheetTest : public QObject {
         QCOMPARE(tableOf(*sheet)->rowCount(), 200);
         QCOMPARE(tableOf(*sheet)->item(0, 2)->text(), QString("2401"));
 
-        QCOMPARE(tabulate(*sheet, "2*x"), graph::GraphOutcome::Tabulated);
+        QVERIFY(tabulate(*sheet, "2*x"));
         QCOMPARE(sheet->window(), window);
         QCOMPARE(tableOf(*sheet)->item(0, 2)->text(), QString("-98"));
         QVERIFY(m_messages.isEmpty());
     }
 
-    // Nothing to tabulate sends no call, so nothing is loaded.
-    void emptyExpressionLoadsNothing() {
-        auto sheet = makeSheet(LazyChartSheet::defaultModulePath());
-        QCOMPARE(tabulate(*sheet, ""), graph::GraphOutcome::NothingToTabulate);
-        QVERIFY(sheet->window() == nullptr);
-        QVERIFY(m_messages.isEmpty());
-    }
-
     void destroyedWindowIsMadeAgain() {
         auto sheet = makeSheet(LazyChartSheet::defaultModulePath());
-        QCOMPARE(tabulate(*sheet, "x^2"), graph::GraphOutcome::Tabulated);
+        QVERIFY(tabulate(*sheet, "x^2"));
         delete sheet->window();
         QVERIFY(sheet->window() == nullptr);
-        QCOMPARE(tabulate(*sheet, "x+1"), graph::GraphOutcome::Tabulated);
+        QVERIFY(tabulate(*sheet, "x+1"));
         QVERIFY(sheet->window() != nullptr);
         QVERIFY(sheet->window()->isVisible());
         QCOMPARE(tableOf(*sheet)->item(0, 2)->text(), QString("-48"));
     }
 
-    // A module that cannot serve is reported once per table, the table's calls do nothing and
-    // the next table tries again.
+    // A module that cannot serve is reported and gives no sheet; the next table tries again.
     void unusableModuleIsReported_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("message");
@@ -119,17 +113,17 @@ class LazyChartSheetTest : public QObject {
         QFETCH(QString, path);
         QFETCH(QString, message);
         auto sheet = makeSheet(path);
-        QCOMPARE(tabulate(*sheet, "x^2"), graph::GraphOutcome::Tabulated);
+        QVERIFY(!tabulate(*sheet, "x^2"));
         QVERIFY(sheet->window() == nullptr);
         QCOMPARE(m_messages.size(), 1);
         QVERIFY2(m_messages[0].startsWith(message), qPrintable(m_messages[0]));
 
-        QCOMPARE(tabulate(*sheet, "x^2"), graph::GraphOutcome::Tabulated);
+        QVERIFY(!tabulate(*sheet, "x^2"));
         QCOMPARE(m_messages.size(), 2);
 
         // The module put back in place serves the next table.
         sheet->setModulePath(LazyChartSheet::defaultModulePath());
-        QCOMPARE(tabulate(*sheet, "x^2"), graph::GraphOutcome::Tabulated);
+        QVERIFY(tabulate(*sheet, "x^2"));
         QVERIFY(sheet->window() != nullptr);
         QCOMPARE(tableOf(*sheet)->rowCount(), 200);
         QCOMPARE(m_messages.size(), 2);
