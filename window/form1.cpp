@@ -44,12 +44,6 @@ Control makeControl(std::string name, ControlKind kind, Container container, Geo
     return c;
 }
 
-Control key(std::string name, Container container, Geometry g, std::string caption, Rgb colour,
-            float fontSize, int tabIndex, Picture picture = Picture::None) {
-    return makeControl(std::move(name), ControlKind::Button, container, g, std::move(caption), true,
-                       colour, arial(fontSize), tabIndex, picture);
-}
-
 Control frame(std::string name, Geometry g, bool visible, std::optional<Rgb> foreground, Font font,
               int tabIndex) {
     Control c = makeControl(std::move(name), ControlKind::Frame, Container::Window, g, "", visible,
@@ -90,22 +84,82 @@ bool hasTrigonometry(std::string_view comp) {
            lower.find("tan(") != std::string::npos;
 }
 
+// The keys' buttons in creation order, each frame's together. Command3, the function table's
+// button, is the plain button of the system and stays hidden.
+struct Button {
+    std::string_view name;
+    Container container;
+    Geometry geometry;
+    std::string_view caption;
+    Rgb colour;
+    float fontSize;
+    int tabIndex;
+    Picture picture = Picture::None;
+};
+
+constexpr Container kFrame2 = Container::Frame2;
+constexpr Container kF2 = Container::F2;
+constexpr Container kOnWindow = Container::Window;
+constexpr Container kFrame1 = Container::Frame1;
+
+const Button kButtons[] = {
+    {"Command14", kFrame2, {1680, 200, 615, 375}, "XC", kOrange, 9.75F, 53},
+    {"Command5", kFrame2, {2400, 200, 615, 375}, "=", kYellow, 14.25F, 44},
+    {"Command2", kFrame2, {240, 200, 615, 375}, "X", kOrange, 9.75F, 43},
+    {"Command7", kFrame2, {960, 200, 615, 375}, "X =", kOrange, 9.75F, 42},
+    {"Command13", kF2, {1680, 680, 615, 375}, "Atan", kOrange, 9.75F, 51},
+    {"Command12", kF2, {960, 680, 615, 375}, "Acos", kOrange, 9.75F, 50},
+    {"Command11", kF2, {240, 680, 615, 375}, "Asin", kOrange, 9.75F, 49},
+    {"Command9", kF2, {2400, 200, 735, 375}, "Cotan", kOrange, 9.75F, 48},
+    {"Command8", kF2, {1680, 200, 615, 375}, "Tan", kOrange, 9.75F, 47},
+    {"CommandButton19", kF2, {960, 200, 615, 375}, "Cos", kOrange, 9.75F, 40},
+    {"CommandButton20", kF2, {240, 200, 615, 375}, "Sin", kOrange, 9.75F, 39},
+    {"Command6", kOnWindow, {3000, 1080, 495, 375}, "", kRed, 8.25F, 31, Picture::Backspace},
+    {"Command3", kOnWindow, {360, 7560, 855, 375}, "Графика", {}, 8.25F, 29},
+    {"Command1", kOnWindow, {1800, 1080, 390, 375}, "MC", kGreen, 8.25F, 27},
+    {"butonC", kOnWindow, {240, 1080, 495, 375}, "C", kRed, 9.75F, 23},
+    {"CommandButton22", kOnWindow, {840, 1080, 375, 375}, "M", kGreen, 11.25F, 22},
+    {"CommandButton23", kOnWindow, {1320, 1080, 390, 375}, "MR", kGreen, 8.25F, 21},
+    {"CommandButton18", kOnWindow, {2280, 1080, 255, 375}, "(", kCyan, 9.75F, 20},
+    {"CommandButton17", kOnWindow, {2640, 1080, 255, 375}, ")", kCyan, 9.75F, 19},
+    {"Command15", kFrame1, {960, 2120, 615, 375}, "S / V", kOrange, 9.75F, 54},
+    {"Command10", kFrame1, {240, 2120, 615, 375}, "pi", kOrange, 9.75F, 46},
+    {"Command4", kFrame1, {2720, 200, 300, 375}, "", kYellow, 12.75F, 30, Picture::Slash},
+    {"CommandButton16", kFrame1, {1680, 1640, 615, 375}, "", kOrange, 9.75F, 18, Picture::Radical},
+    {"CommandButton21", kFrame1, {1680, 2120, 615, 375}, "", kOrange, 9.75F, 17, Picture::Power},
+    {"CommandButton12", kFrame1, {2400, 1160, 615, 375}, "", kYellow, 9.75F, 16, Picture::Minus},
+    {"CommandButton2", kFrame1, {240, 1640, 615, 375}, "0", kOrange, 9.75F, 15},
+    {"CommandButton3", kFrame1, {960, 1640, 615, 375}, ",", kOrange, 9.75F, 14},
+    {"Ravno", kFrame1, {2400, 2120, 615, 375}, "=", kYellow, 14.25F, 13},
+    {"CommandButton11", kFrame1, {2400, 1640, 615, 375}, "", kYellow, 9.75F, 12, Picture::Plus},
+    {"CommandButton10", kFrame1, {1680, 200, 615, 375}, "3", kOrange, 9.75F, 11},
+    {"CommandButton14", kFrame1, {2400, 200, 300, 375}, "", kYellow, 12.75F, 10, Picture::Colon},
+    {"CommandButton9", kFrame1, {240, 680, 615, 375}, "4", kOrange, 9.75F, 9},
+    {"CommandButton8", kFrame1, {960, 680, 615, 375}, "5", kOrange, 9.75F, 8},
+    {"CommandButton7", kFrame1, {1680, 680, 615, 375}, "6", kOrange, 9.75F, 7},
+    {"CommandButton13", kFrame1, {2400, 680, 615, 375}, "", kYellow, 15.75F, 6, Picture::RaisedDot},
+    {"CommandButton6", kFrame1, {240, 1160, 615, 375}, "7", kOrange, 9.75F, 5},
+    {"CommandButton5", kFrame1, {960, 1160, 615, 375}, "8", kOrange, 9.75F, 4},
+    {"CommandButton4", kFrame1, {1680, 1160, 615, 375}, "9", kOrange, 9.75F, 3},
+    {"Commandbutton1", kFrame1, {960, 200, 615, 375}, "2", kOrange, 9.75F, 2},
+    {"b1", kFrame1, {240, 200, 615, 375}, "1", kOrange, 9.75F, 1},
+};
+
 }  // namespace
 
 Form1::Form1(Platform& platform) : m_platform(&platform) {
+    for (const Button& b : kButtons) {
+        buttons.push_back(makeControl(std::string(b.name), ControlKind::Button, b.container,
+                                      b.geometry, std::string(b.caption), true, b.colour,
+                                      arial(b.fontSize), b.tabIndex, b.picture));
+    }
+    Control& graphButton = *control("Command3");
+    graphButton.visible = false;
+    graphButton.background.reset();
+    graphButton.font = sansSerif();
     Timer2 = {"Timer2", false, 500};
     Frame2 = frame("Frame2", {240, 5340, 3255, 620}, false, kPanelText, arial(9.75F), 41);
-    Command14 =
-        key("Command14", Container::Frame2, {1680, 200, 615, 375}, "XC", kOrange, 9.75F, 53);
-    Command5 = key("Command5", Container::Frame2, {2400, 200, 615, 375}, "=", kYellow, 14.25F, 44);
-    Command2 = key("Command2", Container::Frame2, {240, 200, 615, 375}, "X", kOrange, 9.75F, 43);
-    Command7 = key("Command7", Container::Frame2, {960, 200, 615, 375}, "X =", kOrange, 9.75F, 42);
     F2 = frame("F2", {240, 4180, 3255, 1095}, false, kPanelText, arial(9.75F), 38);
-    Command13 = key("Command13", Container::F2, {1680, 680, 615, 375}, "Atan", kOrange, 9.75F, 51);
-    Command12 = key("Command12", Container::F2, {960, 680, 615, 375}, "Acos", kOrange, 9.75F, 50);
-    Command11 = key("Command11", Container::F2, {240, 680, 615, 375}, "Asin", kOrange, 9.75F, 49);
-    Command9 = key("Command9", Container::F2, {2400, 200, 735, 375}, "Cotan", kOrange, 9.75F, 48);
-    Command8 = key("Command8", Container::F2, {1680, 200, 615, 375}, "Tan", kOrange, 9.75F, 47);
     Gradusi.name = "Gradusi";
     Gradusi.container = Container::F2;
     Gradusi.entries = {"Радиани", "Градуси"};
@@ -115,10 +169,6 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
     Gradusi.foreground = kPanelText;
     Gradusi.font = sansSerif();
     Gradusi.tabIndex = 45;
-    CommandButton19 =
-        key("CommandButton19", Container::F2, {960, 200, 615, 375}, "Cos", kOrange, 9.75F, 40);
-    CommandButton20 =
-        key("CommandButton20", Container::F2, {240, 200, 615, 375}, "Sin", kOrange, 9.75F, 39);
     comp = makeControl("comp", ControlKind::TextBox, Container::Window, {240, 360, 3255, 375}, "",
                        false, kPink, arial(9.75F), 37);
     comp.readOnly = true;
@@ -136,49 +186,7 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
     t.font = arial(12);
     t.tabIndex = 32;
     Timer1 = {"Timer1", true, 1000};
-    Command6 = key("Command6", Container::Window, {3000, 1080, 495, 375}, "", kRed, 8.25F, 31,
-                   Picture::Backspace);
-    Command3 = makeControl("Command3", ControlKind::Button, Container::Window,
-                           {360, 7560, 855, 375}, "Графика", false, std::nullopt, sansSerif(), 29);
-    Command1 = key("Command1", Container::Window, {1800, 1080, 390, 375}, "MC", kGreen, 8.25F, 27);
-    butonC = key("butonC", Container::Window, {240, 1080, 495, 375}, "C", kRed, 9.75F, 23);
-    CommandButton22 =
-        key("CommandButton22", Container::Window, {840, 1080, 375, 375}, "M", kGreen, 11.25F, 22);
-    CommandButton23 =
-        key("CommandButton23", Container::Window, {1320, 1080, 390, 375}, "MR", kGreen, 8.25F, 21);
-    CommandButton18 =
-        key("CommandButton18", Container::Window, {2280, 1080, 255, 375}, "(", kCyan, 9.75F, 20);
-    CommandButton17 =
-        key("CommandButton17", Container::Window, {2640, 1080, 255, 375}, ")", kCyan, 9.75F, 19);
     Frame1 = frame("Frame1", {240, 1575, 3255, 2550}, true, std::nullopt, sansSerif(), 0);
-    const Container in1 = Container::Frame1;
-    Command15 = key("Command15", in1, {960, 2120, 615, 375}, "S / V", kOrange, 9.75F, 54);
-    Command10 = key("Command10", in1, {240, 2120, 615, 375}, "pi", kOrange, 9.75F, 46);
-    Command4 = key("Command4", in1, {2720, 200, 300, 375}, "", kYellow, 12.75F, 30, Picture::Slash);
-    CommandButton16 = key("CommandButton16", in1, {1680, 1640, 615, 375}, "", kOrange, 9.75F, 18,
-                          Picture::Radical);
-    CommandButton21 =
-        key("CommandButton21", in1, {1680, 2120, 615, 375}, "", kOrange, 9.75F, 17, Picture::Power);
-    CommandButton12 =
-        key("CommandButton12", in1, {2400, 1160, 615, 375}, "", kYellow, 9.75F, 16, Picture::Minus);
-    CommandButton2 = key("CommandButton2", in1, {240, 1640, 615, 375}, "0", kOrange, 9.75F, 15);
-    CommandButton3 = key("CommandButton3", in1, {960, 1640, 615, 375}, ",", kOrange, 9.75F, 14);
-    Ravno = key("Ravno", in1, {2400, 2120, 615, 375}, "=", kYellow, 14.25F, 13);
-    CommandButton11 =
-        key("CommandButton11", in1, {2400, 1640, 615, 375}, "", kYellow, 9.75F, 12, Picture::Plus);
-    CommandButton10 = key("CommandButton10", in1, {1680, 200, 615, 375}, "3", kOrange, 9.75F, 11);
-    CommandButton14 =
-        key("CommandButton14", in1, {2400, 200, 300, 375}, "", kYellow, 12.75F, 10, Picture::Colon);
-    CommandButton9 = key("CommandButton9", in1, {240, 680, 615, 375}, "4", kOrange, 9.75F, 9);
-    CommandButton8 = key("CommandButton8", in1, {960, 680, 615, 375}, "5", kOrange, 9.75F, 8);
-    CommandButton7 = key("CommandButton7", in1, {1680, 680, 615, 375}, "6", kOrange, 9.75F, 7);
-    CommandButton13 = key("CommandButton13", in1, {2400, 680, 615, 375}, "", kYellow, 15.75F, 6,
-                          Picture::RaisedDot);
-    CommandButton6 = key("CommandButton6", in1, {240, 1160, 615, 375}, "7", kOrange, 9.75F, 5);
-    CommandButton5 = key("CommandButton5", in1, {960, 1160, 615, 375}, "8", kOrange, 9.75F, 4);
-    CommandButton4 = key("CommandButton4", in1, {1680, 1160, 615, 375}, "9", kOrange, 9.75F, 3);
-    Commandbutton1 = key("Commandbutton1", in1, {960, 200, 615, 375}, "2", kOrange, 9.75F, 2);
-    b1 = key("b1", in1, {240, 200, 615, 375}, "1", kOrange, 9.75F, 1);
     Line6 = line("Line6", 230, 1550, 230, 5970);
     Line5 = line("Line5", 3500, 1540, 3500, 5970);
     Line4 = line("Line4", 240, 1545, 3480, 1545);
@@ -226,58 +234,24 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
 }
 
 std::vector<Control*> Form1::controls() {
-    return {&Frame2,
-            &Command14,
-            &Command5,
-            &Command2,
-            &Command7,
-            &F2,
-            &Command13,
-            &Command12,
-            &Command11,
-            &Command9,
-            &Command8,
-            &CommandButton19,
-            &CommandButton20,
-            &comp,
-            &Pic2,
-            &Pic1,
-            &Command6,
-            &Command3,
-            &Command1,
-            &butonC,
-            &CommandButton22,
-            &CommandButton23,
-            &CommandButton18,
-            &CommandButton17,
-            &Frame1,
-            &Command15,
-            &Command10,
-            &Command4,
-            &CommandButton16,
-            &CommandButton21,
-            &CommandButton12,
-            &CommandButton2,
-            &CommandButton3,
-            &Ravno,
-            &CommandButton11,
-            &CommandButton10,
-            &CommandButton14,
-            &CommandButton9,
-            &CommandButton8,
-            &CommandButton7,
-            &CommandButton13,
-            &CommandButton6,
-            &CommandButton5,
-            &CommandButton4,
-            &Commandbutton1,
-            &b1,
-            &Label4,
-            &Label3,
-            &Label2,
-            &L,
-            &tm,
-            &Label1};
+    std::vector<Control*> all;
+    const auto add = [&](Control* frame, Container container) {
+        if (frame != nullptr) {
+            all.push_back(frame);
+        }
+        for (Control& button : buttons) {
+            if (button.container == container) {
+                all.push_back(&button);
+            }
+        }
+    };
+    add(&Frame2, Container::Frame2);
+    add(&F2, Container::F2);
+    all.insert(all.end(), {&comp, &Pic2, &Pic1});
+    add(nullptr, Container::Window);
+    add(&Frame1, Container::Frame1);
+    all.insert(all.end(), {&Label4, &Label3, &Label2, &L, &tm, &Label1});
+    return all;
 }
 
 Control* Form1::control(std::string_view name) {

@@ -128,17 +128,8 @@ class Form1 {
     Control Frame1, F2, Frame2;
     TimerControl Timer1, Timer2;
     Line Line1, Line2, Line3, Line4, Line5, Line6;
-    // Keys of the top row and the main keypad.
-    Control butonC, CommandButton22, CommandButton23, Command1, CommandButton18, CommandButton17,
-        Command6, Command3;
-    Control b1, Commandbutton1, CommandButton10, CommandButton9, CommandButton8, CommandButton7,
-        CommandButton6, CommandButton5, CommandButton4, CommandButton2, CommandButton3;
-    Control CommandButton11, CommandButton12, CommandButton13, CommandButton14, Command4;
-    Control CommandButton16, CommandButton21, Ravno, Command10, Command15;
-    // Panel F2.
-    Control CommandButton20, CommandButton19, Command8, Command9, Command11, Command12, Command13;
-    // Panel Frame2.
-    Control Command2, Command7, Command14, Command5;
+    // The keys' buttons (Command1, CommandButton17, butonC, Ravno, ...), each frame's together.
+    std::vector<Control> buttons;
 
     // Every Control in creation order (the view builds its widgets from these).
     std::vector<Control*> controls();
