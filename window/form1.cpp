@@ -282,22 +282,6 @@ const MenuItem* Form1::menuItem(std::string_view name) const {
     return const_cast<Form1*>(this)->menuItem(name);
 }
 
-int& Form1::openParensRecord(int position) {
-    const auto index = static_cast<std::size_t>(position < 0 ? 0 : position);
-    if (index >= openParensAt.size()) {
-        openParensAt.resize(index + 1, 0);
-    }
-    return openParensAt[index];
-}
-
-int& Form1::exponentModeRecord(int position) {
-    const auto index = static_cast<std::size_t>(position < 0 ? 0 : position);
-    if (index >= exponentModeAt.size()) {
-        exponentModeAt.resize(index + 1, 0);
-    }
-    return exponentModeAt[index];
-}
-
 void Form1::setCaption(Control& label, std::string text) {
     label.caption = std::move(text);
     if (label.autoSize) {
@@ -309,7 +293,7 @@ void Form1::Form_Load() {
     windowWidth = 2 * t.geometry.left + t.geometry.width + L.geometry.width;
     startWidth = windowWidth;
     startBoxWidth = static_cast<int>(std::lround(t.geometry.width));
-    exponentMode = 0;
+    keypad.exponentMode = 0;
     degreesMode = true;
     windowHeight = 5100;
     selectGradusi(0);
@@ -324,18 +308,18 @@ void Form1::Form_Load() {
 void Form1::RRavno() {
     m_lastEvaluation.reset();
     workExpr = "=" + comp.text;
-    if (xEntryMode == 0 && t.text().find('x') != std::string::npos) {
+    if (keypad.xEntryMode == 0 && t.text().find('x') != std::string::npos) {
         Label3.visible = true;
         Label4.visible = true;
         setCaption(Label4, "");
         t.readOnly = true;
         comp.readOnly = true;
-        xEntryMode = 1;
+        keypad.xEntryMode = 1;
         tabb();
         return;
     }
     Lok();
-    const EngineSettings settings{degreesMode, xEntryMode == 1, Label4.caption};
+    const EngineSettings settings{degreesMode, keypad.xEntryMode == 1, Label4.caption};
     const Evaluation result = m_engine.evaluate(comp.text, settings);
     m_lastEvaluation = result;
     L.geometry.height = t.geometry.height;
@@ -539,9 +523,9 @@ void Form1::recordHistory() {
     entry.raised = t.raisedMask();
     entry.comp = comp.text;
     entry.failure = m_lastEvaluation->failure;
-    entry.exponentMode = exponentMode;
-    for (int i = 0; i <= typedLength; ++i) {
-        entry.exponentModeAt.push_back(exponentModeRecord(i));
+    entry.exponentMode = keypad.exponentMode;
+    for (int i = 0; i <= keypad.typedLength; ++i) {
+        entry.exponentModeAt.push_back(keypad.exponentModeRecord(i));
     }
     if (!entry.failure) {
         entry.caption = L.caption;
@@ -595,7 +579,7 @@ void Form1::send(Keystroke::Kind kind, std::string text) {
 }
 
 void Form1::processKeystrokes() {
-    const auto level = [this] { return exponentMode > 0 ? kRaisedFormat : kBaseFormat; };
+    const auto level = [this] { return keypad.exponentMode > 0 ? kRaisedFormat : kBaseFormat; };
     m_delivered.clear();
     while (!m_queue.empty()) {
         Keystroke stroke = std::move(m_queue.front());

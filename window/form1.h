@@ -13,6 +13,7 @@
 #include "graph/sheet_app.h"
 #include "window/controls.h"
 #include "window/history.h"
+#include "window/keypad_state.h"
 #include "window/platform.h"
 #include "window/rich_text_box.h"
 
@@ -151,14 +152,7 @@ class Form1 {
     std::string memoryText;
     float startWidth = 0;
     int startBoxWidth = 0;
-    int exponentMode = 0;
-    int parenFlag = 0;
-    int openParens = 0;
-    int xEntryMode = 0;
-    // Records per typed position; index 0 is unused, they grow with typedLength.
-    std::vector<int> openParensAt{0};
-    std::vector<int> exponentModeAt{0};
-    int typedLength = 0;
+    KeypadState keypad;
     int roundingOn = 0;
     bool degreesMode = false;
     std::string helpFilePath;
@@ -194,10 +188,6 @@ class Form1 {
     // A message the view should show once (e.g. a missing help file); takeMessage empties it.
     std::string message;
     std::string takeMessage() { return std::exchange(message, {}); }
-
-    // The records at a position, grown on demand.
-    int& openParensRecord(int position);
-    int& exponentModeRecord(int position);
 
     // Where a result label of this width goes: right after the box, or under the box's right
     // end when the box is wide or the label would leave the window there; never outside it.
