@@ -368,7 +368,7 @@ void butonC_Click(Form1& f) {
         f.t.setText("");
         f.t_Change();
     }
-    f.t.geometry.left = 240;
+    f.t.geometry.left = kBoxLeft;
     f.setCaption(f.L, "");
     f.comp.text.clear();
     f.L.visible = false;

@@ -69,6 +69,13 @@ Line line(std::string name, float x1, float y1, float x2, float y2) {
     return Line{std::move(name), x1, y1, x2, y2, true};
 }
 
+// Timer1 locks t and comp again this long after a key unlocked them; Timer2 lowers the
+// typing level this long after a backspace out of an exponent.
+constexpr int kRelockMs = 1000;
+constexpr int kBackspaceDelayMs = 500;
+// The room the box keeps after its text once the text has outgrown it.
+constexpr float kBoxMargin = 250;
+
 // The history panel and the gap above it add this much to the window's height.
 constexpr float kHistoryGap = 120;
 constexpr float kHistorySpace = HistoryPanel{}.geometry.height + kHistoryGap;
@@ -157,7 +164,7 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
     graphButton.visible = false;
     graphButton.background.reset();
     graphButton.font = sansSerif();
-    Timer2 = {"Timer2", false, 500};
+    Timer2 = {"Timer2", false, kBackspaceDelayMs};
     Frame2 = frame("Frame2", {240, 5340, 3255, 620}, false, kPanelText, arial(9.75F), 41);
     F2 = frame("F2", {240, 4180, 3255, 1095}, false, kPanelText, arial(9.75F), 38);
     Gradusi.name = "Gradusi";
@@ -181,11 +188,11 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
     Izbor.tabIndex = 36;
     Pic2 = pictureBox("Pic2", Picture::ArrowUp, false, 34);
     Pic1 = pictureBox("Pic1", Picture::ArrowDown, true, 33);
-    t.geometry = {240, 360, 3255, 375};
+    t.geometry = {kBoxLeft, 360, 3255, 375};
     t.background = kPink;
     t.font = arial(12);
     t.tabIndex = 32;
-    Timer1 = {"Timer1", true, 1000};
+    Timer1 = {"Timer1", true, kRelockMs};
     Frame1 = frame("Frame1", {240, 1575, 3255, 2550}, true, std::nullopt, sansSerif(), 0);
     Line6 = line("Line6", 230, 1550, 230, 5970);
     Line5 = line("Line5", 3500, 1540, 3500, 5970);
@@ -295,14 +302,14 @@ void Form1::Form_Load() {
     startBoxWidth = static_cast<int>(std::lround(t.geometry.width));
     keypad.exponentMode = 0;
     degreesMode = true;
-    windowHeight = 5100;
+    windowHeight = kKeypadHeight;
     selectGradusi(0);
     Line6.y1 = Frame1.geometry.top;
     Line6.y2 = Frame1.geometry.top + Frame1.geometry.height;
     Line5.y1 = Frame1.geometry.top;
     Line5.y2 = Frame1.geometry.top + Frame1.geometry.height;
     screenWidth = static_cast<int>(std::lround(m_platform->screenWidth()));
-    selectIzbor(5);
+    selectIzbor(kDefaultDecimals);
 }
 
 void Form1::RRavno() {
@@ -326,7 +333,7 @@ void Form1::RRavno() {
     if (result.evaluated && result.failure) {
         showFailure(*result.failure);
     } else if (result.ok()) {
-        const int decimals = Izbor.listIndex < 0 ? 5 : Izbor.listIndex;
+        const int decimals = Izbor.listIndex < 0 ? kDefaultDecimals : Izbor.listIndex;
         setCaption(L, resultCaption(result.numberText, decimals, roundingOn == 1));
         L.visible = true;
         widenForResult(L.geometry.width);
@@ -346,8 +353,8 @@ void Form1::t_Change() {
     const float widest =
         std::max(static_cast<float>(startBoxWidth),
                  static_cast<float>(screenWidth) - 2 * kBorderTwips - 2 * box.left);
-    if (textWidth > static_cast<float>(startBoxWidth - 250)) {
-        box.width = std::min(textWidth + 250, widest);
+    if (textWidth > static_cast<float>(startBoxWidth) - kBoxMargin) {
+        box.width = std::min(textWidth + kBoxMargin, widest);
     }
     // The measuring label lies hidden under the box; it must not reach out past the box.
     tm.geometry.width = std::min(textWidth, box.width);
@@ -370,9 +377,7 @@ Geometry Form1::resultPlace(float width) const {
     const Geometry& box = t.geometry;
     const float right = box.left + box.width;
     const float inside = windowWidth - 2 * kBorderTwips;
-    const bool wideBox = static_cast<double>(box.width) >
-                         static_cast<double>(static_cast<float>(2.0 * screenWidth / 3.0));
-    if (wideBox || right + width > inside) {
+    if (box.width > twoThirdsOfScreen() || right + width > inside) {
         return {std::max(0.0F, std::min(right, inside) - width), box.top + box.height, width,
                 box.height};
     }
@@ -381,8 +386,7 @@ Geometry Form1::resultPlace(float width) const {
 
 void Form1::widenForResult(float width) {
     const float needed = 2 * t.geometry.left + t.geometry.width + width;
-    const auto twoThirds = static_cast<float>(2.0 * screenWidth / 3.0);
-    if (startWidth < needed && twoThirds > windowWidth) {
+    if (startWidth < needed && twoThirdsOfScreen() > windowWidth) {
         windowWidth = std::min(needed, static_cast<float>(screenWidth));
     }
 }
@@ -465,11 +469,11 @@ void Form1::TF_Click() {
         item.caption = "Включване на допълнителни функции";
         F2.visible = false;
         Frame2.visible = false;
-        windowHeight = 5100;
+        windowHeight = kKeypadHeight;
         Line6.y2 = Frame1.geometry.top + Frame1.geometry.height;
         Line5.y2 = Frame1.geometry.top + Frame1.geometry.height;
     } else {
-        windowHeight = 6900;
+        windowHeight = kPanelsHeight;
         item.caption = "Изключване на допълнителни функции";
         Frame2.visible = true;
         F2.visible = true;

@@ -194,6 +194,9 @@ class Form1 {
     Geometry resultPlace(float width) const;
 
   private:
+    // A box or window wider than this is wide: the result goes under the box, and a result
+    // no longer widens the window.
+    float twoThirdsOfScreen() const { return static_cast<float>(2.0 * screenWidth / 3.0); }
     void loadSecondary(SecondaryWindow& window);
     void showFailure(Failure failure);
     // Widens the window for a result of this width beside the box, up to two thirds of the
@@ -214,6 +217,14 @@ class Form1 {
 // windowHeight include them, the client area is what lies inside.
 inline constexpr float kBorderTwips = 60;
 inline constexpr float kCaptionTwips = 330;
+
+// The window's height with the keypad alone, and with the panels F2 and Frame2 shown.
+inline constexpr float kKeypadHeight = 5100;
+inline constexpr float kPanelsHeight = 6900;
+// Where the box t starts, from the window's left edge; C puts it back there.
+inline constexpr float kBoxLeft = 240;
+// The decimals the result is rounded to until the user chooses (Izbor's entry "0,00001").
+inline constexpr int kDefaultDecimals = 5;
 
 // The help file's name in the program's folder.
 inline constexpr std::string_view kHelpFileName = "fORMULA.html";
