@@ -49,6 +49,7 @@ struct SecondaryWindow {
     float height = 0;
 };
 
+// Form1 is the main window's inherited name (the first form of the program).
 // The calculator window: every control of the window by its name, the window-wide state and
 // the window's procedures. Keypad handlers live in keypad/; they work on this object.
 //
@@ -63,6 +64,7 @@ class Form1 {
 
     // --- procedures ---------------------------------------------------------------------
     void Form_Load();
+    // RRavno ("equals"): evaluates comp into L, or enters x-entry mode on an x without a value.
     void RRavno();
     // The two "=" keys also write what they computed into the history.
     void Ravno_Click() {
@@ -76,7 +78,9 @@ class Form1 {
     void t_Change();
     void Timer1_Timer();
     void Timer2_Timer();
+    // Lok ("lock"): unlocks t and comp for a key and starts Timer1, which locks them again.
     void Lok();
+    // tabb: queues Tab and End, which bring the focus back to t with the caret at its end.
     void tabb();
     void Gradusi_Click();
     void Izbor_Click();
@@ -122,14 +126,24 @@ class Form1 {
     void setPlatform(Platform& platform) { m_platform = &platform; }
 
     // --- controls ---------------------------------------------------------------------
-    RichTextBox t;
-    Control comp, L, tm, Label1, Label2, Label3, Label4;
-    ComboBox Izbor, Gradusi;
-    Control Pic1, Pic2;
-    Control Frame1, F2, Frame2;
-    TimerControl Timer1, Timer2;
+    RichTextBox t;     // the expression box, in display notation (decimal comma, raised exponents)
+    Control comp;      // the plain box, in engine notation ("SIN(", "*", "."); normally hidden
+    Control L;         // the result label, "=" and the value
+    Control tm;        // the measuring label: sized to t's text, hidden under the box
+    Control Label1;    // the memory label, "M=..."
+    Control Label2;    // the caption "Y=" left of the box once x is typed
+    Control Label3;    // the caption "x =" of the value of x
+    Control Label4;    // the value of x being typed
+    ComboBox Izbor;    // ("choice") the number of decimals, 0 to 7
+    ComboBox Gradusi;  // ("degrees") the angle unit, "Радиани" or "Градуси"
+    Control Pic1, Pic2;           // the level arrows: down (typing on the base line), up (raised)
+    Control Frame1;               // the main keypad
+    Control F2;                   // the panel of functions (Sin to Atan) and the angle unit
+    Control Frame2;               // the panel of x (X, X =, XC and a second "=")
+    TimerControl Timer1, Timer2;  // the relock of t and comp; the delay after a backspace
     Line Line1, Line2, Line3, Line4, Line5, Line6;
-    // The keys' buttons (Command1, CommandButton17, butonC, Ravno, ...), each frame's together.
+    // The keys' buttons under their inherited names (CommandButtonNN, CommandNN, butonC "C",
+    // Ravno "="), each frame's together; keypad/keys.cpp says which key each one is.
     std::vector<Control> buttons;
 
     // Every Control in creation order (the view builds its widgets from these).
