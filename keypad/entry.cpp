@@ -376,14 +376,8 @@ void butonC_Click(Form1& f) {
     f.t.geometry.width = static_cast<float>(f.startBoxWidth);
     f.comp.geometry.width = static_cast<float>(f.startBoxWidth);
     f.send(Keystroke::Kind::Tab);
-    f.keypad.exponentMode = 0;
-    f.keypad.parenFlag = 0;
-    f.keypad.openParens = 0;
-    f.keypad.openParensAt.assign(1, 0);
-    f.keypad.exponentModeAt.assign(1, 0);
-    f.keypad.typedLength = 0;
+    f.keypad = {};
     f.Pic2.visible = false;
-    f.keypad.xEntryMode = 0;
     f.Label3.visible = false;
     f.Label2.visible = false;
     f.setCaption(f.Label4, "");
