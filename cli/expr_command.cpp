@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "engine/engine.h"
 #include "engine/result_caption.h"
+#include "window/form1.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ int runExpr(std::span<const std::string_view> args) {
     std::string_view expression;
     bool haveExpression = false;
     numira::EngineSettings settings;
-    int decimals = 5;
+    int decimals = numira::kDefaultDecimals;
 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];

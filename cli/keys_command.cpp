@@ -164,11 +164,11 @@ std::string describe(numira::Form1& f, numira::FakePlatform& platform,
     j.boolean("label3_visible", f.Label3.visible);
     j.string("x_value", f.Label4.caption);
     j.boolean("x_value_visible", f.Label4.visible);
-    j.number("xEntryMode", f.xEntryMode);
-    j.number("exponentMode", f.exponentMode);
-    j.number("openParens", f.openParens);
-    j.number("parenFlag", f.parenFlag);
-    j.number("typedLength", f.typedLength);
+    j.number("xEntryMode", f.keypad.xEntryMode);
+    j.number("exponentMode", f.keypad.exponentMode);
+    j.number("openParens", f.keypad.openParens);
+    j.number("parenFlag", f.keypad.parenFlag);
+    j.number("typedLength", f.keypad.typedLength);
     j.boolean("degreesMode", f.degreesMode);
     j.number("roundingOn", f.roundingOn);
     j.number("decimals", f.Izbor.listIndex);

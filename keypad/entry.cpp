@@ -14,7 +14,7 @@ bool endsWith(std::string_view text, std::string_view tail) {
 
 void leaveXEntry(Form1& f) {
     if (f.Label4.visible) {
-        f.xEntryMode = 0;
+        f.keypad.xEntryMode = 0;
         f.Label3.visible = false;
         f.setCaption(f.Label4, "");
         f.Label4.visible = false;
@@ -26,9 +26,9 @@ void leaveXEntry(Form1& f) {
 // text restores the level it was typed at rather than whatever an earlier text left there.
 void skipPositions(Form1& f, int count) {
     for (int i = 0; i < count; ++i) {
-        ++f.typedLength;
-        f.openParensRecord(f.typedLength) = f.openParens;
-        f.exponentModeRecord(f.typedLength) = f.exponentMode;
+        ++f.keypad.typedLength;
+        f.keypad.openParensRecord(f.keypad.typedLength) = f.keypad.openParens;
+        f.keypad.exponentModeRecord(f.keypad.typedLength) = f.keypad.exponentMode;
     }
 }
 
@@ -38,7 +38,7 @@ void skipPositions(Form1& f, int count) {
 // 2³·4 and 2^3*4, not 2^34.
 void separateFromEndedExponent(Form1& f) {
     const std::string& shown = f.t.text();
-    if (f.exponentMode == 0 && !shown.empty() && f.t.raisedAt(shown.size() - 1)) {
+    if (f.keypad.exponentMode == 0 && !shown.empty() && f.t.raisedAt(shown.size() - 1)) {
         f.sendText(".");
         f.comp.text += '*';
         masiv(f);
@@ -47,7 +47,7 @@ void separateFromEndedExponent(Form1& f) {
 
 // Digits, comma, pi and e: in x-entry mode they build the value of x instead.
 void operandKey(Form1& f, std::string_view display, std::string_view engine) {
-    if (f.xEntryMode == 1) {
+    if (f.keypad.xEntryMode == 1) {
         f.setCaption(f.Label4, f.Label4.caption + std::string(display));
         return;
     }
@@ -80,10 +80,10 @@ void functionKey(Form1& f, std::string_view display, std::string_view engine) {
     skipPositions(f, static_cast<int>(display.size()));
     f.comp.text += engine;
     if (endsWith(f.comp.text, "^" + std::string(engine))) {
-        f.parenFlag = 1;
+        f.keypad.parenFlag = 1;
     }
-    if (f.parenFlag == 1) {
-        ++f.openParens;
+    if (f.keypad.parenFlag == 1) {
+        ++f.keypad.openParens;
     }
     masiv(f);
 }
@@ -91,29 +91,29 @@ void functionKey(Form1& f, std::string_view display, std::string_view engine) {
 }  // namespace
 
 void dolu(Form1& f) {
-    if (f.exponentMode == 1 && f.openParens == 0) {
+    if (f.keypad.exponentMode == 1 && f.keypad.openParens == 0) {
         Nadolu(f);
-        f.exponentMode = 0;
+        f.keypad.exponentMode = 0;
         f.Pic2.visible = false;
         // An exponent ended before anything was typed into it would reach the engine as a
         // bare "^"; drop it, as the power key does, and forget that it was started.
         if (endsWith(f.comp.text, "^")) {
             f.comp.text.pop_back();
-            if (f.typedLength > 0) {
-                f.exponentModeRecord(f.typedLength) = 0;
+            if (f.keypad.typedLength > 0) {
+                f.keypad.exponentModeRecord(f.keypad.typedLength) = 0;
             }
         }
     }
 }
 
 void masiv(Form1& f) {
-    ++f.typedLength;
-    f.openParensRecord(f.typedLength) = f.openParens;
-    f.exponentModeRecord(f.typedLength) = f.exponentMode;
-    if (f.exponentMode > 0) {
+    ++f.keypad.typedLength;
+    f.keypad.openParensRecord(f.keypad.typedLength) = f.keypad.openParens;
+    f.keypad.exponentModeRecord(f.keypad.typedLength) = f.keypad.exponentMode;
+    if (f.keypad.exponentMode > 0) {
         f.Pic2.visible = true;
     }
-    if (f.exponentMode == 0) {
+    if (f.keypad.exponentMode == 0) {
         f.Pic2.visible = false;
     }
     f.Pic1.visible = true;
@@ -214,17 +214,17 @@ void CommandButton18_Click(Form1& f) {
     f.tabb();
     // A "(" after an exponent's first characters, with none open in it, ends the exponent
     // and starts a factor on the base line.
-    if (f.exponentMode == 1 && f.openParens == 0 && !endsWith(f.comp.text, "^")) {
+    if (f.keypad.exponentMode == 1 && f.keypad.openParens == 0 && !endsWith(f.comp.text, "^")) {
         dolu(f);
     }
     separateFromEndedExponent(f);
     f.sendText("(");
     f.comp.text += "(";
-    if (endsWith(f.comp.text, "^(") || f.openParens > 0) {
-        f.parenFlag = 1;
+    if (endsWith(f.comp.text, "^(") || f.keypad.openParens > 0) {
+        f.keypad.parenFlag = 1;
     }
-    if (f.parenFlag == 1) {
-        ++f.openParens;
+    if (f.keypad.parenFlag == 1) {
+        ++f.keypad.openParens;
     }
     // dolu before masiv: the record must say whether this "(" ended the exponent, or a
     // backspace to it would bring the exponent back while comp has none.
@@ -238,21 +238,21 @@ namespace {
 void typeCloseParen(Form1& f) {
     // An exponent closed before anything was typed into it is dropped first, so the ")"
     // follows the base.
-    if (f.exponentMode == 1 && f.openParens == 0 && endsWith(f.comp.text, "^")) {
+    if (f.keypad.exponentMode == 1 && f.keypad.openParens == 0 && endsWith(f.comp.text, "^")) {
         dolu(f);
     }
     // Straight into the box at the level in force, before dolu may lower it; at the end of
     // the text, where comp gets it, whatever the caret or selection was.
     f.t.moveToEnd();
-    f.t.setTypingFormat(f.exponentMode > 0 ? kRaisedFormat : kBaseFormat);
+    f.t.setTypingFormat(f.keypad.exponentMode > 0 ? kRaisedFormat : kBaseFormat);
     f.t.type(")");
     f.t_Change();
     f.comp.text += ")";
-    if (f.parenFlag == 1 || f.openParens > 0) {
-        f.openParens = std::max(0, f.openParens - 1);
+    if (f.keypad.parenFlag == 1 || f.keypad.openParens > 0) {
+        f.keypad.openParens = std::max(0, f.keypad.openParens - 1);
     }
-    if (f.openParens == 0 && f.parenFlag == 1) {
-        f.parenFlag = 0;
+    if (f.keypad.openParens == 0 && f.keypad.parenFlag == 1) {
+        f.keypad.parenFlag = 0;
     }
     dolu(f);
     masiv(f);
@@ -282,30 +282,30 @@ void closeOpenParens(Form1& f) {
 }
 
 void CommandButton21_Click(Form1& f) {
-    if (f.t.text().empty() || f.openParens > 0) {
+    if (f.t.text().empty() || f.keypad.openParens > 0) {
         return;
     }
     f.Lok();
     leaveXEntry(f);
-    if (f.exponentMode == 0) {
+    if (f.keypad.exponentMode == 0) {
         f.comp.text += "^";
-        f.exponentMode = 1;
+        f.keypad.exponentMode = 1;
         f.Pic2.visible = true;
         Gore(f);
     } else {
         Nadolu(f);
-        f.exponentMode = 0;
+        f.keypad.exponentMode = 0;
         if (endsWith(f.comp.text, "^")) {
             f.comp.text.pop_back();
         }
         f.Pic2.visible = false;
     }
     f.tabb();
-    if (f.typedLength > 0) {
-        f.openParensRecord(f.typedLength) = f.openParens;
-        f.exponentModeRecord(f.typedLength) = f.exponentMode;
+    if (f.keypad.typedLength > 0) {
+        f.keypad.openParensRecord(f.keypad.typedLength) = f.keypad.openParens;
+        f.keypad.exponentModeRecord(f.keypad.typedLength) = f.keypad.exponentMode;
     }
-    f.Pic2.visible = f.exponentMode > 0;
+    f.Pic2.visible = f.keypad.exponentMode > 0;
 }
 
 void Command6_Click(Form1& f) {
@@ -315,7 +315,7 @@ void Command6_Click(Form1& f) {
         Nadolu(f);
     }
     f.send(Keystroke::Kind::Backspace);
-    if (f.typedLength > 0 && !f.comp.text.empty()) {
+    if (f.keypad.typedLength > 0 && !f.comp.text.empty()) {
         // Right after the power key comp ends in the "^" of an empty exponent; it goes
         // together with the character t loses.
         if (endsWith(f.comp.text, "^")) {
@@ -324,39 +324,39 @@ void Command6_Click(Form1& f) {
         if (!f.comp.text.empty()) {
             f.comp.text.pop_back();
         }
-        f.openParensRecord(f.typedLength) = 0;
+        f.keypad.openParensRecord(f.keypad.typedLength) = 0;
     }
-    if (f.typedLength > 0) {
-        --f.typedLength;
+    if (f.keypad.typedLength > 0) {
+        --f.keypad.typedLength;
     }
-    if (f.typedLength > 0) {
-        f.openParens = f.openParensRecord(f.typedLength);
-        f.exponentMode = f.exponentModeRecord(f.typedLength);
+    if (f.keypad.typedLength > 0) {
+        f.keypad.openParens = f.keypad.openParensRecord(f.keypad.typedLength);
+        f.keypad.exponentMode = f.keypad.exponentModeRecord(f.keypad.typedLength);
     } else {
-        f.openParens = 0;
-        f.exponentMode = 0;
+        f.keypad.openParens = 0;
+        f.keypad.exponentMode = 0;
     }
-    if (f.openParens > 0) {
-        f.exponentMode = 1;
+    if (f.keypad.openParens > 0) {
+        f.keypad.exponentMode = 1;
     }
     // Counting goes on exactly while parentheses are open; a flag left over from a deleted
     // "(" would make the next "(" count outside any exponent and block the power key.
-    f.parenFlag = f.openParens > 0 ? 1 : 0;
+    f.keypad.parenFlag = f.keypad.openParens > 0 ? 1 : 0;
     if (endsWith(f.comp.text, "^")) {
         f.comp.text.pop_back();
         f.Timer2.enabled = true;
-        f.exponentMode = 0;
-        if (f.typedLength > 0) {
-            f.exponentModeRecord(f.typedLength) = 0;
+        f.keypad.exponentMode = 0;
+        if (f.keypad.typedLength > 0) {
+            f.keypad.exponentModeRecord(f.keypad.typedLength) = 0;
         }
     }
     f.Pic1.visible = false;
     f.Pic2.visible = false;
-    if (f.typedLength > 0 && f.exponentModeRecord(f.typedLength + 1) == 0 &&
-        f.exponentModeRecord(f.typedLength) == 1) {
+    if (f.keypad.typedLength > 0 && f.keypad.exponentModeRecord(f.keypad.typedLength + 1) == 0 &&
+        f.keypad.exponentModeRecord(f.keypad.typedLength) == 1) {
         Nadolu(f);
     }
-    f.xEntryMode = 0;
+    f.keypad.xEntryMode = 0;
     f.Label3.visible = false;
     f.setCaption(f.Label4, "");
     f.Label4.visible = false;
@@ -368,7 +368,7 @@ void butonC_Click(Form1& f) {
         f.t.setText("");
         f.t_Change();
     }
-    f.t.geometry.left = 240;
+    f.t.geometry.left = kBoxLeft;
     f.setCaption(f.L, "");
     f.comp.text.clear();
     f.L.visible = false;
@@ -376,14 +376,8 @@ void butonC_Click(Form1& f) {
     f.t.geometry.width = static_cast<float>(f.startBoxWidth);
     f.comp.geometry.width = static_cast<float>(f.startBoxWidth);
     f.send(Keystroke::Kind::Tab);
-    f.exponentMode = 0;
-    f.parenFlag = 0;
-    f.openParens = 0;
-    f.openParensAt.assign(1, 0);
-    f.exponentModeAt.assign(1, 0);
-    f.typedLength = 0;
+    f.keypad = {};
     f.Pic2.visible = false;
-    f.xEntryMode = 0;
     f.Label3.visible = false;
     f.Label2.visible = false;
     f.setCaption(f.Label4, "");
@@ -421,7 +415,7 @@ void typeRecalled(Form1& f, std::string_view recalled) {
         separateFromEndedExponent(f);
         f.sendText(std::string(recalled));
         f.send(Keystroke::Kind::Tab);
-        if (f.exponentMode == 1) {
+        if (f.keypad.exponentMode == 1) {
             f.send(Keystroke::Kind::Tab);
         }
         f.comp.text += recalled;
@@ -459,7 +453,7 @@ void Command7_Click(Form1& f) {
     f.Label4.visible = true;
     f.t.readOnly = true;
     f.comp.readOnly = true;
-    f.xEntryMode = 1;
+    f.keypad.xEntryMode = 1;
     f.setCaption(f.Label4, "");
     f.setCaption(f.L, "");
     f.L.visible = false;

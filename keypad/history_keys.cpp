@@ -89,7 +89,7 @@ std::optional<std::vector<Part>> partsOf(std::string_view t) {
 }
 
 void setLevel(Form1& f, Platform& platform, bool raised) {
-    if ((f.exponentMode > 0) != raised) {
+    if ((f.keypad.exponentMode > 0) != raised) {
         press(f, platform, Key::Power);
     }
 }

@@ -1,7 +1,7 @@
 #include "keypad/keys.h"
 
 #include <array>
-#include <utility>
+#include <cstddef>
 
 #include "keypad/entry.h"
 #include "keypad/history_keys.h"
@@ -10,402 +10,219 @@ namespace numira {
 
 namespace {
 
-struct Name {
-    std::string_view name;
-    Key key;
-};
+template <int decimals>
+void roundTo(Form1& f) {
+    f.selectIzbor(decimals);
+}
 
-// Command-line names first: keyName() returns the first name of a key.
-constexpr std::array kCliNames{
-    Name{"0", Key::D0},
-    Name{"1", Key::D1},
-    Name{"2", Key::D2},
-    Name{"3", Key::D3},
-    Name{"4", Key::D4},
-    Name{"5", Key::D5},
-    Name{"6", Key::D6},
-    Name{"7", Key::D7},
-    Name{"8", Key::D8},
-    Name{"9", Key::D9},
-    Name{",", Key::Comma},
-    Name{"pi", Key::Pi},
-    Name{"e", Key::E},
-    Name{"+", Key::Plus},
-    Name{"-", Key::Minus},
-    Name{"*", Key::Times},
-    Name{":", Key::Colon},
-    Name{"/", Key::Slash},
-    Name{"^", Key::Power},
-    Name{"sqrt", Key::Sqrt},
-    Name{"sin", Key::Sin},
-    Name{"cos", Key::Cos},
-    Name{"tan", Key::Tan},
-    Name{"cotan", Key::Cotan},
-    Name{"asin", Key::Asin},
-    Name{"acos", Key::Acos},
-    Name{"atan", Key::Atan},
-    Name{"(", Key::OpenParen},
-    Name{")", Key::CloseParen},
-    Name{"bs", Key::Backspace},
-    Name{"C", Key::Clear},
-    Name{"M", Key::MemoryStore},
-    Name{"MR", Key::MemoryRecall},
-    Name{"MC", Key::MemoryClear},
-    Name{"X", Key::X},
-    Name{"X=", Key::XEquals},
-    Name{"XC", Key::XClear},
-    Name{"=", Key::Equals},
-    Name{"=2", Key::Equals2},
-    Name{"help", Key::Help},
-    Name{"rad", Key::Radians},
-    Name{"deg", Key::Degrees},
-    Name{"round:0", Key::Round0},
-    Name{"round:1", Key::Round1},
-    Name{"round:2", Key::Round2},
-    Name{"round:3", Key::Round3},
-    Name{"round:4", Key::Round4},
-    Name{"round:5", Key::Round5},
-    Name{"round:6", Key::Round6},
-    Name{"round:7", Key::Round7},
-    Name{"menu:Raund", Key::MenuRaund},
-    Name{"menu:KomEkran", Key::MenuKomEkran},
-    Name{"menu:CopEkran", Key::MenuCopEkran},
-    Name{"menu:CopRez", Key::MenuCopRez},
-    Name{"menu:TF", Key::MenuTF},
-    Name{"menu:Stepen", Key::MenuStepen},
-    Name{"menu:FFun", Key::MenuFFun},
-    Name{"menu:Kolektiv", Key::MenuKolektiv},
-    Name{"menu:Grafika", Key::MenuGrafika},
-    Name{"menu:Istoria", Key::MenuIstoria},
-    Name{"tick1", Key::Tick1},
-    Name{"tick2", Key::Tick2},
-    Name{"up", Key::HistoryBack},
-    Name{"down", Key::HistoryForward},
-};
+template <int position>
+void unit(Form1& f) {
+    f.selectGradusi(position);
+}
 
-constexpr std::array kControlNames{
-    Name{"CommandButton2", Key::D0},
-    Name{"b1", Key::D1},
-    Name{"Commandbutton1", Key::D2},
-    Name{"CommandButton10", Key::D3},
-    Name{"CommandButton9", Key::D4},
-    Name{"CommandButton8", Key::D5},
-    Name{"CommandButton7", Key::D6},
-    Name{"CommandButton6", Key::D7},
-    Name{"CommandButton5", Key::D8},
-    Name{"CommandButton4", Key::D9},
-    Name{"CommandButton3", Key::Comma},
-    Name{"Command10", Key::Pi},
-    Name{"CommandButton11", Key::Plus},
-    Name{"CommandButton12", Key::Minus},
-    Name{"CommandButton13", Key::Times},
-    Name{"CommandButton14", Key::Colon},
-    Name{"Command4", Key::Slash},
-    Name{"CommandButton21", Key::Power},
-    Name{"CommandButton16", Key::Sqrt},
-    Name{"CommandButton20", Key::Sin},
-    Name{"CommandButton19", Key::Cos},
-    Name{"Command8", Key::Tan},
-    Name{"Command9", Key::Cotan},
-    Name{"Command11", Key::Asin},
-    Name{"Command12", Key::Acos},
-    Name{"Command13", Key::Atan},
-    Name{"CommandButton18", Key::OpenParen},
-    Name{"CommandButton17", Key::CloseParen},
-    Name{"Command6", Key::Backspace},
-    Name{"butonC", Key::Clear},
-    Name{"CommandButton22", Key::MemoryStore},
-    Name{"CommandButton23", Key::MemoryRecall},
-    Name{"Command1", Key::MemoryClear},
-    Name{"Command2", Key::X},
-    Name{"Command7", Key::XEquals},
-    Name{"Command14", Key::XClear},
-    Name{"Ravno", Key::Equals},
-    Name{"Command5", Key::Equals2},
-    Name{"Command15", Key::Help},
-    Name{"Raund", Key::MenuRaund},
-    Name{"KomEkran", Key::MenuKomEkran},
-    Name{"CopEkran", Key::MenuCopEkran},
-    Name{"CopRez", Key::MenuCopRez},
-    Name{"TF", Key::MenuTF},
-    Name{"Stepen", Key::MenuStepen},
-    Name{"FFun", Key::MenuFFun},
-    Name{"Kolektiv", Key::MenuKolektiv},
-    Name{"Grafika", Key::MenuGrafika},
-    Name{"Command3", Key::MenuGrafika},
-    Name{"Istoria", Key::MenuIstoria},
-    Name{"Timer1", Key::Tick1},
-    Name{"Timer2", Key::Tick2},
-};
+template <void (Form1::*click)()>
+void menu(Form1& f) {
+    (f.*click)();
+}
 
-template <std::size_t N>
-std::optional<Key> find(const std::array<Name, N>& table, std::string_view name) {
-    for (const Name& n : table) {
-        if (n.name == name) {
-            return n.key;
+void equals(Form1& f) {
+    closeOpenParens(f);
+    f.Ravno_Click();
+}
+
+void equals2(Form1& f) {
+    closeOpenParens(f);
+    f.Command5_Click();
+}
+
+void historyBack(Form1& f) {
+    if (const auto n = f.history.stepBack()) {
+        recallHistory(f, f.platform(), *n);
+    }
+}
+
+void historyForward(Form1& f) {
+    if (f.history.walking()) {
+        if (const auto n = f.history.stepForward()) {
+            recallHistory(f, f.platform(), *n);
+        } else {
+            press(f, f.platform(), Key::Clear);
+        }
+    }
+}
+
+void tick1(Form1& f) {
+    if (f.Timer1.enabled) {
+        f.Timer1_Timer();
+    }
+}
+
+void tick2(Form1& f) {
+    if (f.Timer2.enabled) {
+        f.Timer2_Timer();
+    }
+}
+
+// Key, control, command-line name, handler, clears the failure mark, typed characters; the
+// hint (name, keyboard, paste text) and the shortcut (sequence, meaning) where it has them.
+constexpr std::array<KeyRow, static_cast<std::size_t>(Key::Tick2) + 1> kKeys{{
+    {Key::D0, "CommandButton2", "0", CommandButton2_Click, true, U"0", "нула", "0"},
+    {Key::D1, "b1", "1", b1_Click, true, U"1", "едно", "1"},
+    {Key::D2, "Commandbutton1", "2", Commandbutton1_Click, true, U"2", "две", "2"},
+    {Key::D3, "CommandButton10", "3", CommandButton10_Click, true, U"3", "три", "3"},
+    {Key::D4, "CommandButton9", "4", CommandButton9_Click, true, U"4", "четири", "4"},
+    {Key::D5, "CommandButton8", "5", CommandButton8_Click, true, U"5", "пет", "5"},
+    {Key::D6, "CommandButton7", "6", CommandButton7_Click, true, U"6", "шест", "6"},
+    {Key::D7, "CommandButton6", "7", CommandButton6_Click, true, U"7", "седем", "7"},
+    {Key::D8, "CommandButton5", "8", CommandButton5_Click, true, U"8", "осем", "8"},
+    {Key::D9, "CommandButton4", "9", CommandButton4_Click, true, U"9", "девет", "9"},
+    {Key::Comma, "CommandButton3", ",", CommandButton3_Click, true, U",.", "десетична запетая",
+     ", или ."},
+    {Key::Pi, "Command10", "pi", Command10_Click, true, U"p\u03C0", "пи", "p"},
+    {Key::E, "", "e", eKey_Click, true, U"e"},
+    {Key::Plus, "CommandButton11", "+", CommandButton11_Click, true, U"+", "плюс", "+"},
+    {Key::Minus, "CommandButton12", "-", CommandButton12_Click, true, U"-", "минус", "-"},
+    {Key::Times, "CommandButton13", "*", CommandButton13_Click, true, U"*\u00D7\u00B7", "умножение",
+     "*"},
+    {Key::Colon, "CommandButton14", ":", CommandButton14_Click, true, U":\u00F7", "деление", ":"},
+    {Key::Slash, "Command4", "/", Command4_Click, true, U"/", "деление с наклонена черта", "/"},
+    {Key::Power, "CommandButton21", "^", CommandButton21_Click, true, U"^", "степен", "^"},
+    {Key::Sqrt, "CommandButton16", "sqrt", CommandButton16_Click, true, U"\u221A",
+     "корен квадратен", "", "√ или sqrt(", "Ctrl+K", "корен квадратен"},
+    {Key::Sin, "CommandButton20", "sin", CommandButton20_Click, true, U"", "синус", "", "sin(",
+     "Ctrl+S", "синус"},
+    {Key::Cos, "CommandButton19", "cos", CommandButton19_Click, true, U"", "косинус", "", "cos(",
+     "Ctrl+O", "косинус"},
+    {Key::Tan, "Command8", "tan", Command8_Click, true, U"", "тангенс", "", "tan(", "Ctrl+T",
+     "тангенс"},
+    {Key::Cotan, "Command9", "cotan", Command9_Click, true, U"", "котангенс", "", "cotan(",
+     "Ctrl+N", "котангенс"},
+    {Key::Asin, "Command11", "asin", Command11_Click, true, U"", "аркуссинус", "", "asin(",
+     "Ctrl+Shift+S", "аркуссинус"},
+    {Key::Acos, "Command12", "acos", Command12_Click, true, U"", "аркускосинус", "", "acos(",
+     "Ctrl+Shift+O", "аркускосинус"},
+    {Key::Atan, "Command13", "atan", Command13_Click, true, U"", "аркустангенс", "", "atan(",
+     "Ctrl+Shift+T", "аркустангенс"},
+    {Key::OpenParen, "CommandButton18", "(", CommandButton18_Click, true, U"(", "отваряща скоба",
+     "("},
+    {Key::CloseParen, "CommandButton17", ")", CommandButton17_Click, true, U")", "затваряща скоба",
+     ")"},
+    {Key::Backspace, "Command6", "bs", Command6_Click, true, U"", "изтриване на последния знак",
+     "Backspace"},
+    {Key::Clear, "butonC", "C", butonC_Click, true, U"", "изчистване", "Esc"},
+    {Key::MemoryStore, "CommandButton22", "M", CommandButton22_Click, true, U"",
+     "запомняне на резултата", "", "", "Ctrl+M", "M: запомняне на резултата"},
+    {Key::MemoryRecall, "CommandButton23", "MR", CommandButton23_Click, true, U"",
+     "извикване от паметта", "", "", "Ctrl+R", "MR: извикване от паметта"},
+    {Key::MemoryClear, "Command1", "MC", Command1_Click, true, U"", "изчистване на паметта", "", "",
+     "Ctrl+L", "MC: изчистване на паметта"},
+    {Key::X, "Command2", "X", Command2_Click, true, U"xX", "променлива x", "x"},
+    {Key::XEquals, "Command7", "X=", Command7_Click, true, U"", "стойност на x", "", "", "Ctrl+X",
+     "„X =“: стойност на x"},
+    {Key::XClear, "Command14", "XC", Command14_Click, true, U"", "изчистване на стойността на x",
+     "", "", "Ctrl+Shift+X", "XC: изчистване на стойността на x"},
+    {Key::Equals, "Ravno", "=", equals, true, U"=", "равно", "Enter или ="},
+    {Key::Equals2, "Command5", "=2", equals2, true, U"", "равно", "Enter или ="},
+    {Key::Help, "Command15", "help", menu<&Form1::Command15_Click>, false, U"", "помощ", "F1"},
+    {Key::Radians, "", "rad", unit<0>, true, U""},
+    // Ctrl+D switches the unit: it presses Radians while degrees are chosen (keyForShortcut).
+    {Key::Degrees, "", "deg", unit<1>, true, U"", "", "", "", "Ctrl+D", "градуси или радиани"},
+    {Key::Round0, "", "round:0", roundTo<0>, false, U"", "", "", "", "Ctrl+0",
+     "закръгляне до цяло число"},
+    {Key::Round1, "", "round:1", roundTo<1>, false, U"", "", "", "", "Ctrl+1",
+     "1 цифра след запетаята"},
+    {Key::Round2, "", "round:2", roundTo<2>, false, U"", "", "", "", "Ctrl+2",
+     "2 цифри след запетаята"},
+    {Key::Round3, "", "round:3", roundTo<3>, false, U"", "", "", "", "Ctrl+3",
+     "3 цифри след запетаята"},
+    {Key::Round4, "", "round:4", roundTo<4>, false, U"", "", "", "", "Ctrl+4",
+     "4 цифри след запетаята"},
+    {Key::Round5, "", "round:5", roundTo<5>, false, U"", "", "", "", "Ctrl+5",
+     "5 цифри след запетаята"},
+    {Key::Round6, "", "round:6", roundTo<6>, false, U"", "", "", "", "Ctrl+6",
+     "6 цифри след запетаята"},
+    {Key::Round7, "", "round:7", roundTo<7>, false, U"", "", "", "", "Ctrl+7",
+     "7 цифри след запетаята"},
+    {Key::MenuRaund, "Raund", "menu:Raund", menu<&Form1::Raund_Click>, false, U"", "", "", "",
+     "Ctrl+Shift+R", "списък „Брой на цифрите след десетичната запетая“"},
+    {Key::MenuKomEkran, "KomEkran", "menu:KomEkran", menu<&Form1::KomEkran_Click>, false, U"", "",
+     "", "", "Ctrl+Shift+K", "компютърен запис на екрана"},
+    {Key::MenuCopEkran, "CopEkran", "menu:CopEkran", menu<&Form1::CopEkran_Click>, false, U"", "",
+     "", "", "Ctrl+Shift+C", "копиране на израза"},
+    {Key::MenuCopRez, "CopRez", "menu:CopRez", menu<&Form1::CopRez_Click>, false, U"", "", "", "",
+     "Ctrl+C", "копиране на резултата"},
+    {Key::MenuTF, "TF", "menu:TF", menu<&Form1::TF_Click>, false, U"", "", "", "", "Ctrl+F",
+     "допълнителни функции"},
+    {Key::MenuStepen, "Stepen", "menu:Stepen", menu<&Form1::Stepen_Click>, false, U"", "", "", "",
+     "F2", "помощ: повдигане на степен"},
+    {Key::MenuFFun, "FFun", "menu:FFun", menu<&Form1::FFun_Click>, false, U"", "", "", "", "F3",
+     "помощ: пресмятане на функция"},
+    {Key::MenuKolektiv, "Kolektiv", "menu:Kolektiv", menu<&Form1::Kolektiv_Click>, false, U"", "",
+     "", "", "F4", "„Колектив“"},
+    {Key::MenuGrafika, "Grafika", "menu:Grafika", menu<&Form1::Command3_Click>, false, U"", "", "",
+     "", "Ctrl+G", "графика на функцията"},
+    {Key::MenuIstoria, "Istoria", "menu:Istoria", menu<&Form1::Istoria_Click>, false, U"", "", "",
+     "", "Ctrl+H", "история на изчисленията"},
+    {Key::HistoryBack, "", "up", historyBack, true, U""},
+    {Key::HistoryForward, "", "down", historyForward, true, U""},
+    {Key::Tick1, "Timer1", "tick1", tick1, false, U""},
+    {Key::Tick2, "Timer2", "tick2", tick2, false, U""},
+}};
+
+constexpr bool inKeyOrder() {
+    for (std::size_t i = 0; i < kKeys.size(); ++i) {
+        if (kKeys[i].key != static_cast<Key>(i)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(inKeyOrder(), "one row per Key, in the order of Key");
+
+}  // namespace
+
+std::span<const KeyRow> keyTable() {
+    return kKeys;
+}
+
+const KeyRow& keyRow(Key key) {
+    return kKeys[static_cast<std::size_t>(key)];
+}
+
+void press(Form1& form, Platform& platform, Key key) {
+    form.setPlatform(platform);
+    const KeyRow& row = keyRow(key);
+    if (row.clearsFailure) {
+        form.clearFailure();
+    }
+    row.handler(form);
+    form.processKeystrokes();
+}
+
+std::optional<Key> keyForControl(std::string_view name) {
+    // The hidden button Command3 does what the menu item does.
+    if (name == "Command3") {
+        return Key::MenuGrafika;
+    }
+    for (const KeyRow& row : kKeys) {
+        if (!row.control.empty() && row.control == name) {
+            return row.key;
         }
     }
     return std::nullopt;
 }
 
-// Keys whose press removes the failure mark of the last "=": everything a user presses on
-// the keypad, and the angle unit, which evaluates again.
-bool clearsFailure(Key key) {
-    switch (key) {
-        case Key::Round0:
-        case Key::Round1:
-        case Key::Round2:
-        case Key::Round3:
-        case Key::Round4:
-        case Key::Round5:
-        case Key::Round6:
-        case Key::Round7:
-        case Key::MenuRaund:
-        case Key::MenuKomEkran:
-        case Key::MenuCopEkran:
-        case Key::MenuCopRez:
-        case Key::MenuTF:
-        case Key::MenuStepen:
-        case Key::MenuFFun:
-        case Key::MenuKolektiv:
-        case Key::MenuGrafika:
-        case Key::MenuIstoria:
-        case Key::Help:
-        case Key::Tick1:
-        case Key::Tick2:
-            return false;
-        default:
-            return true;
-    }
-}
-
-void run(Form1& f, Key key) {
-    switch (key) {
-        case Key::D0:
-            CommandButton2_Click(f);
-            break;
-        case Key::D1:
-            b1_Click(f);
-            break;
-        case Key::D2:
-            Commandbutton1_Click(f);
-            break;
-        case Key::D3:
-            CommandButton10_Click(f);
-            break;
-        case Key::D4:
-            CommandButton9_Click(f);
-            break;
-        case Key::D5:
-            CommandButton8_Click(f);
-            break;
-        case Key::D6:
-            CommandButton7_Click(f);
-            break;
-        case Key::D7:
-            CommandButton6_Click(f);
-            break;
-        case Key::D8:
-            CommandButton5_Click(f);
-            break;
-        case Key::D9:
-            CommandButton4_Click(f);
-            break;
-        case Key::Comma:
-            CommandButton3_Click(f);
-            break;
-        case Key::Pi:
-            Command10_Click(f);
-            break;
-        case Key::E:
-            eKey_Click(f);
-            break;
-        case Key::Plus:
-            CommandButton11_Click(f);
-            break;
-        case Key::Minus:
-            CommandButton12_Click(f);
-            break;
-        case Key::Times:
-            CommandButton13_Click(f);
-            break;
-        case Key::Colon:
-            CommandButton14_Click(f);
-            break;
-        case Key::Slash:
-            Command4_Click(f);
-            break;
-        case Key::Power:
-            CommandButton21_Click(f);
-            break;
-        case Key::Sqrt:
-            CommandButton16_Click(f);
-            break;
-        case Key::Sin:
-            CommandButton20_Click(f);
-            break;
-        case Key::Cos:
-            CommandButton19_Click(f);
-            break;
-        case Key::Tan:
-            Command8_Click(f);
-            break;
-        case Key::Cotan:
-            Command9_Click(f);
-            break;
-        case Key::Asin:
-            Command11_Click(f);
-            break;
-        case Key::Acos:
-            Command12_Click(f);
-            break;
-        case Key::Atan:
-            Command13_Click(f);
-            break;
-        case Key::OpenParen:
-            CommandButton18_Click(f);
-            break;
-        case Key::CloseParen:
-            CommandButton17_Click(f);
-            break;
-        case Key::Backspace:
-            Command6_Click(f);
-            break;
-        case Key::Clear:
-            butonC_Click(f);
-            break;
-        case Key::MemoryStore:
-            CommandButton22_Click(f);
-            break;
-        case Key::MemoryRecall:
-            CommandButton23_Click(f);
-            break;
-        case Key::MemoryClear:
-            Command1_Click(f);
-            break;
-        case Key::X:
-            Command2_Click(f);
-            break;
-        case Key::XEquals:
-            Command7_Click(f);
-            break;
-        case Key::XClear:
-            Command14_Click(f);
-            break;
-        case Key::Equals:
-            closeOpenParens(f);
-            f.Ravno_Click();
-            break;
-        case Key::Equals2:
-            closeOpenParens(f);
-            f.Command5_Click();
-            break;
-        case Key::Help:
-            f.Command15_Click();
-            break;
-        case Key::Radians:
-            f.selectGradusi(0);
-            break;
-        case Key::Degrees:
-            f.selectGradusi(1);
-            break;
-        case Key::Round0:
-        case Key::Round1:
-        case Key::Round2:
-        case Key::Round3:
-        case Key::Round4:
-        case Key::Round5:
-        case Key::Round6:
-        case Key::Round7:
-            f.selectIzbor(static_cast<int>(key) - static_cast<int>(Key::Round0));
-            break;
-        case Key::MenuRaund:
-            f.Raund_Click();
-            break;
-        case Key::MenuKomEkran:
-            f.KomEkran_Click();
-            break;
-        case Key::MenuCopEkran:
-            f.CopEkran_Click();
-            break;
-        case Key::MenuCopRez:
-            f.CopRez_Click();
-            break;
-        case Key::MenuTF:
-            f.TF_Click();
-            break;
-        case Key::MenuStepen:
-            f.Stepen_Click();
-            break;
-        case Key::MenuFFun:
-            f.FFun_Click();
-            break;
-        case Key::MenuKolektiv:
-            f.Kolektiv_Click();
-            break;
-        case Key::MenuGrafika:
-            f.Command3_Click();
-            break;
-        case Key::MenuIstoria:
-            f.Istoria_Click();
-            break;
-        case Key::HistoryBack:
-            if (const auto n = f.history.stepBack()) {
-                recallHistory(f, f.platform(), *n);
-            }
-            break;
-        case Key::HistoryForward:
-            if (f.history.walking()) {
-                const auto n = f.history.stepForward();
-                if (n) {
-                    recallHistory(f, f.platform(), *n);
-                } else {
-                    press(f, f.platform(), Key::Clear);
-                }
-            }
-            break;
-        case Key::Tick1:
-            if (f.Timer1.enabled) {
-                f.Timer1_Timer();
-            }
-            break;
-        case Key::Tick2:
-            if (f.Timer2.enabled) {
-                f.Timer2_Timer();
-            }
-            break;
-    }
-}
-
-}  // namespace
-
-void press(Form1& form, Platform& platform, Key key) {
-    form.setPlatform(platform);
-    if (clearsFailure(key)) {
-        form.clearFailure();
-    }
-    run(form, key);
-    form.processKeystrokes();
-}
-
-std::optional<Key> keyForControl(std::string_view name) {
-    return find(kControlNames, name);
-}
-
 std::optional<Key> keyForName(std::string_view name) {
-    if (auto key = find(kCliNames, name)) {
-        return key;
+    for (const KeyRow& row : kKeys) {
+        if (row.cliName == name) {
+            return row.key;
+        }
     }
     return keyForControl(name);
 }
 
 std::string_view keyName(Key key) {
-    for (const Name& n : kCliNames) {
-        if (n.key == key) {
-            return n.name;
-        }
-    }
-    return {};
+    return keyRow(key).cliName;
 }
 
 }  // namespace numira

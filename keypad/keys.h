@@ -80,12 +80,40 @@ enum class Key {
     Tick2,
 };
 
+// A keyboard shortcut of the window, in the portable text of key sequences ("Ctrl+M", "F2").
+struct Shortcut {
+    std::string_view sequence;
+    std::string_view meaning;  // what it does, in Bulgarian, for the help and the tooltips
+};
+
+// Everything the program knows about one key. Adding a key takes a Key value, its row in the
+// table and its handler. The hint is what the view tells the user about the key's button: a
+// Bulgarian name for screen readers (the picture keys have no caption to read), the key on
+// the keyboard and how a pasted text spells it when no key types it; "" for none.
+struct KeyRow {
+    Key key;
+    std::string_view control;  // its control or menu item in the window, "" for none
+    std::string_view cliName;  // its command-line name
+    void (*handler)(Form1&);
+    bool clearsFailure;         // the press removes the failure mark of the last "="
+    std::u32string_view typed;  // the characters typed on the keyboard that press it
+    std::string_view hintName = {};
+    std::string_view hintKeyboard = {};
+    std::string_view hintPaste = {};
+    std::string_view shortcut = {};  // "" for none
+    std::string_view shortcutMeaning = {};
+};
+
+// One row per Key, in the order of Key.
+std::span<const KeyRow> keyTable();
+const KeyRow& keyRow(Key key);
+
 // Runs the handler of `key` on the window, then delivers the keystrokes it queued. The
 // failure mark of the last "=" is cleared by every key of the keypad and by a unit choice.
 // A tick of a disabled timer does nothing.
 void press(Form1& form, Platform& platform, Key key);
 
-// The key of a control or menu item by its name ("b1", "CommandButton21", "Ravno",
+// The key of a control or menu item by its name ("b1", "CommandButton21", "Ravno";
 // "Gradusi" has none: use Radians/Degrees). Nothing for an unknown name.
 std::optional<Key> keyForControl(std::string_view name);
 
@@ -96,7 +124,7 @@ std::optional<Key> keyForControl(std::string_view name);
 // keyForControl knows.
 std::optional<Key> keyForName(std::string_view name);
 
-// The command-line name of a key (the first of its names).
+// The command-line name of a key.
 std::string_view keyName(Key key);
 
 }  // namespace numira

@@ -8,14 +8,9 @@
 
 namespace numira {
 
-// A keyboard shortcut of the window, in the portable text of key sequences ("Ctrl+M", "F2").
-// Together with the typed characters (keyForTyped) and Enter, Backspace, Esc, F1, Ctrl+C and
-// Ctrl+V they reach every key, choice and menu item of the window.
-struct Shortcut {
-    std::string_view sequence;
-    std::string_view meaning;  // what it does, in Bulgarian, for the help and the tooltips
-};
-
+// The keyboard shortcuts of the window, from the key table. Together with the typed
+// characters (keyForTyped) and Enter, Backspace, Esc, F1, Ctrl+C and Ctrl+V they reach every
+// key, choice and menu item of the window.
 std::span<const Shortcut> shortcuts();
 
 // The key a shortcut presses now. "Ctrl+D" switches the angle unit, so its key depends on

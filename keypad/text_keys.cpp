@@ -87,47 +87,12 @@ std::size_t skipSpaces(std::string_view text, std::size_t at) {
 }  // namespace
 
 std::optional<Key> keyForTyped(char32_t c) {
-    if (c >= U'0' && c <= U'9') {
-        return digitKey(static_cast<int>(c - U'0'));
+    for (const KeyRow& row : keyTable()) {
+        if (row.typed.find(c) != std::u32string_view::npos) {
+            return row.key;
+        }
     }
-    switch (c) {
-        case U',':
-        case U'.':
-            return Key::Comma;
-        case U'+':
-            return Key::Plus;
-        case U'-':
-            return Key::Minus;
-        case U'*':
-        case U'\u00D7':
-        case U'\u00B7':
-            return Key::Times;
-        case U':':
-        case U'\u00F7':
-            return Key::Colon;
-        case U'/':
-            return Key::Slash;
-        case U'^':
-            return Key::Power;
-        case U'(':
-            return Key::OpenParen;
-        case U')':
-            return Key::CloseParen;
-        case U'=':
-            return Key::Equals;
-        case U'p':
-        case U'\u03C0':
-            return Key::Pi;
-        case U'x':
-        case U'X':
-            return Key::X;
-        case U'e':
-            return Key::E;
-        case U'\u221A':
-            return Key::Sqrt;
-        default:
-            return std::nullopt;
-    }
+    return std::nullopt;
 }
 
 std::variant<std::vector<Key>, Refusal> keysForText(std::string_view text) {

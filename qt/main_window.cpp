@@ -273,9 +273,10 @@ void MainWindow::buildControls() {
                 const std::string controlName = control->name;
                 connect(button, &QPushButton::clicked, this,
                         [this, controlName] { controlClicked(controlName); });
-                if (const KeyHint* hint = keyHint(name)) {
-                    button->setAccessibleName(QString::fromUtf8(hint->name));
-                    button->setToolTip(keyToolTip(*hint));
+                if (const std::optional<Key> key = keyForControl(control->name);
+                    key && !keyRow(*key).hintName.empty()) {
+                    button->setAccessibleName(toQString(std::string(keyRow(*key).hintName)));
+                    button->setToolTip(keyToolTip(keyRow(*key)));
                 }
                 widget = button;
                 break;

@@ -44,12 +44,6 @@ Control makeControl(std::string name, ControlKind kind, Container container, Geo
     return c;
 }
 
-Control key(std::string name, Container container, Geometry g, std::string caption, Rgb colour,
-            float fontSize, int tabIndex, Picture picture = Picture::None) {
-    return makeControl(std::move(name), ControlKind::Button, container, g, std::move(caption), true,
-                       colour, arial(fontSize), tabIndex, picture);
-}
-
 Control frame(std::string name, Geometry g, bool visible, std::optional<Rgb> foreground, Font font,
               int tabIndex) {
     Control c = makeControl(std::move(name), ControlKind::Frame, Container::Window, g, "", visible,
@@ -81,6 +75,13 @@ Line line(std::string name, float x1, float y1, float x2, float y2) {
     return Line{std::move(name), x1, y1, x2, y2, true};
 }
 
+// Timer1 locks t and comp again this long after a key unlocked them; Timer2 lowers the
+// typing level this long after a backspace out of an exponent.
+constexpr int kRelockMs = 1000;
+constexpr int kBackspaceDelayMs = 500;
+// The room the box keeps after its text once the text has outgrown it.
+constexpr float kBoxMargin = 250;
+
 // The history panel and the gap above it add this much to the window's height.
 constexpr float kHistoryGap = 120;
 constexpr float kHistorySpace = HistoryPanel{}.geometry.height + kHistoryGap;
@@ -95,6 +96,67 @@ bool hasTrigonometry(std::string_view comp) {
     return lower.find("sin(") != std::string::npos || lower.find("cos(") != std::string::npos ||
            lower.find("tan(") != std::string::npos;
 }
+
+// The keys' buttons in creation order, each frame's together. Command3, the function table's
+// button, is the plain button of the system and stays hidden.
+struct Button {
+    std::string_view name;
+    Container container;
+    Geometry geometry;
+    std::string_view caption;
+    Rgb colour;
+    float fontSize;
+    int tabIndex;
+    Picture picture = Picture::None;
+};
+
+constexpr Container kFrame2 = Container::Frame2;
+constexpr Container kF2 = Container::F2;
+constexpr Container kOnWindow = Container::Window;
+constexpr Container kFrame1 = Container::Frame1;
+
+const Button kButtons[] = {
+    {"Command14", kFrame2, {1680, 200, 615, 375}, "XC", kOrange, 9.75F, 53},
+    {"Command5", kFrame2, {2400, 200, 615, 375}, "=", kYellow, 14.25F, 44},
+    {"Command2", kFrame2, {240, 200, 615, 375}, "X", kOrange, 9.75F, 43},
+    {"Command7", kFrame2, {960, 200, 615, 375}, "X =", kOrange, 9.75F, 42},
+    {"Command13", kF2, {1680, 680, 615, 375}, "Atan", kOrange, 9.75F, 51},
+    {"Command12", kF2, {960, 680, 615, 375}, "Acos", kOrange, 9.75F, 50},
+    {"Command11", kF2, {240, 680, 615, 375}, "Asin", kOrange, 9.75F, 49},
+    {"Command9", kF2, {2400, 200, 735, 375}, "Cotan", kOrange, 9.75F, 48},
+    {"Command8", kF2, {1680, 200, 615, 375}, "Tan", kOrange, 9.75F, 47},
+    {"CommandButton19", kF2, {960, 200, 615, 375}, "Cos", kOrange, 9.75F, 40},
+    {"CommandButton20", kF2, {240, 200, 615, 375}, "Sin", kOrange, 9.75F, 39},
+    {"Command6", kOnWindow, {3000, 1080, 495, 375}, "", kRed, 8.25F, 31, Picture::Backspace},
+    {"Command3", kOnWindow, {360, 7560, 855, 375}, "Графика", {}, 8.25F, 29},
+    {"Command1", kOnWindow, {1800, 1080, 390, 375}, "MC", kGreen, 8.25F, 27},
+    {"butonC", kOnWindow, {240, 1080, 495, 375}, "C", kRed, 9.75F, 23},
+    {"CommandButton22", kOnWindow, {840, 1080, 375, 375}, "M", kGreen, 11.25F, 22},
+    {"CommandButton23", kOnWindow, {1320, 1080, 390, 375}, "MR", kGreen, 8.25F, 21},
+    {"CommandButton18", kOnWindow, {2280, 1080, 255, 375}, "(", kCyan, 9.75F, 20},
+    {"CommandButton17", kOnWindow, {2640, 1080, 255, 375}, ")", kCyan, 9.75F, 19},
+    {"Command15", kFrame1, {960, 2120, 615, 375}, "S / V", kOrange, 9.75F, 54},
+    {"Command10", kFrame1, {240, 2120, 615, 375}, "pi", kOrange, 9.75F, 46},
+    {"Command4", kFrame1, {2720, 200, 300, 375}, "", kYellow, 12.75F, 30, Picture::Slash},
+    {"CommandButton16", kFrame1, {1680, 1640, 615, 375}, "", kOrange, 9.75F, 18, Picture::Radical},
+    {"CommandButton21", kFrame1, {1680, 2120, 615, 375}, "", kOrange, 9.75F, 17, Picture::Power},
+    {"CommandButton12", kFrame1, {2400, 1160, 615, 375}, "", kYellow, 9.75F, 16, Picture::Minus},
+    {"CommandButton2", kFrame1, {240, 1640, 615, 375}, "0", kOrange, 9.75F, 15},
+    {"CommandButton3", kFrame1, {960, 1640, 615, 375}, ",", kOrange, 9.75F, 14},
+    {"Ravno", kFrame1, {2400, 2120, 615, 375}, "=", kYellow, 14.25F, 13},
+    {"CommandButton11", kFrame1, {2400, 1640, 615, 375}, "", kYellow, 9.75F, 12, Picture::Plus},
+    {"CommandButton10", kFrame1, {1680, 200, 615, 375}, "3", kOrange, 9.75F, 11},
+    {"CommandButton14", kFrame1, {2400, 200, 300, 375}, "", kYellow, 12.75F, 10, Picture::Colon},
+    {"CommandButton9", kFrame1, {240, 680, 615, 375}, "4", kOrange, 9.75F, 9},
+    {"CommandButton8", kFrame1, {960, 680, 615, 375}, "5", kOrange, 9.75F, 8},
+    {"CommandButton7", kFrame1, {1680, 680, 615, 375}, "6", kOrange, 9.75F, 7},
+    {"CommandButton13", kFrame1, {2400, 680, 615, 375}, "", kYellow, 15.75F, 6, Picture::RaisedDot},
+    {"CommandButton6", kFrame1, {240, 1160, 615, 375}, "7", kOrange, 9.75F, 5},
+    {"CommandButton5", kFrame1, {960, 1160, 615, 375}, "8", kOrange, 9.75F, 4},
+    {"CommandButton4", kFrame1, {1680, 1160, 615, 375}, "9", kOrange, 9.75F, 3},
+    {"Commandbutton1", kFrame1, {960, 200, 615, 375}, "2", kOrange, 9.75F, 2},
+    {"b1", kFrame1, {240, 200, 615, 375}, "1", kOrange, 9.75F, 1},
+};
 
 }  // namespace
 
@@ -114,19 +176,18 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
         8745,
         8040,
         {picture("Picture1", {0, 0, 8745, 4875}), picture("Picture2", {480, 5280, 7860, 2430})}};
-    Timer2 = {"Timer2", false, 500};
+    for (const Button& b : kButtons) {
+        buttons.push_back(makeControl(std::string(b.name), ControlKind::Button, b.container,
+                                      b.geometry, std::string(b.caption), true, b.colour,
+                                      arial(b.fontSize), b.tabIndex, b.picture));
+    }
+    Control& graphButton = *control("Command3");
+    graphButton.visible = false;
+    graphButton.background.reset();
+    graphButton.font = sansSerif();
+    Timer2 = {"Timer2", false, kBackspaceDelayMs};
     Frame2 = frame("Frame2", {240, 5340, 3255, 620}, false, kPanelText, arial(9.75F), 41);
-    Command14 =
-        key("Command14", Container::Frame2, {1680, 200, 615, 375}, "XC", kOrange, 9.75F, 53);
-    Command5 = key("Command5", Container::Frame2, {2400, 200, 615, 375}, "=", kYellow, 14.25F, 44);
-    Command2 = key("Command2", Container::Frame2, {240, 200, 615, 375}, "X", kOrange, 9.75F, 43);
-    Command7 = key("Command7", Container::Frame2, {960, 200, 615, 375}, "X =", kOrange, 9.75F, 42);
     F2 = frame("F2", {240, 4180, 3255, 1095}, false, kPanelText, arial(9.75F), 38);
-    Command13 = key("Command13", Container::F2, {1680, 680, 615, 375}, "Atan", kOrange, 9.75F, 51);
-    Command12 = key("Command12", Container::F2, {960, 680, 615, 375}, "Acos", kOrange, 9.75F, 50);
-    Command11 = key("Command11", Container::F2, {240, 680, 615, 375}, "Asin", kOrange, 9.75F, 49);
-    Command9 = key("Command9", Container::F2, {2400, 200, 735, 375}, "Cotan", kOrange, 9.75F, 48);
-    Command8 = key("Command8", Container::F2, {1680, 200, 615, 375}, "Tan", kOrange, 9.75F, 47);
     Gradusi.name = "Gradusi";
     Gradusi.container = Container::F2;
     Gradusi.entries = {"Радиани", "Градуси"};
@@ -136,10 +197,6 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
     Gradusi.foreground = kPanelText;
     Gradusi.font = sansSerif();
     Gradusi.tabIndex = 45;
-    CommandButton19 =
-        key("CommandButton19", Container::F2, {960, 200, 615, 375}, "Cos", kOrange, 9.75F, 40);
-    CommandButton20 =
-        key("CommandButton20", Container::F2, {240, 200, 615, 375}, "Sin", kOrange, 9.75F, 39);
     comp = makeControl("comp", ControlKind::TextBox, Container::Window, {240, 360, 3255, 375}, "",
                        false, kPink, arial(9.75F), 37);
     comp.readOnly = true;
@@ -152,54 +209,12 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
     Izbor.tabIndex = 36;
     Pic2 = pictureBox("Pic2", Picture::ArrowUp, false, 34);
     Pic1 = pictureBox("Pic1", Picture::ArrowDown, true, 33);
-    t.geometry = {240, 360, 3255, 375};
+    t.geometry = {kBoxLeft, 360, 3255, 375};
     t.background = kPink;
     t.font = arial(12);
     t.tabIndex = 32;
-    Timer1 = {"Timer1", true, 1000};
-    Command6 = key("Command6", Container::Window, {3000, 1080, 495, 375}, "", kRed, 8.25F, 31,
-                   Picture::Backspace);
-    Command3 = makeControl("Command3", ControlKind::Button, Container::Window,
-                           {360, 7560, 855, 375}, "Графика", false, std::nullopt, sansSerif(), 29);
-    Command1 = key("Command1", Container::Window, {1800, 1080, 390, 375}, "MC", kGreen, 8.25F, 27);
-    butonC = key("butonC", Container::Window, {240, 1080, 495, 375}, "C", kRed, 9.75F, 23);
-    CommandButton22 =
-        key("CommandButton22", Container::Window, {840, 1080, 375, 375}, "M", kGreen, 11.25F, 22);
-    CommandButton23 =
-        key("CommandButton23", Container::Window, {1320, 1080, 390, 375}, "MR", kGreen, 8.25F, 21);
-    CommandButton18 =
-        key("CommandButton18", Container::Window, {2280, 1080, 255, 375}, "(", kCyan, 9.75F, 20);
-    CommandButton17 =
-        key("CommandButton17", Container::Window, {2640, 1080, 255, 375}, ")", kCyan, 9.75F, 19);
+    Timer1 = {"Timer1", true, kRelockMs};
     Frame1 = frame("Frame1", {240, 1575, 3255, 2550}, true, std::nullopt, sansSerif(), 0);
-    const Container in1 = Container::Frame1;
-    Command15 = key("Command15", in1, {960, 2120, 615, 375}, "S / V", kOrange, 9.75F, 54);
-    Command10 = key("Command10", in1, {240, 2120, 615, 375}, "pi", kOrange, 9.75F, 46);
-    Command4 = key("Command4", in1, {2720, 200, 300, 375}, "", kYellow, 12.75F, 30, Picture::Slash);
-    CommandButton16 = key("CommandButton16", in1, {1680, 1640, 615, 375}, "", kOrange, 9.75F, 18,
-                          Picture::Radical);
-    CommandButton21 =
-        key("CommandButton21", in1, {1680, 2120, 615, 375}, "", kOrange, 9.75F, 17, Picture::Power);
-    CommandButton12 =
-        key("CommandButton12", in1, {2400, 1160, 615, 375}, "", kYellow, 9.75F, 16, Picture::Minus);
-    CommandButton2 = key("CommandButton2", in1, {240, 1640, 615, 375}, "0", kOrange, 9.75F, 15);
-    CommandButton3 = key("CommandButton3", in1, {960, 1640, 615, 375}, ",", kOrange, 9.75F, 14);
-    Ravno = key("Ravno", in1, {2400, 2120, 615, 375}, "=", kYellow, 14.25F, 13);
-    CommandButton11 =
-        key("CommandButton11", in1, {2400, 1640, 615, 375}, "", kYellow, 9.75F, 12, Picture::Plus);
-    CommandButton10 = key("CommandButton10", in1, {1680, 200, 615, 375}, "3", kOrange, 9.75F, 11);
-    CommandButton14 =
-        key("CommandButton14", in1, {2400, 200, 300, 375}, "", kYellow, 12.75F, 10, Picture::Colon);
-    CommandButton9 = key("CommandButton9", in1, {240, 680, 615, 375}, "4", kOrange, 9.75F, 9);
-    CommandButton8 = key("CommandButton8", in1, {960, 680, 615, 375}, "5", kOrange, 9.75F, 8);
-    CommandButton7 = key("CommandButton7", in1, {1680, 680, 615, 375}, "6", kOrange, 9.75F, 7);
-    CommandButton13 = key("CommandButton13", in1, {2400, 680, 615, 375}, "", kYellow, 15.75F, 6,
-                          Picture::RaisedDot);
-    CommandButton6 = key("CommandButton6", in1, {240, 1160, 615, 375}, "7", kOrange, 9.75F, 5);
-    CommandButton5 = key("CommandButton5", in1, {960, 1160, 615, 375}, "8", kOrange, 9.75F, 4);
-    CommandButton4 = key("CommandButton4", in1, {1680, 1160, 615, 375}, "9", kOrange, 9.75F, 3);
-    Commandbutton1 = key("Commandbutton1", in1, {960, 200, 615, 375}, "2", kOrange, 9.75F, 2);
-    b1 = key("b1", in1, {240, 200, 615, 375}, "1", kOrange, 9.75F, 1);
     Line6 = line("Line6", 230, 1550, 230, 5970);
     Line5 = line("Line5", 3500, 1540, 3500, 5970);
     Line4 = line("Line4", 240, 1545, 3480, 1545);
@@ -247,58 +262,24 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
 }
 
 std::vector<Control*> Form1::controls() {
-    return {&Frame2,
-            &Command14,
-            &Command5,
-            &Command2,
-            &Command7,
-            &F2,
-            &Command13,
-            &Command12,
-            &Command11,
-            &Command9,
-            &Command8,
-            &CommandButton19,
-            &CommandButton20,
-            &comp,
-            &Pic2,
-            &Pic1,
-            &Command6,
-            &Command3,
-            &Command1,
-            &butonC,
-            &CommandButton22,
-            &CommandButton23,
-            &CommandButton18,
-            &CommandButton17,
-            &Frame1,
-            &Command15,
-            &Command10,
-            &Command4,
-            &CommandButton16,
-            &CommandButton21,
-            &CommandButton12,
-            &CommandButton2,
-            &CommandButton3,
-            &Ravno,
-            &CommandButton11,
-            &CommandButton10,
-            &CommandButton14,
-            &CommandButton9,
-            &CommandButton8,
-            &CommandButton7,
-            &CommandButton13,
-            &CommandButton6,
-            &CommandButton5,
-            &CommandButton4,
-            &Commandbutton1,
-            &b1,
-            &Label4,
-            &Label3,
-            &Label2,
-            &L,
-            &tm,
-            &Label1};
+    std::vector<Control*> all;
+    const auto add = [&](Control* frame, Container container) {
+        if (frame != nullptr) {
+            all.push_back(frame);
+        }
+        for (Control& button : buttons) {
+            if (button.container == container) {
+                all.push_back(&button);
+            }
+        }
+    };
+    add(&Frame2, Container::Frame2);
+    add(&F2, Container::F2);
+    all.insert(all.end(), {&comp, &Pic2, &Pic1});
+    add(nullptr, Container::Window);
+    add(&Frame1, Container::Frame1);
+    all.insert(all.end(), {&Label4, &Label3, &Label2, &L, &tm, &Label1});
+    return all;
 }
 
 Control* Form1::control(std::string_view name) {
@@ -329,22 +310,6 @@ const MenuItem* Form1::menuItem(std::string_view name) const {
     return const_cast<Form1*>(this)->menuItem(name);
 }
 
-int& Form1::openParensRecord(int position) {
-    const auto index = static_cast<std::size_t>(position < 0 ? 0 : position);
-    if (index >= openParensAt.size()) {
-        openParensAt.resize(index + 1, 0);
-    }
-    return openParensAt[index];
-}
-
-int& Form1::exponentModeRecord(int position) {
-    const auto index = static_cast<std::size_t>(position < 0 ? 0 : position);
-    if (index >= exponentModeAt.size()) {
-        exponentModeAt.resize(index + 1, 0);
-    }
-    return exponentModeAt[index];
-}
-
 void Form1::setCaption(Control& label, std::string text) {
     label.caption = std::move(text);
     if (label.autoSize) {
@@ -356,40 +321,40 @@ void Form1::Form_Load() {
     windowWidth = 2 * t.geometry.left + t.geometry.width + L.geometry.width;
     startWidth = windowWidth;
     startBoxWidth = static_cast<int>(std::lround(t.geometry.width));
-    exponentMode = 0;
+    keypad.exponentMode = 0;
     degreesMode = true;
-    windowHeight = 5100;
+    windowHeight = kKeypadHeight;
     selectGradusi(0);
     Line6.y1 = Frame1.geometry.top;
     Line6.y2 = Frame1.geometry.top + Frame1.geometry.height;
     Line5.y1 = Frame1.geometry.top;
     Line5.y2 = Frame1.geometry.top + Frame1.geometry.height;
     screenWidth = static_cast<int>(std::lround(m_platform->screenWidth()));
-    selectIzbor(5);
+    selectIzbor(kDefaultDecimals);
 }
 
 void Form1::RRavno() {
     m_lastEvaluation.reset();
     workExpr = "=" + comp.text;
-    if (xEntryMode == 0 && t.text().find('x') != std::string::npos) {
+    if (keypad.xEntryMode == 0 && t.text().find('x') != std::string::npos) {
         Label3.visible = true;
         Label4.visible = true;
         setCaption(Label4, "");
         t.readOnly = true;
         comp.readOnly = true;
-        xEntryMode = 1;
+        keypad.xEntryMode = 1;
         tabb();
         return;
     }
     Lok();
-    const EngineSettings settings{degreesMode, xEntryMode == 1, Label4.caption};
+    const EngineSettings settings{degreesMode, keypad.xEntryMode == 1, Label4.caption};
     const Evaluation result = m_engine.evaluate(comp.text, settings);
     m_lastEvaluation = result;
     L.geometry.height = t.geometry.height;
     if (result.evaluated && result.failure) {
         showFailure(*result.failure);
     } else if (result.ok()) {
-        const int decimals = Izbor.listIndex < 0 ? 5 : Izbor.listIndex;
+        const int decimals = Izbor.listIndex < 0 ? kDefaultDecimals : Izbor.listIndex;
         setCaption(L, resultCaption(result.numberText, decimals, roundingOn == 1));
         L.visible = true;
         widenForResult(L.geometry.width);
@@ -409,8 +374,8 @@ void Form1::t_Change() {
     const float widest =
         std::max(static_cast<float>(startBoxWidth),
                  static_cast<float>(screenWidth) - 2 * kBorderTwips - 2 * box.left);
-    if (textWidth > static_cast<float>(startBoxWidth - 250)) {
-        box.width = std::min(textWidth + 250, widest);
+    if (textWidth > static_cast<float>(startBoxWidth) - kBoxMargin) {
+        box.width = std::min(textWidth + kBoxMargin, widest);
     }
     // The measuring label lies hidden under the box; it must not reach out past the box.
     tm.geometry.width = std::min(textWidth, box.width);
@@ -433,9 +398,7 @@ Geometry Form1::resultPlace(float width) const {
     const Geometry& box = t.geometry;
     const float right = box.left + box.width;
     const float inside = windowWidth - 2 * kBorderTwips;
-    const bool wideBox = static_cast<double>(box.width) >
-                         static_cast<double>(static_cast<float>(2.0 * screenWidth / 3.0));
-    if (wideBox || right + width > inside) {
+    if (box.width > twoThirdsOfScreen() || right + width > inside) {
         return {std::max(0.0F, std::min(right, inside) - width), box.top + box.height, width,
                 box.height};
     }
@@ -444,8 +407,7 @@ Geometry Form1::resultPlace(float width) const {
 
 void Form1::widenForResult(float width) {
     const float needed = 2 * t.geometry.left + t.geometry.width + width;
-    const auto twoThirds = static_cast<float>(2.0 * screenWidth / 3.0);
-    if (startWidth < needed && twoThirds > windowWidth) {
+    if (startWidth < needed && twoThirdsOfScreen() > windowWidth) {
         windowWidth = std::min(needed, static_cast<float>(screenWidth));
     }
 }
@@ -528,11 +490,11 @@ void Form1::TF_Click() {
         item.caption = "Включване на допълнителни функции";
         F2.visible = false;
         Frame2.visible = false;
-        windowHeight = 5100;
+        windowHeight = kKeypadHeight;
         Line6.y2 = Frame1.geometry.top + Frame1.geometry.height;
         Line5.y2 = Frame1.geometry.top + Frame1.geometry.height;
     } else {
-        windowHeight = 6900;
+        windowHeight = kPanelsHeight;
         item.caption = "Изключване на допълнителни функции";
         Frame2.visible = true;
         F2.visible = true;
@@ -586,9 +548,9 @@ void Form1::recordHistory() {
     entry.raised = t.raisedMask();
     entry.comp = comp.text;
     entry.failure = m_lastEvaluation->failure;
-    entry.exponentMode = exponentMode;
-    for (int i = 0; i <= typedLength; ++i) {
-        entry.exponentModeAt.push_back(exponentModeRecord(i));
+    entry.exponentMode = keypad.exponentMode;
+    for (int i = 0; i <= keypad.typedLength; ++i) {
+        entry.exponentModeAt.push_back(keypad.exponentModeRecord(i));
     }
     if (!entry.failure) {
         entry.caption = L.caption;
@@ -647,7 +609,7 @@ void Form1::send(Keystroke::Kind kind, std::string text) {
 }
 
 void Form1::processKeystrokes() {
-    const auto level = [this] { return exponentMode > 0 ? kRaisedFormat : kBaseFormat; };
+    const auto level = [this] { return keypad.exponentMode > 0 ? kRaisedFormat : kBaseFormat; };
     m_delivered.clear();
     while (!m_queue.empty()) {
         Keystroke stroke = std::move(m_queue.front());

@@ -14,6 +14,7 @@
 #include "graph/sheet_app.h"
 #include "window/controls.h"
 #include "window/history.h"
+#include "window/keypad_state.h"
 #include "window/platform.h"
 #include "window/rich_text_box.h"
 
@@ -48,6 +49,7 @@ struct SecondaryWindow {
     std::vector<Control> pictures;
 };
 
+// Form1 is the main window's inherited name (the first form of the program).
 // The calculator window: every control of the window by its name, the window-wide state and
 // the window's procedures. Keypad handlers live in keypad/; they work on this object.
 //
@@ -62,6 +64,7 @@ class Form1 {
 
     // --- procedures ---------------------------------------------------------------------
     void Form_Load();
+    // RRavno ("equals"): evaluates comp into L, or enters x-entry mode on an x without a value.
     void RRavno();
     // The two "=" keys also write what they computed into the history.
     void Ravno_Click() {
@@ -75,7 +78,9 @@ class Form1 {
     void t_Change();
     void Timer1_Timer();
     void Timer2_Timer();
+    // Lok ("lock"): unlocks t and comp for a key and starts Timer1, which locks them again.
     void Lok();
+    // tabb: queues Tab and End, which bring the focus back to t with the caret at its end.
     void tabb();
     void Gradusi_Click();
     void Izbor_Click();
@@ -121,24 +126,25 @@ class Form1 {
     void setPlatform(Platform& platform) { m_platform = &platform; }
 
     // --- controls ---------------------------------------------------------------------
-    RichTextBox t;
-    Control comp, L, tm, Label1, Label2, Label3, Label4;
-    ComboBox Izbor, Gradusi;
-    Control Pic1, Pic2;
-    Control Frame1, F2, Frame2;
-    TimerControl Timer1, Timer2;
+    RichTextBox t;     // the expression box, in display notation (decimal comma, raised exponents)
+    Control comp;      // the plain box, in engine notation ("SIN(", "*", "."); normally hidden
+    Control L;         // the result label, "=" and the value
+    Control tm;        // the measuring label: sized to t's text, hidden under the box
+    Control Label1;    // the memory label, "M=..."
+    Control Label2;    // the caption "Y=" left of the box once x is typed
+    Control Label3;    // the caption "x =" of the value of x
+    Control Label4;    // the value of x being typed
+    ComboBox Izbor;    // ("choice") the number of decimals, 0 to 7
+    ComboBox Gradusi;  // ("degrees") the angle unit, "Радиани" or "Градуси"
+    Control Pic1, Pic2;           // the level arrows: down (typing on the base line), up (raised)
+    Control Frame1;               // the main keypad
+    Control F2;                   // the panel of functions (Sin to Atan) and the angle unit
+    Control Frame2;               // the panel of x (X, X =, XC and a second "=")
+    TimerControl Timer1, Timer2;  // the relock of t and comp; the delay after a backspace
     Line Line1, Line2, Line3, Line4, Line5, Line6;
-    // Keys of the top row and the main keypad.
-    Control butonC, CommandButton22, CommandButton23, Command1, CommandButton18, CommandButton17,
-        Command6, Command3;
-    Control b1, Commandbutton1, CommandButton10, CommandButton9, CommandButton8, CommandButton7,
-        CommandButton6, CommandButton5, CommandButton4, CommandButton2, CommandButton3;
-    Control CommandButton11, CommandButton12, CommandButton13, CommandButton14, Command4;
-    Control CommandButton16, CommandButton21, Ravno, Command10, Command15;
-    // Panel F2.
-    Control CommandButton20, CommandButton19, Command8, Command9, Command11, Command12, Command13;
-    // Panel Frame2.
-    Control Command2, Command7, Command14, Command5;
+    // The keys' buttons under their inherited names (CommandButtonNN, CommandNN, butonC "C",
+    // Ravno "="), each frame's together; keypad/keys.cpp says which key each one is.
+    std::vector<Control> buttons;
 
     // Every Control in creation order (the view builds its widgets from these).
     std::vector<Control*> controls();
@@ -160,14 +166,7 @@ class Form1 {
     std::string memoryText;
     float startWidth = 0;
     int startBoxWidth = 0;
-    int exponentMode = 0;
-    int parenFlag = 0;
-    int openParens = 0;
-    int xEntryMode = 0;
-    // Records per typed position; index 0 is unused, they grow with typedLength.
-    std::vector<int> openParensAt{0};
-    std::vector<int> exponentModeAt{0};
-    int typedLength = 0;
+    KeypadState keypad;
     int roundingOn = 0;
     bool degreesMode = false;
     std::string helpFilePath;
@@ -202,15 +201,14 @@ class Form1 {
     std::string message;
     std::string takeMessage() { return std::exchange(message, {}); }
 
-    // The records at a position, grown on demand.
-    int& openParensRecord(int position);
-    int& exponentModeRecord(int position);
-
     // Where a result label of this width goes: right after the box, or under the box's right
     // end when the box is wide or the label would leave the window there; never outside it.
     Geometry resultPlace(float width) const;
 
   private:
+    // A box or window wider than this is wide: the result goes under the box, and a result
+    // no longer widens the window.
+    float twoThirdsOfScreen() const { return static_cast<float>(2.0 * screenWidth / 3.0); }
     void loadSecondary(SecondaryWindow& window);
     void showHelpPage(std::string_view name);
     void showFailure(Failure failure);
@@ -232,6 +230,14 @@ class Form1 {
 // windowHeight include them, the client area is what lies inside.
 inline constexpr float kBorderTwips = 60;
 inline constexpr float kCaptionTwips = 330;
+
+// The window's height with the keypad alone, and with the panels F2 and Frame2 shown.
+inline constexpr float kKeypadHeight = 5100;
+inline constexpr float kPanelsHeight = 6900;
+// Where the box t starts, from the window's left edge; C puts it back there.
+inline constexpr float kBoxLeft = 240;
+// The decimals the result is rounded to until the user chooses (Izbor's entry "0,00001").
+inline constexpr int kDefaultDecimals = 5;
 
 // The help file's name in the program's folder.
 inline constexpr std::string_view kHelpFileName = "fORMULA.html";

@@ -28,16 +28,17 @@ struct EntryState {
 };
 
 EntryState stateOf(const Form1& f) {
+    const KeypadState& k = f.keypad;
     const auto upTo = [&](const std::vector<int>& records) {
-        std::vector<int> kept(static_cast<std::size_t>(f.typedLength) + 1, 0);
+        std::vector<int> kept(static_cast<std::size_t>(k.typedLength) + 1, 0);
         for (std::size_t i = 1; i < kept.size() && i < records.size(); ++i) {
             kept[i] = records[i];
         }
         return kept;
     };
     return {f.t.text(),    f.t.raisedMask(),     f.comp.text,
-            f.typedLength, f.exponentMode,       f.openParens,
-            f.parenFlag,   upTo(f.openParensAt), upTo(f.exponentModeAt)};
+            k.typedLength, k.exponentMode,       k.openParens,
+            k.parenFlag,   upTo(k.openParensAt), upTo(k.exponentModeAt)};
 }
 
 // Random expressions typed key by key, then "=", another calculation, and the first one

@@ -36,7 +36,7 @@ TEST(StartUp, WindowAsTheFirstLoadLeavesIt) {
     EXPECT_FALSE(f.Pic2.visible);
     EXPECT_TRUE(f.Timer1.enabled);
     EXPECT_FALSE(f.Timer2.enabled);
-    EXPECT_FALSE(f.Command3.visible);
+    EXPECT_FALSE(c.form.control("Command3")->visible);
     EXPECT_EQ(f.caption, " Нумира");
 }
 
