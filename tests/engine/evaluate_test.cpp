@@ -94,7 +94,6 @@ TEST(Evaluate, ImpliedMultiplicationWhereverOperandsMeet) {
         {"2^3pi", "=687,29134"},  // the raised 3pi is the exponent
         {"2^3(1+1)", "=64"},
         {"2^+-1(2)", "=0,25"},  // signs before what is raised together
-        {"e^2", "=7,38906"},
     });
 }
 
