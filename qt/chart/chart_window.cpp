@@ -89,7 +89,6 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_to = rangeBox(defaults.to, -1e6);
     m_step = rangeBox(defaults.step, 0);
     m_message = new QLabel;
-    m_message->setStyleSheet(QStringLiteral("color: #b00000"));
     // A message has a line of its own under the range and wraps there; it never widens the
     // window.
     m_message->setWordWrap(true);
@@ -157,7 +156,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
 graph::GraphOutcome ChartWindow::showFunction(const graph::GraphRequest& request) {
     const graph::GraphOutcome outcome = graph::Command3_Click(m_sheet, request);
     if (outcome == graph::GraphOutcome::BadRange) {
-        m_message->setText(text(*graph::rangeProblem(request.range)));
+        showMessage(text(*graph::rangeProblem(request.range)), true);
     }
     return outcome;
 }
@@ -179,7 +178,7 @@ void ChartWindow::rangeChanged() {
     graph::GraphRequest request = m_request;
     request.range = {m_from->value(), m_to->value(), m_step->value()};
     if (const auto problem = graph::rangeProblem(request.range)) {
-        m_message->setText(text(*problem));  // the last good table stays
+        showMessage(text(*problem), true);  // the last good table stays
         return;
     }
     showFunction(request);
@@ -326,6 +325,12 @@ std::optional<QString> ChartWindow::saveTo(const QString& path) {
     return std::nullopt;
 }
 
+void ChartWindow::showMessage(const QString& message, bool problem) {
+    // A problem in red; news of a saved file in the window's own colour, not as a warning.
+    m_message->setStyleSheet(problem ? QStringLiteral("color: #b00000") : QString());
+    m_message->setText(message);
+}
+
 void ChartWindow::saveClicked() {
     // The dialog adds the suffix itself, so that its question before overwriting a file
     // covers a name typed without ".xlsx" too.
@@ -341,7 +346,7 @@ void ChartWindow::saveClicked() {
     if (const auto problem = saveTo(path)) {
         QMessageBox::warning(this, windowTitle(), *problem);
     } else {
-        m_message->setText(QStringLiteral("Таблицата е записана в %1").arg(path));
+        showMessage(QStringLiteral("Таблицата е записана в %1").arg(path), false);
     }
 }
 

@@ -80,6 +80,7 @@ class ChartWindow : public QWidget {
     void drawChart();
     void rangeChanged();
     void saveClicked();
+    void showMessage(const QString& message, bool problem);
     void copyClicked();
 
     ChartSheet m_sheet;
