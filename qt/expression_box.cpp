@@ -17,13 +17,11 @@ namespace numira {
 namespace {
 constexpr int kBorder = 2;         // the sunken 3D border
 constexpr double kLeftMargin = 2;  // between the border and the first character
+}  // namespace
 
-// The box's "." is multiplication: drawn as the key shows it, a raised dot, so that 6·7 does
-// not read as a decimal number. The text itself stays as it is.
-QChar drawn(char c) {
+QChar drawnCharacter(char c) {
     return c == '.' ? QChar(0x00B7) : QChar::fromLatin1(c);
 }
-}  // namespace
 
 ExpressionBox::ExpressionBox(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
@@ -94,7 +92,7 @@ void ExpressionBox::layoutText() {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const CharFormat format = m_box.formats()[i];
         const QFontMetricsF metrics(fontFor(format), this);
-        const double advance = metrics.horizontalAdvance(drawn(text[i]));
+        const double advance = metrics.horizontalAdvance(drawnCharacter(text[i]));
         const double baseline = baselineFor(format);
         m_glyphs.push_back({QRectF(x, baseline - metrics.ascent(), advance, metrics.height()),
                             baseline, static_cast<double>(format.size)});
@@ -148,7 +146,7 @@ void ExpressionBox::paintEvent(QPaintEvent*) {
         painter.setPen(selected ? palette().highlightedText().color() : QColor(Qt::black));
         painter.setFont(fontFor(m_box.formats()[i]));
         painter.drawText(QPointF(glyph.box.left(), glyph.baseline),
-                         QString(drawn(m_box.text()[i])));
+                         QString(drawnCharacter(m_box.text()[i])));
     }
     if (m_box.selectionLength() == 0) {
         painter.setPen(QPen(Qt::black, 1));

@@ -10,6 +10,11 @@
 
 namespace numira {
 
+// How a character of the box's text is drawn: its "." is multiplication, shown as the key
+// shows it, a raised dot, so that 6·7 does not read as a decimal number. The text itself
+// stays as it is.
+QChar drawnCharacter(char c);
+
 // The expression box t drawn from the model: each character at the size and raise the model
 // gives it (an exponent at 8 points raised 70 twips, the rest at 12 points on the base line),
 // the selection highlighted and the caret drawn at the typing format; a text wider than the box

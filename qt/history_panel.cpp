@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "qt/expression_box.h"
 #include "qt/twips.h"
 #include "window/rich_text_box.h"
 
@@ -57,7 +58,7 @@ class ExpressionDelegate : public QStyledItemDelegate {
                 i < raised.size() && raised[i] == '1' ? kRaisedFormat : kBaseFormat;
             const QFont font = fontFor(option.font, format);
             painter->setFont(font);
-            const QString character(QChar::fromLatin1(text[i]));
+            const QString character(drawnCharacter(text[i]));
             painter->drawText(QPointF(x, baseline - twipsToPixels(format.offset, widget)),
                               character);
             x += QFontMetricsF(font).horizontalAdvance(character);
