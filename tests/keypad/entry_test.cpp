@@ -9,6 +9,19 @@
 namespace numira::testing {
 namespace {
 
+// Keys from a fresh window, then the two boxes, the raised characters and the result.
+struct Typed {
+    std::string_view keys, t, raised, comp, caption;
+};
+
+void expectTyped(Calculator& c, const Typed& k) {
+    c.keys(k.keys);
+    EXPECT_EQ(c.t(), k.t);
+    EXPECT_EQ(c.raised(), k.raised);
+    EXPECT_EQ(c.comp(), k.comp);
+    EXPECT_EQ(c.form.L.caption, k.caption);
+}
+
 TEST(EntryAndExponents, DigitsCommaAndPiTypeBothNotations) {
     Calculator c;
     expectSteps(c, {
@@ -139,10 +152,7 @@ TEST(EntryAndExponents, PowerKeyStates) {
 }
 
 TEST(EntryAndExponents, OperandAfterAnEndedExponentIsAFactorOfItsOwn) {
-    struct Case {
-        std::string_view keys, t, raised, comp, caption;
-    };
-    constexpr Case kCases[] = {
+    constexpr Typed kCases[] = {
         {"2 ^ 3 ^ 4 =", "23.4", "0100", "2^3*4", "=32"},
         {"2 ^ 3 ^ , 5 =", "23.,5", "01000", "2^3*.5", "=4"},
         {"2 ^ 3 ^ pi", "23.pi", "01000", "2^3*pi", ""},
@@ -156,14 +166,10 @@ TEST(EntryAndExponents, OperandAfterAnEndedExponentIsAFactorOfItsOwn) {
         // An operator already separates them.
         {"2 ^ 3 + 4 =", "23+4", "0100", "2^3+4", "=12"},
     };
-    for (const Case& k : kCases) {
+    for (const Typed& k : kCases) {
         SCOPED_TRACE(k.keys);
         Calculator c;
-        c.keys(k.keys);
-        EXPECT_EQ(c.t(), k.t);
-        EXPECT_EQ(c.raised(), k.raised);
-        EXPECT_EQ(c.comp(), k.comp);
-        EXPECT_EQ(c.form.L.caption, k.caption);
+        expectTyped(c, k);
     }
 }
 
@@ -269,10 +275,7 @@ TEST(EntryAndExponents, CloseParenthesisGoesToTheEndOfTheBox) {
 }
 
 TEST(EntryAndExponents, EqualsClosesTheParenthesesLeftOpen) {
-    struct Case {
-        std::string_view keys, t, raised, comp, caption;
-    };
-    constexpr Case kCases[] = {
+    constexpr Typed kCases[] = {
         {"sqrt 1 6 =", "SQRT(16)", "00000000", "SQRT(16)", "=4"},
         {"2 ^ 3 + sqrt 1 6 =", "23+SQRT(16)", "01000000000", "2^3+SQRT(16)", "=12"},
         {"2 ^ ( 1 + 1 =", "2(1+1)", "011111", "2^(1+1)", "=4"},
@@ -281,14 +284,10 @@ TEST(EntryAndExponents, EqualsClosesTheParenthesesLeftOpen) {
         {"menu:TF sin X X= 0 =", "Sin(x)", "000000", "SIN(x)", "=0"},
         {"2 + 3 ) ( =", "2+3)(", "00000", "2+3)(", ""},  // a ")" too many stays the user's
     };
-    for (const Case& k : kCases) {
+    for (const Typed& k : kCases) {
         SCOPED_TRACE(k.keys);
         Calculator c;
-        c.keys(k.keys);
-        EXPECT_EQ(c.t(), k.t);
-        EXPECT_EQ(c.raised(), k.raised);
-        EXPECT_EQ(c.comp(), k.comp);
-        EXPECT_EQ(c.form.L.caption, k.caption);
+        expectTyped(c, k);
         EXPECT_EQ(c.form.keypad.openParens, 0);
         EXPECT_EQ(c.form.keypad.typedLength, static_cast<int>(k.t.size()));
     }
