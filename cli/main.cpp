@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "engine/process_locale.h"
+#include "window/process_locale.h"
 
 int usageError(std::string_view problem) {
     if (!problem.empty()) {

@@ -1,10 +1,10 @@
 #include <QApplication>
 
-#include "engine/process_locale.h"
 #include "qt/main_window.h"
 #include "qt/numira_style.h"
 #include "qt/resources.h"
 #include "qt/translation.h"
+#include "window/process_locale.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

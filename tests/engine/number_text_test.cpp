@@ -10,7 +10,6 @@
 #include <utility>
 
 #include "engine/number_text.h"
-#include "engine/process_locale.h"
 
 namespace {
 
@@ -124,21 +123,6 @@ TEST(NumberText, ExactTextIsTheShortestThatReadsBack) {
         ASSERT_TRUE(back.has_value());
         EXPECT_EQ(*back, v);
     }
-}
-
-// Both programs take the desktop's locale but print numbers as the C locale does.
-TEST(ProcessLocale, KeepsTheEnvironmentButPrintsADecimalPoint) {
-    const char* before = std::getenv("LC_ALL");
-    const std::string saved = before != nullptr ? before : "";
-    setenv("LC_ALL", "bg_BG.UTF-8", 1);
-    numira::useProcessLocale();
-    const std::string ctype = std::setlocale(LC_CTYPE, nullptr);
-    char printed[16];
-    std::snprintf(printed, sizeof printed, "%.1f", 0.5);
-    before != nullptr ? setenv("LC_ALL", saved.c_str(), 1) : unsetenv("LC_ALL");
-    std::setlocale(LC_ALL, "C");
-    EXPECT_EQ(ctype, "bg_BG.UTF-8") << "the locale is missing: run scripts/setup.sh test";
-    EXPECT_STREQ(printed, "0.5");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "engine/process_locale.h"
+#include "window/process_locale.h"
 
 #include <clocale>
 
