@@ -27,6 +27,7 @@
 #include "engine/failure.h"
 #include "keypad/history_keys.h"
 #include "keypad/shortcuts.h"
+#include "keypad/paste.h"
 #include "keypad/text_keys.h"
 #include "qt/accessibility.h"
 #include "qt/expression_box.h"

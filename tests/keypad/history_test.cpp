@@ -5,7 +5,7 @@
 #include <variant>
 
 #include "keypad/history_keys.h"
-#include "keypad/text_keys.h"
+#include "keypad/paste.h"
 #include "tests/keypad/calculator.h"
 
 namespace numira::testing {

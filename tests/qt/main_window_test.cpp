@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "keypad/keys.h"
+#include "keypad/paste.h"
 #include "keypad/text_keys.h"
 #include "qt/expression_box.h"
 #include "qt/help_viewer.h"
