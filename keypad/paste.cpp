@@ -17,7 +17,18 @@ namespace {
 // ---- Reading the text into the parts the keys type. ----
 
 struct Lexeme {
-    enum class Kind { Number, Superscript, Sign, Operator, Power, Open, Close, Function, Root, Operand };
+    enum class Kind {
+        Number,
+        Superscript,
+        Sign,
+        Operator,
+        Power,
+        Open,
+        Close,
+        Function,
+        Root,
+        Operand
+    };
     Kind kind;
     std::size_t begin = 0;  // in the text
     std::size_t end = 0;
@@ -269,8 +280,8 @@ class Typist {
 
     void type(std::size_t i) {
         const Lexeme& l = m_lx[i];
-        const bool operand = l.kind == Kind::Number || l.kind == Kind::Operand || opens(i) ||
-                             l.kind == Kind::Root;
+        const bool operand =
+            l.kind == Kind::Number || l.kind == Kind::Operand || opens(i) || l.kind == Kind::Root;
         // An operand after an exponent the power key ended is a factor of its own: the keys
         // write the product sign (2³4 is 2^3*4).
         step(l.keys, (m_afterEndedExponent && operand ? "*" : "") + l.engine, i);
@@ -425,7 +436,8 @@ std::variant<std::vector<Step>, Refusal> stepsForText(std::string_view text,
     Typist typist(lexemes);
     auto steps = std::move(typist).run();
     if (auto* refusal = std::get_if<Refusal>(&steps)) {
-        refusal->part = std::string(text.substr(refusal->offset, typist.refusalEnd() - refusal->offset));
+        refusal->part =
+            std::string(text.substr(refusal->offset, typist.refusalEnd() - refusal->offset));
     }
     return steps;
 }

@@ -248,6 +248,7 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
           {"KomEkran", "Включване на компютърен запис на екрана", true},
           {"CopEkran", "Копиране на екрана", true},
           {"CopRez", "Копиране на резултат", true},
+          {"Postavyane", "Поставяне", true},
           {"Istoria", "История на изчисленията", true}}},
         {"Funk",
          "Функции",
@@ -638,8 +639,8 @@ void Form1::processKeystrokes() {
                         // The box's own notation (23 for 2 raised to 3, 6.7 for 6 times 7)
                         // would paste back as another number: the copy spells out its meaning.
                         const CopiedExpression copy =
-                            copyNotation(t.text(), t.raisedMask(), comp.text,
-                                         t.selectionStart(), t.selectionLength());
+                            copyNotation(t.text(), t.raisedMask(), comp.text, t.selectionStart(),
+                                         t.selectionLength());
                         m_platform->clearClipboard();
                         m_platform->setClipboardRich(copy.text, copy.html);
                     }

@@ -29,7 +29,8 @@ TEST(PasteGenerated, PasteMeansWhatTheEngineReads) {
             ++refused;
             ASSERT_EQ(pasted.comp(), "");
             ASSERT_FALSE(pasted.form.message.empty());
-            EXPECT_NE(pasted.form.message.find("в скобите на степенен"), std::string::npos) << pasted.form.message;
+            EXPECT_NE(pasted.form.message.find("в скобите на степенен"), std::string::npos)
+                << pasted.form.message;
             continue;
         }
         const Evaluation want = engine.evaluate(text, settings);
