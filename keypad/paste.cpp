@@ -229,6 +229,8 @@ class Typist {
         }
         return std::move(m_steps);
     }
+    // One past the refused part, in the text.
+    std::size_t refusalEnd() const { return m_refusalEnd; }
 
   private:
     bool opens(std::size_t i) const {
@@ -413,10 +415,6 @@ class Typist {
         }
     }
 
-  public:
-    std::size_t refusalEnd() const { return m_refusalEnd; }
-
-  private:
     const std::vector<Lexeme>& m_lx;
     std::vector<Step> m_steps;
     std::optional<Refusal> m_refusal;
