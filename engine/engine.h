@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/decimal128.h"
 #include "engine/failure.h"
 
 namespace numira {
@@ -21,7 +22,8 @@ struct EngineSettings {
 struct Evaluation {
     bool evaluated = false;          // false when the expression was empty
     std::optional<Failure> failure;  // set when evaluated and it could not be computed
-    std::string numberText;          // the value as engine number text ("0.3333333333333333")
+    std::string numberText;          // the exact value as engine number text
+                                     // ("0.3333333333333333333333333333333333")
 
     bool ok() const { return evaluated && !failure; }
 };
@@ -35,7 +37,7 @@ struct Token {
     char last = 0;             // Text: the slice's last character ("+" for Plus)
     std::uint32_t begin = 0;   // Text: where the slice starts in innerExpr
     std::uint32_t length = 0;  // 1 for Plus, 0 for Empty and Value
-    double value = 0;          // Value
+    Decimal128 value;          // Value
 };
 
 // The expression engine. It evaluates engine notation ("2*(3+1)^2-SQRT(16)") by rewriting
@@ -89,10 +91,10 @@ class Engine {
   private:
     void reduceSegment(const EngineSettings& settings);
     void clearTokens();
-    double operand(std::size_t position) const;
+    Decimal128 operand(std::size_t position) const;
     bool isEmpty(std::size_t position) const;
     bool isChar(std::size_t position, char c) const;
-    void setValue(std::size_t position, double value);
+    void setValue(std::size_t position, Decimal128 value);
     void setEmpty(std::size_t position);
     template <typename F>
     void applyFunction(char code, F&& f);
