@@ -4,6 +4,7 @@
 #include <bid_functions.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 
 namespace numira {
@@ -35,13 +36,30 @@ struct Flags {
     _IDEC_flags* operator&() { return &bits; }
 };
 
+__extension__ using Coefficient = unsigned __int128;
+constexpr int kDigits = 34;
+constexpr long kBias = 6176;  // the stored exponent is the power of ten plus this
+constexpr long kLargestExponent = 6111;
+constexpr std::uint64_t kCoefficientHigh = (std::uint64_t{1} << 49) - 1;
+constexpr Coefficient kTenTo34 =
+    static_cast<Coefficient>(10000000000000000ULL) * 1000000000000000000ULL;
+
+// The value sign x coefficient x 10^exponent, for a coefficient of at most 34 digits and an
+// exponent in range: the interchange format's binary encoding, its common form.
+Decimal128 encoded(bool negative, Coefficient coefficient, long exponent) {
+    BID_UINT128 b;
+    b.w[0] = static_cast<std::uint64_t>(coefficient);
+    b.w[1] = (negative ? std::uint64_t{1} << 63 : 0) |
+             (static_cast<std::uint64_t>(exponent + kBias) << 49) |
+             (static_cast<std::uint64_t>(coefficient >> 64) & kCoefficientHigh);
+    return A::of(b);
+}
+
 // Longer exponents than this change nothing (the value is beyond the range either way), and
 // the library is spared digits it would have to count.
 constexpr std::size_t kLongestExponent = 8;
 
 }  // namespace
-
-Decimal128::Decimal128() : m_low(0), m_high(0x3040000000000000ULL) {}
 
 Decimal128 Decimal128::fromInt(std::int64_t value) {
     return A::of(bid128_from_int64(value));
@@ -52,10 +70,18 @@ std::optional<Decimal128> Decimal128::read(std::string_view text) {
     std::size_t i = sign;
     std::size_t digits = 0;
     bool point = false;
+    Coefficient coefficient = 0;
+    int significant = 0;
+    long exponent = 0;
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (c >= '0' && c <= '9') {
             ++digits;
+            if (significant > 0 || c != '0') {
+                ++significant;
+                coefficient = coefficient * 10 + static_cast<unsigned>(c - '0');
+            }
+            exponent -= point ? 1 : 0;
         } else if (c == '.' && !point) {
             point = true;
         } else {
@@ -64,6 +90,27 @@ std::optional<Decimal128> Decimal128::read(std::string_view text) {
     }
     if (digits == 0) {
         return std::nullopt;
+    }
+    // Most numbers the engine reads are its own, of at most 34 digits: they are encoded
+    // directly, and the library reads the rest.
+    std::size_t end = i;
+    if (end + 1 < text.size() && (text[end] == 'E' || text[end] == 'e')) {
+        const bool negative = text[end + 1] == '-';
+        end += text[end + 1] == '-' || text[end + 1] == '+' ? 2 : 1;
+        long power = 0;
+        const std::size_t first = end;
+        for (; end < text.size() && end - first < 6 && text[end] >= '0' && text[end] <= '9';
+             ++end) {
+            power = power * 10 + (text[end] - '0');
+        }
+        exponent += negative ? -power : power;
+        if (end == first) {
+            end = 0;  // no digits: not a number, which the full reading below tells
+        }
+    }
+    if (end == text.size() && significant <= kDigits && exponent >= -kBias &&
+        exponent <= kLargestExponent) {
+        return encoded(sign == 1, coefficient, exponent);
     }
     std::string buffer(text.substr(0, i));
     if (i < text.size()) {
@@ -78,18 +125,18 @@ std::optional<Decimal128> Decimal128::read(std::string_view text) {
         if (j == text.size()) {
             return std::nullopt;
         }
-        std::string_view exponent = text.substr(j);
-        if (exponent.find_first_not_of("0123456789") != std::string_view::npos) {
+        std::string_view powerDigits = text.substr(j);
+        if (powerDigits.find_first_not_of("0123456789") != std::string_view::npos) {
             return std::nullopt;
         }
-        exponent.remove_prefix(std::min(exponent.find_first_not_of('0'), exponent.size()));
+        powerDigits.remove_prefix(std::min(powerDigits.find_first_not_of('0'), powerDigits.size()));
         buffer += negativeExponent ? "E-" : "E+";
-        if (exponent.size() > kLongestExponent) {
+        if (powerDigits.size() > kLongestExponent) {
             buffer.append(kLongestExponent, '9');
-        } else if (exponent.empty()) {
+        } else if (powerDigits.empty()) {
             buffer += '0';
         } else {
-            buffer.append(exponent);
+            buffer.append(powerDigits);
         }
     }
     Flags flags;
@@ -97,18 +144,44 @@ std::optional<Decimal128> Decimal128::read(std::string_view text) {
 }
 
 void Decimal128::appendTo(std::string& out) const {
-    // The library writes "+DIGITSE+N" (the coefficient and the power of ten it is scaled by).
+    // The coefficient's digits and the power of ten they are scaled by: decoded from the
+    // common form of the encoding, or, for anything else, from the library's text
+    // "+DIGITSE+N".
     char raw[64];
-    Flags flags;
-    bid128_to_string(raw, A::bid(*this), &flags);
-    const std::string_view text(raw);
-    const std::size_t e = text.find('E');
-    if (e == std::string_view::npos) {
-        out += text;  // "+Inf" or "+NaN": the engine refuses both before it writes a value
-        return;
+    std::string_view coefficient;
+    long exponent = 0;
+    bool negative = (m_high >> 63) != 0;
+    const Coefficient value = (static_cast<Coefficient>(m_high & kCoefficientHigh) << 64) | m_low;
+    if (((m_high >> 61) & 3) != 3 && value < kTenTo34) {
+        exponent = static_cast<long>((m_high >> 49) & 0x3FFF) - kBias;
+        char* end = raw;
+        if (value >> 64 == 0) {
+            end = std::to_chars(raw, raw + sizeof raw, static_cast<std::uint64_t>(value)).ptr;
+        } else {
+            constexpr std::uint64_t kTenTo19 = 10000000000000000000ULL;
+            end = std::to_chars(raw, raw + sizeof raw, static_cast<std::uint64_t>(value / kTenTo19))
+                      .ptr;
+            const auto low = static_cast<std::uint64_t>(value % kTenTo19);
+            char* lowEnd = std::to_chars(end, raw + sizeof raw, low).ptr;
+            const auto width = static_cast<std::size_t>(lowEnd - end);
+            std::memmove(end + (19 - width), end, width);
+            std::memset(end, '0', 19 - width);
+            end += 19;
+        }
+        coefficient = std::string_view(raw, static_cast<std::size_t>(end - raw));
+    } else {
+        Flags flags;
+        bid128_to_string(raw, A::bid(*this), &flags);
+        const std::string_view text(raw);
+        const std::size_t e = text.find('E');
+        if (e == std::string_view::npos) {
+            out += text;  // "+Inf" or "+NaN": the engine refuses both before it writes a value
+            return;
+        }
+        negative = text[0] == '-';
+        coefficient = text.substr(1, e - 1);
+        exponent = std::strtol(raw + e + 1, nullptr, 10);
     }
-    std::string_view coefficient = text.substr(1, e - 1);
-    long exponent = std::strtol(raw + e + 1, nullptr, 10);
     coefficient.remove_prefix(std::min(coefficient.find_first_not_of('0'), coefficient.size()));
     if (coefficient.empty()) {
         out += '0';
@@ -118,7 +191,7 @@ void Decimal128::appendTo(std::string& out) const {
         coefficient.remove_suffix(1);
         ++exponent;
     }
-    if (text[0] == '-') {
+    if (negative) {
         out += '-';
     }
     const auto digits = static_cast<long>(coefficient.size());
@@ -153,10 +226,6 @@ std::string Decimal128::text() const {
     std::string out;
     appendTo(out);
     return out;
-}
-
-bool Decimal128::isNaN() const {
-    return bid128_isNaN(A::bid(*this)) != 0;
 }
 
 bool Decimal128::isInfinite() const {

@@ -13,7 +13,7 @@ namespace numira {
 // in 34 digits, to the nearest, ties to even.
 class Decimal128 {
   public:
-    Decimal128();  // zero
+    constexpr Decimal128() = default;  // zero
     static Decimal128 fromInt(std::int64_t value);
 
     // Reads the engine's number text (see readNumber): an optional "-", digits with at most
@@ -27,8 +27,13 @@ class Decimal128 {
     void appendTo(std::string& out) const;
     std::string text() const;
 
-    bool isNaN() const;
+    bool isNaN() const { return (m_high & kNaNBits) == kNaNBits; }
     bool isInfinite() const;
+    // A cheap test on the encoding that holds for most values: the magnitude is below 1E+308
+    // (a coefficient of at most 34 digits scaled by at most 10^274).
+    bool surelyBelow1E308() const {
+        return ((m_high >> 61) & 3) != 3 && ((m_high >> 49) & 0x3FFF) <= 6176 + 274;
+    }
     bool isZero() const;
     bool isNegative() const;  // below zero; false for -0
     bool isInteger() const;   // finite and whole
@@ -62,8 +67,9 @@ class Decimal128 {
     friend struct Decimal128Access;
     // The library's value as its two 64-bit words, low first; kept opaque here so that the
     // library's header (and its macros) stay out of the engine's own.
-    std::uint64_t m_low;
-    std::uint64_t m_high;
+    static constexpr std::uint64_t kNaNBits = 0x7C00000000000000ULL;
+    std::uint64_t m_low = 0;
+    std::uint64_t m_high = 0x3040000000000000ULL;  // zero, scaled by 10^0
 };
 
 Decimal128 abs(Decimal128 a);

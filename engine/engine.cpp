@@ -136,7 +136,7 @@ Decimal128 finite(Decimal128 value, Failure whenInfinite, Failure whenNaN) {
     if (value.isNaN()) {
         fail(whenNaN);
     }
-    if (abs(value) > kLargest) {
+    if (!value.surelyBelow1E308() && abs(value) > kLargest) {
         fail(whenInfinite);
     }
     return value;
@@ -396,31 +396,36 @@ Evaluation Engine::Presmetni(const EngineSettings& settings) {
         while (!workExpr.empty() && workExpr.back() == '^') {
             workExpr.pop_back();
         }
-        // Nothing before the innermost "(" changes, so each search starts there.
-        std::size_t from = 0;
-        for (;;) {
-            const std::size_t close = workExpr.find(')', from);
-            const bool finalPass = close == std::string::npos;
-            if (finalPass) {
-                innerExpr = workExpr;
-            } else {
-                const std::size_t open = workExpr.rfind('(', close);
-                if (open == std::string::npos) {
-                    fail(Failure::InvalidExpression);
+        // One pass: each group is reduced when its ")" arrives, innermost first and left to
+        // right, and its value takes its place at the end of the text built so far. Nothing
+        // is searched twice, so the cost grows with the length alone.
+        m_reduced.clear();
+        m_opens.clear();
+        for (const char c : workExpr) {
+            if (c != ')') {
+                if (c == '(') {
+                    m_opens.push_back(m_reduced.size());
                 }
-                innerExpr.assign(workExpr, open + 1, close - open - 1);
-                bracketedExpr.assign("(").append(innerExpr).append(")");
-                from = open;
+                m_reduced += c;
+                continue;
             }
+            if (m_opens.empty()) {
+                fail(Failure::InvalidExpression);
+            }
+            const std::size_t open = m_opens.back();
+            m_opens.pop_back();
+            innerExpr.assign(m_reduced, open + 1);
             reduceSegment(settings);
             clearTokens();
-            if (finalPass) {
-                result.numberText = innerExpr;
-                return result;
-            }
-            // Identical parenthesised segments have the same value: replace them together.
-            replaceAll(workExpr, bracketedExpr, innerExpr, m_buffer, from);
+            m_reduced.resize(open);
+            m_reduced += innerExpr;
         }
+        workExpr.swap(m_reduced);
+        innerExpr = workExpr;
+        reduceSegment(settings);
+        clearTokens();
+        result.numberText = innerExpr;
+        return result;
     } catch (const EvalError& error) {
         clearTokens();
         result.failure = error.failure;

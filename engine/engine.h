@@ -85,7 +85,6 @@ class Engine {
 
     std::string workExpr;       // "=" and the expression, then reduced in place
     std::string innerExpr;      // the flat segment under reduction
-    std::string bracketedExpr;  // "(" innerExpr ")" before the reduction
     std::vector<Token> tokens;  // sized to the segment; tokens[0] is never used
 
   private:
@@ -101,8 +100,10 @@ class Engine {
     template <typename F>
     void binaryPass(char op, F&& f);
 
-    std::string m_buffer;    // Obedini and the rewriting build here, then swap
-    std::size_t m_used = 0;  // one past the last position the scan filled
+    std::string m_buffer;              // Obedini and the rewriting build here, then swap
+    std::string m_reduced;             // the text reduced so far, its open groups at the end
+    std::vector<std::size_t> m_opens;  // where each "(" still open stands in m_reduced
+    std::size_t m_used = 0;            // one past the last position the scan filled
 };
 
 // A failure inside the engine's procedures; Presmetni turns it into the Evaluation.
