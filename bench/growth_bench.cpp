@@ -1,10 +1,8 @@
-// How the one-shot cost grows with the length of an expression and with its nesting.
-// The engine reduces one parenthesis level at a time over the whole text, so the cost is
-// expected to grow as characters times levels: per_char_level is that cost per character
-// per level and should stay flat across sizes.
+// How the one-shot cost grows with the length of an expression, for each shape that once grew
+// faster than its length: per_char is the cost per character and should stay flat from 1k to
+// 100k characters.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <string>
 
 #include "engine/engine.h"
@@ -12,37 +10,51 @@
 
 namespace {
 
-// Terms that differ from each other, so that no two parenthesised segments are identical
-// (the engine replaces identical ones together, which would hide the growth).
-std::string expressionOfLength(std::size_t length) {
+// Repeats `piece(k)` for k = 1, 2, ... while the text stays within `length`, then closes it.
+template <typename Piece>
+std::string repeated(std::size_t length, Piece&& piece, std::string_view last = "1") {
     std::string text;
     for (std::size_t k = 1;; ++k) {
-        const std::string n = std::to_string(k);
-        const std::string term = "1.5*(3+" + n + ")/7-SQRT(" + n + "+16)+";
-        if (text.size() + term.size() + 1 > length) {
+        const std::string p = piece(k);
+        if (text.size() + p.size() + last.size() > length) {
             break;
         }
-        text += term;
+        text += p;
     }
-    while (text.size() + 3 <= length) {
-        text += "1+";
-    }
-    text.append(length - text.size(), '1');
-    return text;
+    return text.append(last);
 }
 
-// "1+(1+(...1...))": depth levels inside one another.
-std::string expressionOfDepth(std::size_t depth) {
+std::string flatSum(std::size_t length) {
+    return repeated(length, [](std::size_t k) { return std::to_string(k % 1000) + ".5+"; });
+}
+
+// Terms that differ from each other, so that no two parenthesised segments are alike.
+std::string distinctGroups(std::size_t length) {
+    return repeated(length, [](std::size_t k) { return "(3+" + std::to_string(k) + ")*2-"; });
+}
+
+std::string functionCalls(std::size_t length) {
+    return repeated(length, [](std::size_t k) { return "SQRT(" + std::to_string(k) + ")+"; });
+}
+
+// "1+(1+(...1...))": levels inside one another.
+std::string deepNesting(std::size_t length) {
+    const std::size_t depth = (length - 1) / 4;
     std::string text;
     for (std::size_t i = 0; i < depth; ++i) {
         text += "1+(";
     }
     text += '1';
-    text.append(depth, ')');
-    return text;
+    return text.append(depth, ')');
 }
 
-void evaluateGrown(benchmark::State& state, const std::string& text) {
+std::string powerChain(std::size_t length) {
+    return "1.5" + repeated(
+                       length - 3, [](std::size_t) { return std::string("^1"); }, "");
+}
+
+void evaluateGrown(benchmark::State& state, std::string (*shape)(std::size_t)) {
+    const std::string text = shape(static_cast<std::size_t>(state.range(0)));
     numira::Engine engine;
     if (!engine.evaluate(text, {}).ok()) {
         state.SkipWithError("the expression does not evaluate");
@@ -53,27 +65,22 @@ void evaluateGrown(benchmark::State& state, const std::string& text) {
         std::string caption = numira::resultCaption(result.numberText, 5);
         benchmark::DoNotOptimize(caption);
     }
-    // Every ")" is one reduction, and the flat text left at the end is one more.
     const auto chars = static_cast<double>(text.size());
-    const auto levels = static_cast<double>(std::count(text.begin(), text.end(), ')') + 1);
-    using benchmark::Counter;
     state.counters["chars"] = chars;
-    state.counters["levels"] = levels;
-    state.counters["per_char"] =
-        Counter(chars, Counter::kIsIterationInvariantRate | Counter::kInvert);
-    state.counters["per_char_level"] =
-        Counter(chars * levels, Counter::kIsIterationInvariantRate | Counter::kInvert);
-}
-
-void BM_GrowthLength(benchmark::State& state) {
-    evaluateGrown(state, expressionOfLength(static_cast<std::size_t>(state.range(0))));
-}
-
-void BM_GrowthDepth(benchmark::State& state) {
-    evaluateGrown(state, expressionOfDepth(static_cast<std::size_t>(state.range(0))));
+    state.counters["per_char"] = benchmark::Counter(
+        chars, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 }  // namespace
 
-BENCHMARK(BM_GrowthLength)->Name("growth/length")->Arg(100)->Arg(1000)->Arg(10000);
-BENCHMARK(BM_GrowthDepth)->Name("growth/depth")->Arg(10)->Arg(100)->Arg(1000);
+#define NUMIRA_GROWTH(name, shape)                \
+    BENCHMARK_CAPTURE(evaluateGrown, name, shape) \
+        ->Name("growth/" #name)                   \
+        ->Arg(1000)                               \
+        ->Arg(10000)                              \
+        ->Arg(100000)
+NUMIRA_GROWTH(flat_sum, flatSum);
+NUMIRA_GROWTH(distinct_groups, distinctGroups);
+NUMIRA_GROWTH(function_calls, functionCalls);
+NUMIRA_GROWTH(deep_nesting, deepNesting);
+NUMIRA_GROWTH(power_chain, powerChain);

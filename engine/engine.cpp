@@ -2,9 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <limits>
-#include <numbers>
 
 #include "engine/function_names.h"
 #include "engine/implied_exponent.h"
@@ -14,29 +11,9 @@ namespace numira {
 namespace {
 
 // pi, e and x go in as parenthesised numbers, so that they multiply where they meet.
-constexpr std::string_view kPiValue = "(3.1415926535897932384626433832795)";
+constexpr std::string_view kPiValue = "(3.141592653589793238462643383279503)";
 constexpr std::string_view kDegreesPiValue = "(180)";  // half a turn, when x is "pi"
-constexpr std::string_view kEValue = "(2.718281828459045)";
-constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
-constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
-
-// How a Tiny value is written between the passes: a number text that reads as 0 but is not
-// the text of a zero, so that the next scan knows it for what it is.
-constexpr std::string_view kTinyText = "1E-999";
-
-// A number text of a nonzero value beyond the double range at the small end ("1E-400").
-bool isTinyText(std::string_view text) {
-    const std::string_view mantissa = text.substr(0, text.find('E'));
-    return mantissa.find_first_of("123456789") != std::string_view::npos && readNumber(text) == 0.0;
-}
-
-// An operand of a pass: its value, and whether that 0 stands for a nonzero value that
-// underflowed.
-struct Operand {
-    double value;
-    bool tiny;
-    bool nonzero() const { return value != 0 || tiny; }
-};
+constexpr std::string_view kEValue = "(2.718281828459045235360287471352662)";
 
 [[noreturn]] void fail(Failure failure) {
     throw EvalError{failure};
@@ -143,102 +120,219 @@ void foldSigns(std::string& text, std::string& scratch) {
     text.swap(scratch);
 }
 
-// An angle that is a whole number of quarter turns has exact sine, cosine and tangent:
-// SIN(180) in degrees and SIN(pi) in radians are 0, TAN(90) and TAN(pi/2) have no value.
-struct QuarterTurn {
-    bool exact;
-    int quarter;     // 0 to 3 when exact
-    double radians;  // the angle otherwise
-};
-
-QuarterTurn reduceDegrees(double degrees) {
-    const double r = std::fmod(degrees, 360.0);
-    const double quarters = std::trunc(r / 90.0);
-    if (quarters * 90.0 == r) {
-        const int q = static_cast<int>(quarters);
-        return {true, (q % 4 + 4) % 4, 0.0};
-    }
-    return {false, 0, r * kRadiansPerDegree};
+// The constants as decimal128 holds them: 34 significant digits, correctly rounded.
+Decimal128 constant(std::string_view text) {
+    return *Decimal128::read(text);
 }
+const Decimal128 kRadiansPerDegree = constant("0.01745329251994329576923690768488613");
+const Decimal128 kDegreesPerRadian = constant("57.29577951308232087679815481410517");
+const Decimal128 kQuarterTurn = constant("1.570796326794896619231321691639751");
+// The largest magnitude a double, and so a spreadsheet cell, holds: beyond it is "too large".
+const Decimal128 kLargest = constant("1.797693134862315708145274237317044E+308");
+// Four units in the 34th digit: how far a rounded multiple may stray from the true one.
+const Decimal128 kClose = constant("4E-33");
 
-// pi is not a double, so a multiple of pi/2 reached through it lands a few units in the last
-// place away from the true one; that close, it is the multiple. Far out, where a unit in the
-// last place is no longer small beside a quarter turn, every angle is taken as it is.
-QuarterTurn reduceRadians(double radians) {
-    constexpr long double kQuarter = std::numbers::pi_v<long double> / 2;
-    constexpr double kFarOut = 1e9;
-    constexpr long double kClose = 4 * std::numeric_limits<double>::epsilon();
-    if (radians == 0) {
-        return {true, 0, 0.0};
-    }
-    // Most angles are nowhere near a quarter turn; the double arithmetic tells them apart.
-    const double roughQuarters = radians * (2 / std::numbers::pi);
-    if (std::abs(radians) < kFarOut &&
-        std::abs(roughQuarters - std::nearbyint(roughQuarters)) < 1e-6) {
-        const long double quarters = std::nearbyint(radians / kQuarter);
-        if (quarters != 0 &&
-            std::abs(radians - quarters * kQuarter) <= kClose * std::abs(radians)) {
-            const auto q = static_cast<int>(static_cast<long long>(quarters) % 4);
-            return {true, (q + 4) % 4, 0.0};
-        }
-    }
-    return {false, 0, radians};
-}
-
-QuarterTurn reduce(double angle, bool degrees) {
-    return degrees ? reduceDegrees(angle) : reduceRadians(angle);
-}
-
-double finite(double value, Failure whenInfinite, Failure whenNaN) {
-    if (std::isnan(value)) {
+Decimal128 finite(Decimal128 value, Failure whenInfinite, Failure whenNaN) {
+    if (value.isNaN()) {
         fail(whenNaN);
     }
-    if (std::isinf(value)) {
+    if (!value.surelyBelow1E308() && abs(value) > kLargest) {
         fail(whenInfinite);
     }
     return value;
 }
 
-double sine(double a, bool degrees) {
-    const QuarterTurn t = reduce(a, degrees);
-    constexpr double kExact[] = {0, 1, 0, -1};
-    return t.exact ? kExact[t.quarter] : std::sin(t.radians);
+// An angle whose sine, cosine or tangent is a rational number has that value exactly:
+// SIN(30) and COS(60) in degrees are 0.5, TAN(45) is 1, SIN(180) is 0, TAN(90) has no value.
+// In degrees such an angle is a whole multiple of 30 or of 45, told exactly in decimal. In
+// radians only the quarter turns are recognised, within the rounding of pi.
+struct Angle {
+    int twelfths = -1;  // the angle in twelfths of a turn (0 to 11) when whole, else -1
+    int eighths = -1;   // in eighths of a turn (0 to 7) when whole, else -1
+    bool degrees = false;
+    Decimal128 value;  // in degrees, from -180 to 180; or in radians
+};
+
+const Decimal128 k90 = Decimal128::fromInt(90);
+const Decimal128 k180 = Decimal128::fromInt(180);
+const Decimal128 k360 = Decimal128::fromInt(360);
+
+// The multiple of `step` that `angle` is, modulo `count`, or -1 when it is not one.
+int wholeSteps(Decimal128 angle, int step, int count) {
+    const Decimal128 steps = angle / Decimal128::fromInt(step);
+    if (!steps.isInteger() || !(steps * Decimal128::fromInt(step) == angle)) {
+        return -1;
+    }
+    return static_cast<int>((remainder(steps, Decimal128::fromInt(count)).nearestInt64() + count) %
+                            count);
 }
 
-double cosine(double a, bool degrees) {
-    const QuarterTurn t = reduce(a, degrees);
-    constexpr double kExact[] = {1, 0, -1, 0};
-    return t.exact ? kExact[t.quarter] : std::cos(t.radians);
+Angle reduceDegrees(Decimal128 degrees) {
+    // The remainder is exact in decimal, so no turn is lost however large the angle.
+    Decimal128 r = remainder(degrees, k360);
+    if (r > k180) {
+        r = r - k360;
+    } else if (r <= -k180) {
+        r = r + k360;
+    }
+    return {wholeSteps(r, 30, 12), wholeSteps(r, 45, 8), true, r};
 }
 
-double tangent(double a, bool degrees) {
-    const QuarterTurn t = reduce(a, degrees);
-    if (t.exact) {
-        if (t.quarter % 2 == 1) {
+// The functions in degrees fold the angle next to the zero of the function, by differences
+// that are exact in decimal, before turning it into radians: so an angle a hair from a zero
+// keeps all its digits ("SIN(179.9999...)", "TAN(359.9999...)").
+Decimal128 sineOfDegrees(Decimal128 r) {  // r from -270 to 270
+    if (r > k180) {
+        r = r - k360;
+    } else if (r < -k180) {
+        r = r + k360;
+    }
+    if (r > k90) {
+        r = k180 - r;
+    } else if (r < -k90) {
+        r = -k180 - r;
+    }
+    return sin(r * kRadiansPerDegree);
+}
+
+Decimal128 tangentOfDegrees(Decimal128 r) {  // r from -180 to 180, not a multiple of 90
+    if (r > k90) {
+        r = r - k180;
+    } else if (r < -k90) {
+        r = r + k180;
+    }
+    const Decimal128 one = Decimal128::fromInt(1);
+    if (r > Decimal128::fromInt(45)) {
+        return one / tan((k90 - r) * kRadiansPerDegree);
+    }
+    if (r < Decimal128::fromInt(-45)) {
+        return -one / tan((k90 + r) * kRadiansPerDegree);
+    }
+    return tan(r * kRadiansPerDegree);
+}
+
+// pi is not a decimal either, so a multiple of pi/2 reached through it lands a few units in
+// the 34th digit away from the true one; that close, it is the multiple. Far out, where
+// those units are no longer small beside a quarter turn, every angle is taken as it is.
+const Decimal128 kFarOut = constant("1E+15");
+
+Angle reduceRadians(Decimal128 radians) {
+    if (radians.isZero()) {
+        return {0, 0, false, radians};
+    }
+    if (abs(radians) < kFarOut) {
+        const Decimal128 quarters = nearestInteger(radians / kQuarterTurn);
+        if (!quarters.isZero() && abs(radians - quarters * kQuarterTurn) <= kClose * abs(radians)) {
+            const auto q = static_cast<int>((quarters.nearestInt64() % 4 + 4) % 4);
+            return {3 * q, 2 * q, false, radians};
+        }
+    }
+    return {-1, -1, false, radians};
+}
+
+Angle reduce(Decimal128 angle, bool degrees) {
+    return degrees ? reduceDegrees(angle) : reduceRadians(angle);
+}
+
+// The sine of each twelfth of a turn that is rational, in halves; kIrrational elsewhere.
+constexpr int kIrrational = 9;
+constexpr int kSineHalves[12] = {0, 1,  kIrrational, 2,  kIrrational, 1,
+                                 0, -1, kIrrational, -2, kIrrational, -1};
+
+Decimal128 halves(int count) {
+    return Decimal128::fromInt(count) / Decimal128::fromInt(2);
+}
+
+Decimal128 sine(Decimal128 a, bool degrees) {
+    const Angle t = reduce(a, degrees);
+    if (t.twelfths >= 0 && kSineHalves[t.twelfths] != kIrrational) {
+        return halves(kSineHalves[t.twelfths]);
+    }
+    return t.degrees ? sineOfDegrees(t.value) : sin(t.value);
+}
+
+Decimal128 cosine(Decimal128 a, bool degrees) {
+    const Angle t = reduce(a, degrees);
+    if (t.twelfths >= 0 && kSineHalves[(t.twelfths + 3) % 12] != kIrrational) {
+        return halves(kSineHalves[(t.twelfths + 3) % 12]);
+    }
+    return t.degrees ? sineOfDegrees(k90 - t.value) : cos(t.value);
+}
+
+// The tangent of each eighth of a turn; kIrrational marks a pole.
+constexpr int kTangent[4] = {0, 1, kIrrational, -1};
+
+Decimal128 tangent(Decimal128 a, bool degrees) {
+    const Angle t = reduce(a, degrees);
+    if (t.eighths >= 0) {
+        if (kTangent[t.eighths % 4] == kIrrational) {
             fail(Failure::OutsideDomain);
         }
-        return 0;
+        return Decimal128::fromInt(kTangent[t.eighths % 4]);
     }
-    return std::tan(t.radians);
+    return t.degrees ? tangentOfDegrees(t.value) : tan(t.value);
 }
 
-double cotangent(double a, bool degrees) {
-    const QuarterTurn t = reduce(a, degrees);
-    if (t.exact) {
-        if (t.quarter % 2 == 0) {
+Decimal128 cotangent(Decimal128 a, bool degrees) {
+    const Angle t = reduce(a, degrees);
+    if (t.eighths >= 0) {
+        // The cotangent is the tangent of the angle's complement.
+        const int complement = kTangent[(10 - t.eighths % 4) % 4];
+        if (complement == kIrrational) {
             fail(Failure::OutsideDomain);
         }
-        return 0;
+        return Decimal128::fromInt(complement);
     }
-    const double tan = std::tan(t.radians);
-    if (tan == 0) {
+    const Decimal128 tan = tangent(a, degrees);
+    if (tan.isZero()) {
         fail(Failure::OutsideDomain);
     }
-    return finite(1.0 / tan, Failure::TooLarge, Failure::OutsideDomain);
+    return finite(Decimal128::fromInt(1) / tan, Failure::TooLarge, Failure::OutsideDomain);
 }
 
-double arcResult(double radians, bool degrees) {
-    return degrees ? radians * kDegreesPerRadian : radians;
+// An arc function at an argument whose angle is a whole multiple of 30 or 45 degrees gives
+// that angle exactly in degrees: Asin(0.5) is 30, Acos(-1) is 180.
+struct ExactArc {
+    std::string_view argument;
+    int degrees;
+};
+constexpr ExactArc kExactAsin[] = {{"0", 0}, {"0.5", 30}, {"1", 90}, {"-0.5", -30}, {"-1", -90}};
+constexpr ExactArc kExactAcos[] = {{"1", 0}, {"0.5", 60}, {"0", 90}, {"-0.5", 120}, {"-1", 180}};
+constexpr ExactArc kExactAtan[] = {{"0", 0}, {"1", 45}, {"-1", -45}};
+
+template <std::size_t N>
+Decimal128 arcResult(Decimal128 argument, Decimal128 (*arc)(Decimal128), const ExactArc (&exact)[N],
+                     bool degrees) {
+    if (degrees) {
+        for (const ExactArc& e : exact) {
+            if (argument == constant(e.argument)) {
+                return Decimal128::fromInt(e.degrees);
+            }
+        }
+        return arc(argument) * kDegreesPerRadian;
+    }
+    return arc(argument);
+}
+
+// A whole power by repeated squaring: exact whenever the result fits in 34 digits, because
+// then every square on the way does too.
+Decimal128 wholePower(Decimal128 base, Decimal128 exponent) {
+    constexpr std::int64_t kSquaringLimit = std::int64_t{1} << 62;
+    if (abs(exponent) >= Decimal128::fromInt(kSquaringLimit)) {
+        return pow(base, exponent);
+    }
+    const std::int64_t n = exponent.nearestInt64();
+    auto bits = static_cast<std::uint64_t>(n < 0 ? -n : n);
+    Decimal128 result = Decimal128::fromInt(1);
+    for (Decimal128 square = base; bits != 0; bits >>= 1) {
+        if ((bits & 1) != 0) {
+            result = result * square;
+        }
+        if (bits > 1) {
+            square = square * square;
+        }
+    }
+    return n < 0 ? Decimal128::fromInt(1) / result : result;
 }
 
 // A negative number has a real power when the exponent is, to within its rounding, a whole
@@ -247,31 +341,35 @@ double arcResult(double radians, bool degrees) {
 // Beyond kFractionLimit the rounding of an exponent is wider than the gaps between such
 // fractions, so none is recognised there.
 constexpr int kLargestDenominator = 99;
-constexpr double kFractionLimit = 4294967296.0;
+const Decimal128 kFractionLimit = constant("1E+20");
 
-double negativeBasePower(double base, double exponent) {
-    for (int q = 1; q <= kLargestDenominator && std::abs(exponent) < kFractionLimit; ++q) {
-        const double scaled = exponent * q;
-        const double p = std::nearbyint(scaled);
-        if (p != 0 &&
-            std::abs(scaled - p) <= 4 * std::numeric_limits<double>::epsilon() * std::abs(p)) {
+Decimal128 negativeBasePower(Decimal128 base, Decimal128 exponent) {
+    for (int q = 1; q <= kLargestDenominator && abs(exponent) < kFractionLimit; ++q) {
+        const Decimal128 scaled = exponent * Decimal128::fromInt(q);
+        const Decimal128 p = nearestInteger(scaled);
+        if (!p.isZero() && abs(scaled - p) <= kClose * abs(p)) {
             if (q % 2 == 0) {
                 break;
             }
-            const double magnitude = std::pow(-base, exponent);
-            return std::fmod(p, 2.0) == 0 ? magnitude : -magnitude;
+            const Decimal128 magnitude = pow(-base, exponent);
+            return remainder(p, Decimal128::fromInt(2)).isZero() ? magnitude : -magnitude;
         }
     }
     fail(Failure::OutsideDomain);
 }
 
-double power(double base, double exponent) {
-    if (base == 0 && exponent < 0) {
+Decimal128 power(Decimal128 base, Decimal128 exponent) {
+    if (base.isZero() && exponent.isNegative()) {
         fail(Failure::DivisionByZero);
     }
-    const double result = base < 0 && std::isfinite(exponent) && exponent != std::trunc(exponent)
-                              ? negativeBasePower(base, exponent)
-                              : std::pow(base, exponent);
+    Decimal128 result;
+    if (exponent.isInteger()) {
+        result = wholePower(base, exponent);
+    } else if (base.isNegative()) {
+        result = negativeBasePower(base, exponent);
+    } else {
+        result = pow(base, exponent);
+    }
     return finite(result, Failure::TooLarge, Failure::OutsideDomain);
 }
 
@@ -298,32 +396,36 @@ Evaluation Engine::Presmetni(const EngineSettings& settings) {
         while (!workExpr.empty() && workExpr.back() == '^') {
             workExpr.pop_back();
         }
-        // Nothing before the innermost "(" changes, so each search starts there.
-        std::size_t from = 0;
-        for (;;) {
-            const std::size_t close = workExpr.find(')', from);
-            const bool finalPass = close == std::string::npos;
-            if (finalPass) {
-                innerExpr = workExpr;
-            } else {
-                const std::size_t open = workExpr.rfind('(', close);
-                if (open == std::string::npos) {
-                    fail(Failure::InvalidExpression);
+        // One pass: each group is reduced when its ")" arrives, innermost first and left to
+        // right, and its value takes its place at the end of the text built so far. Nothing
+        // is searched twice, so the cost grows with the length alone.
+        m_reduced.clear();
+        m_opens.clear();
+        for (const char c : workExpr) {
+            if (c != ')') {
+                if (c == '(') {
+                    m_opens.push_back(m_reduced.size());
                 }
-                innerExpr.assign(workExpr, open + 1, close - open - 1);
-                bracketedExpr.assign("(").append(innerExpr).append(")");
-                from = open;
+                m_reduced += c;
+                continue;
             }
+            if (m_opens.empty()) {
+                fail(Failure::InvalidExpression);
+            }
+            const std::size_t open = m_opens.back();
+            m_opens.pop_back();
+            innerExpr.assign(m_reduced, open + 1);
             reduceSegment(settings);
             clearTokens();
-            if (finalPass) {
-                // A value too small for a double is shown as the 0 it reads as.
-                result.numberText = isTinyText(innerExpr) ? "0" : innerExpr;
-                return result;
-            }
-            // Identical parenthesised segments have the same value: replace them together.
-            replaceAll(workExpr, bracketedExpr, innerExpr, m_buffer, from);
+            m_reduced.resize(open);
+            m_reduced += innerExpr;
         }
+        workExpr.swap(m_reduced);
+        innerExpr = workExpr;
+        reduceSegment(settings);
+        clearTokens();
+        result.numberText = innerExpr;
+        return result;
     } catch (const EvalError& error) {
         clearTokens();
         result.failure = error.failure;
@@ -401,7 +503,7 @@ void Engine::Smasiv() {
         if (isNumberChar(c) || current.last == 'E') {
             // The characters of one token always stand together in the text.
             if (current.kind == Token::Kind::Empty) {
-                current = Token{Token::Kind::Text, c, static_cast<std::uint32_t>(i), 1, 0};
+                current = Token{Token::Kind::Text, c, static_cast<std::uint32_t>(i), 1, {}};
             } else {
                 ++current.length;
                 current.last = c;
@@ -409,7 +511,7 @@ void Engine::Smasiv() {
             continue;
         }
         ++cursor;
-        tokens[cursor] = Token{Token::Kind::Text, c, static_cast<std::uint32_t>(i), 1, 0};
+        tokens[cursor] = Token{Token::Kind::Text, c, static_cast<std::uint32_t>(i), 1, {}};
         // Keep a position free for the number that should follow, unless a "-" follows:
         // that "-" moves on by itself.
         if (c != '-' && (i + 1 >= n || innerExpr[i + 1] != '-')) {
@@ -441,18 +543,11 @@ void Engine::Obedini() {
             continue;
         }
         if (token.kind == Token::Kind::Value) {
-            const double value = negative ? -token.value : token.value;
-            if (!(value < 0) && afterOperand()) {
+            const Decimal128 value = negative ? -token.value : token.value;
+            if (!value.isNegative() && afterOperand()) {
                 m_buffer += '+';
             }
-            appendExactNumber(m_buffer, value);
-        } else if (token.kind == Token::Kind::Tiny) {
-            if (negative) {
-                m_buffer += '-';
-            } else if (afterOperand()) {
-                m_buffer += '+';
-            }
-            m_buffer += kTinyText;
+            value.appendTo(m_buffer);
         } else {
             std::string_view text = std::string_view(innerExpr).substr(token.begin, token.length);
             const bool number = isNumberStart(text[0]) || (text[0] == '-' && text.size() > 1);
@@ -482,15 +577,9 @@ void Engine::Stepenn() {
             continue;
         }
         // The result replaces the right operand, so powers chain from left to right.
-        const double baseValue = operand(i - 1);
-        const Operand base{baseValue, baseValue == 0 && isTiny(i - 1)};
-        const double exponent = operand(i + 1);
-        if (base.tiny && exponent < 0) {
-            fail(Failure::TooLarge);  // the true base is no zero, its reciprocal no double
-        }
-        const double result = power(base.value, exponent);
-        setValue(i + 1, result, result == 0 && base.nonzero());
-        tokens[i] = Token{Token::Kind::Plus, '+', 0, 1, 0};
+        const Decimal128 result = power(operand(i - 1), operand(i + 1));
+        setValue(i + 1, result);
+        tokens[i] = Token{Token::Kind::Plus, '+', 0, 1, {}};
         setEmpty(i - 1);
     }
 }
@@ -506,60 +595,39 @@ void Engine::binaryPass(char op, F&& f) {
         // what the user typed: then the empty position is read, and refused.
         const bool skipGap = isEmpty(i + 1) && isChar(i + 2, '+');
         const std::size_t right = skipGap ? i + 3 : i + 1;
-        const auto at = [this](std::size_t position) {
-            const double value = operand(position);
-            return Operand{value, value == 0 && isTiny(position)};
-        };
-        const Operand left = at(i - 1);
-        const Operand result = f(left, at(right));
-        setValue(right, result.value, result.tiny);
+        const Decimal128 result = f(operand(i - 1), operand(right));
+        setValue(right, result);
         for (std::size_t k = i - 1; k < right; ++k) {
             setEmpty(k);
         }
     }
 }
 
-// A product or quotient of nonzero values that underflows stays Tiny.
 void Engine::Delene() {
-    binaryPass('/', [](Operand a, Operand b) {
-        if (b.value == 0) {
-            if (!b.tiny) {
-                fail(Failure::DivisionByZero);
-            }
-            if (!a.nonzero()) {
-                return Operand{0, false};
-            }
-            fail(Failure::TooLarge);  // the divisor is too small for a double, not zero
+    binaryPass('/', [](Decimal128 a, Decimal128 b) {
+        if (b.isZero()) {
+            fail(Failure::DivisionByZero);
         }
-        const double q = finite(a.value / b.value, Failure::TooLarge, Failure::InvalidExpression);
-        return Operand{q, q == 0 && a.nonzero()};
+        return finite(a / b, Failure::TooLarge, Failure::InvalidExpression);
     });
 }
 
 void Engine::Umnovenie() {
-    binaryPass('*', [](Operand a, Operand b) {
-        const double p = finite(a.value * b.value, Failure::TooLarge, Failure::InvalidExpression);
-        return Operand{p, p == 0 && a.nonzero() && b.nonzero()};
+    binaryPass('*', [](Decimal128 a, Decimal128 b) {
+        return finite(a * b, Failure::TooLarge, Failure::InvalidExpression);
     });
 }
 
 void Engine::IzvadiSyberi() {
-    double sum = 0;
-    bool tiny = false;  // a Tiny term and nothing else nonzero: the sum is Tiny
+    Decimal128 sum;
     for (std::size_t i = 1; i < m_used; ++i) {
         if (isEmpty(i) || isChar(i, '+')) {
             continue;
         }
-        const double term = operand(i);
-        tiny = sum == 0 && term == 0 && (tiny || isTiny(i));
-        sum = finite(sum + term, Failure::TooLarge, Failure::InvalidExpression);
+        sum = finite(sum + operand(i), Failure::TooLarge, Failure::InvalidExpression);
     }
     innerExpr.clear();
-    if (tiny) {
-        innerExpr = kTinyText;
-    } else {
-        appendExactNumber(innerExpr, sum);
-    }
+    sum.appendTo(innerExpr);
 }
 
 template <typename F>
@@ -574,51 +642,51 @@ void Engine::applyFunction(char code, F&& f) {
 }
 
 void Engine::SSIN(bool degrees) {
-    applyFunction('S', [degrees](double a) { return sine(a, degrees); });
+    applyFunction('S', [degrees](Decimal128 a) { return sine(a, degrees); });
 }
 
 void Engine::CCOS(bool degrees) {
-    applyFunction('C', [degrees](double a) { return cosine(a, degrees); });
+    applyFunction('C', [degrees](Decimal128 a) { return cosine(a, degrees); });
 }
 
 void Engine::TTAN(bool degrees) {
-    applyFunction('T', [degrees](double a) {
+    applyFunction('T', [degrees](Decimal128 a) {
         return finite(tangent(a, degrees), Failure::TooLarge, Failure::OutsideDomain);
     });
 }
 
 void Engine::CCOTAN(bool degrees) {
-    applyFunction('G', [degrees](double a) { return cotangent(a, degrees); });
+    applyFunction('G', [degrees](Decimal128 a) { return cotangent(a, degrees); });
 }
 
 void Engine::ATTAN(bool degrees) {
-    applyFunction('N', [degrees](double a) { return arcResult(std::atan(a), degrees); });
+    applyFunction('N', [degrees](Decimal128 a) { return arcResult(a, atan, kExactAtan, degrees); });
 }
 
 void Engine::ASSIN(bool degrees) {
-    applyFunction('A', [degrees](double a) {
-        if (a < -1 || a > 1) {
+    applyFunction('A', [degrees](Decimal128 a) {
+        if (abs(a) > Decimal128::fromInt(1)) {
             fail(Failure::OutsideDomain);
         }
-        return arcResult(std::asin(a), degrees);
+        return arcResult(a, asin, kExactAsin, degrees);
     });
 }
 
 void Engine::ACCOS(bool degrees) {
-    applyFunction('B', [degrees](double a) {
-        if (a < -1 || a > 1) {
+    applyFunction('B', [degrees](Decimal128 a) {
+        if (abs(a) > Decimal128::fromInt(1)) {
             fail(Failure::OutsideDomain);
         }
-        return arcResult(std::acos(a), degrees);
+        return arcResult(a, acos, kExactAcos, degrees);
     });
 }
 
 void Engine::SSQRT() {
-    applyFunction('K', [](double a) {
-        if (a < 0) {
+    applyFunction('K', [](Decimal128 a) {
+        if (a.isNegative()) {
             fail(Failure::OutsideDomain);
         }
-        return std::sqrt(a);
+        return sqrt(a);
     });
 }
 
@@ -628,15 +696,10 @@ std::string Engine::tokenText(const Token& token) const {
             return {};
         case Token::Kind::Plus:
             return "+";
-        case Token::Kind::Value: {
-            std::string text;
-            appendExactNumber(text, token.value);
-            return text;
-        }
+        case Token::Kind::Value:
+            return token.value.text();
         case Token::Kind::Text:
             return innerExpr.substr(token.begin, token.length);
-        case Token::Kind::Tiny:
-            return std::string(kTinyText);
     }
     return {};
 }
@@ -660,7 +723,7 @@ bool Engine::isChar(std::size_t position, char c) const {
     return token.length == 1 && token.last == c;
 }
 
-double Engine::operand(std::size_t position) const {
+Decimal128 Engine::operand(std::size_t position) const {
     if (position == 0 || position >= tokens.size()) {
         fail(Failure::InvalidExpression);
     }
@@ -669,15 +732,13 @@ double Engine::operand(std::size_t position) const {
         case Token::Kind::Value:
             return token.value;
         case Token::Kind::Text: {
-            const std::optional<double> value =
-                readNumber(std::string_view(innerExpr).substr(token.begin, token.length));
+            const std::optional<Decimal128> value =
+                Decimal128::read(std::string_view(innerExpr).substr(token.begin, token.length));
             if (!value) {
                 fail(Failure::InvalidExpression);
             }
             return finite(*value, Failure::TooLarge, Failure::InvalidExpression);
         }
-        case Token::Kind::Tiny:
-            return 0;
         case Token::Kind::Empty:
         case Token::Kind::Plus:
             break;
@@ -685,16 +746,8 @@ double Engine::operand(std::size_t position) const {
     fail(Failure::InvalidExpression);
 }
 
-bool Engine::isTiny(std::size_t position) const {
-    const Token& token = tokens[position];
-    return token.kind == Token::Kind::Tiny ||
-           (token.kind == Token::Kind::Text &&
-            isTinyText(std::string_view(innerExpr).substr(token.begin, token.length)));
-}
-
-void Engine::setValue(std::size_t position, double value, bool tiny) {
-    tokens[position] =
-        Token{tiny ? Token::Kind::Tiny : Token::Kind::Value, 0, 0, 0, tiny ? 0 : value};
+void Engine::setValue(std::size_t position, Decimal128 value) {
+    tokens[position] = Token{Token::Kind::Value, 0, 0, 0, value};
 }
 
 void Engine::setEmpty(std::size_t position) {

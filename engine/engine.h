@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/decimal128.h"
 #include "engine/failure.h"
 
 namespace numira {
@@ -21,22 +22,22 @@ struct EngineSettings {
 struct Evaluation {
     bool evaluated = false;          // false when the expression was empty
     std::optional<Failure> failure;  // set when evaluated and it could not be computed
-    std::string numberText;          // the value as engine number text ("0.3333333333333333")
+    std::string numberText;          // the exact value as engine number text
+                                     // ("0.3333333333333333333333333333333333")
 
     bool ok() const { return evaluated && !failure; }
 };
 
 // One position of the token row: nothing, a slice of the scanned text (a number, a lone
-// "-", an operator, a function code or any other character), a value a pass computed, the
-// neutral "+" the power pass leaves behind, or a nonzero value a pass computed that is too
-// small for a double (Tiny: it counts as 0, but dividing by it gives a value too large).
+// "-", an operator, a function code or any other character), a value a pass computed, or the
+// neutral "+" the power pass leaves behind.
 struct Token {
-    enum class Kind : std::uint8_t { Empty, Text, Value, Plus, Tiny };
+    enum class Kind : std::uint8_t { Empty, Text, Value, Plus };
     Kind kind = Kind::Empty;
     char last = 0;             // Text: the slice's last character ("+" for Plus)
     std::uint32_t begin = 0;   // Text: where the slice starts in innerExpr
     std::uint32_t length = 0;  // 1 for Plus, 0 for Empty and Value
-    double value = 0;          // Value
+    Decimal128 value;          // Value
 };
 
 // The expression engine. It evaluates engine notation ("2*(3+1)^2-SQRT(16)") by rewriting
@@ -84,25 +85,25 @@ class Engine {
 
     std::string workExpr;       // "=" and the expression, then reduced in place
     std::string innerExpr;      // the flat segment under reduction
-    std::string bracketedExpr;  // "(" innerExpr ")" before the reduction
     std::vector<Token> tokens;  // sized to the segment; tokens[0] is never used
 
   private:
     void reduceSegment(const EngineSettings& settings);
     void clearTokens();
-    double operand(std::size_t position) const;
+    Decimal128 operand(std::size_t position) const;
     bool isEmpty(std::size_t position) const;
     bool isChar(std::size_t position, char c) const;
-    bool isTiny(std::size_t position) const;
-    void setValue(std::size_t position, double value, bool tiny = false);
+    void setValue(std::size_t position, Decimal128 value);
     void setEmpty(std::size_t position);
     template <typename F>
     void applyFunction(char code, F&& f);
     template <typename F>
     void binaryPass(char op, F&& f);
 
-    std::string m_buffer;    // Obedini and the rewriting build here, then swap
-    std::size_t m_used = 0;  // one past the last position the scan filled
+    std::string m_buffer;              // Obedini and the rewriting build here, then swap
+    std::string m_reduced;             // the text reduced so far, its open groups at the end
+    std::vector<std::size_t> m_opens;  // where each "(" still open stands in m_reduced
+    std::size_t m_used = 0;            // one past the last position the scan filled
 };
 
 // A failure inside the engine's procedures; Presmetni turns it into the Evaluation.

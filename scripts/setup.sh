@@ -11,12 +11,12 @@ run=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-charts-dev qt6-l10n-tools
   qt6-translations-l10n
   libqt6svg6 libqt6opengl6-dev libgl-dev
-  libxlsxwriter-dev zlib1g-dev
+  libxlsxwriter-dev zlib1g-dev libintelrdfpmath-dev
   fonts-liberation fontconfig
 )
 test=(
   clang clang-format libclang-rt-14-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libmpfr-dev libmpfrc++-dev
   xvfb x11-utils unzip
 )
 package=(

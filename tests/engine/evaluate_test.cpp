@@ -145,6 +145,55 @@ TEST(Evaluate, FunctionsInDegreesAreExactAtQuarterTurns) {
         {true, false, ""});
 }
 
+// What a person types in decimal is what is computed: the exact number text where the digits
+// allow, the failure a calculator gives for a true zero, the caption of the exact value.
+TEST(Evaluate, DecimalsAreComputedAsTyped) {
+    struct Row {
+        std::string expr;
+        bool degrees;
+        std::string text;     // the number text, or the failure in parentheses
+        std::string caption;  // with 5 decimals; empty when the row checks the text alone
+    };
+    const std::vector<Row> kRows = {
+        {"1/(0,1+0,2-0,3)", false, "(division by zero)", ""},
+        {"SQRT(0,3-0,1-0,2)", false, "0", "=0"},
+        {"1/(0,1*3-0,3)", false, "(division by zero)", ""},
+        {"19,1^9", false, "338298681559.573317311", "=338298681559,573"},
+        {"646199968377629500", false, "6.461999683776295E+17", "=6,4619996837763E+17"},
+        {"0,1+0,2", false, "0.3", "=0,3"},
+        {"1/3", false, "0.3333333333333333333333333333333333", "=0,33333"},
+        {"2^-2", false, "0.25", "=0,25"},
+        {"1,1^-1", false, "0.9090909090909090909090909090909091", "=0,90909"},
+        {"1E-200*1E-200", false, "1E-400", "=0"},
+        {"1/(1E-200*1E-200)", false, "(too large)", ""},
+        {"1/0,1^7000", false, "(too large)", ""},  // below every decimal, yet not zero
+        {"SIN(30)", true, "0.5", "=0,5"},
+        {"COS(90)", true, "0", "=0"},
+        {"COS(-300)", true, "0.5", "=0,5"},
+        {"TAN(-135)", true, "1", "=1"},
+        {"COTAN(225)", true, "1", "=1"},
+        {"TAN(270)", true, "(outside the function's domain)", ""},
+        {"Acos(-1)", true, "180", "=180"},
+        {"SIN(179,9999999999999999999999999999999)", true,
+         "1.745329251994329576923690768488613E-33", "=0"},
+        {"SIN(pi)", false, "0", "=0"},
+        {"TAN(pi/2)", false, "(outside the function's domain)", ""},
+    };
+    numira::Engine engine;
+    for (const Row& r : kRows) {
+        SCOPED_TRACE(r.expr);
+        const numira::Evaluation result = engine.evaluate(r.expr, {r.degrees, false, ""});
+        const std::string text =
+            result.failure ? "(" + std::string(numira::failureReason(*result.failure)) + ")"
+                           : result.numberText;
+        EXPECT_EQ(text, r.text);
+        if (!r.caption.empty()) {
+            EXPECT_EQ(numira::resultCaption(result.numberText, 5), r.caption);
+        }
+    }
+    EXPECT_EQ(captionOf("9173336888763,4+0,00499999", {}, 2), "=9173336888763,4");
+}
+
 TEST(Evaluate, VariableX) {
     struct XCase {
         std::string expr;

@@ -1,15 +1,13 @@
 #include "tests/engine/keyed_expressions.h"
 
-#include <cfloat>
-#include <charconv>
-#include <cmath>
-#include <cstdio>
-#include <numbers>
+#include <mpreal.h>
+
 #include <optional>
 #include <string_view>
 #include <vector>
 
 #include "engine/number_text.h"
+#include "engine/result_caption.h"
 
 namespace numira::keyed {
 
@@ -173,16 +171,32 @@ class Writer {
 
 // ---- The reference. ----
 
-constexpr long double kEps = DBL_EPSILON;
-constexpr long double kLargest = DBL_MAX;
-constexpr long double kPi = std::numbers::pi_v<long double>;
-constexpr long double kE = std::numbers::e_v<long double>;
+// 256 bits, some 77 decimal digits: far finer than the engine's 34, so that the reference
+// knows what the engine's rounding does, and an angle a hair from a whole turn keeps its
+// distance to it.
+using Real = mpfr::mpreal;
+const bool kPrecisionSet = (Real::set_default_prec(256), true);
 
-// A value with a bound on how far the engine's double may be from it, and the reasons the
-// engine may give when the value cannot be computed (a mask of Failure values).
+const Real kEps("1E-33");      // a unit in the 34th digit, relative, at most
+const Real kLibrary("1E-32");  // the decimal library's functions: within 8 such units
+const Real kLargest("1.797693134862315708145274237317044E+308");
+const Real kTruePi = mpfr::const_pi();
+const Real kHugeDegrees("1E+90");  // beyond, a whole decimal no longer fits in 256 bits
+// pi and e as the engine puts them in: 34 significant digits.
+const Real kPi("3.141592653589793238462643383279503");
+const Real kE("2.718281828459045235360287471352662");
+const Real kQuarterTurn("1.570796326794896619231321691639751");
+const Real kFractionLimit("1E+20");
+const Real kFarOut("1E+15");
+const Real kSmallest("1E-6143");  // the smallest decimal with all 34 digits
+const Real kReduction("1E-58");   // the library's reduction of a radian angle, per radian
+
+// A value with a bound on how far the engine's decimal may be from it (0: the engine holds
+// exactly this decimal), and the reasons the engine may give when the value cannot be
+// computed (a mask of Failure values).
 struct Val {
-    long double v = 0;
-    long double err = 0;
+    Real v = 0;
+    Real err = 0;
     unsigned failures = 0;
 };
 
@@ -192,10 +206,61 @@ unsigned bit(Failure f) {
 
 struct Unsure {};  // the outcome depends on rounding that the reference does not model
 
+// The significant digits of v (and the power of ten of the first, plus one), as MPFR
+// writes them.
+std::string digitsOf(const Real& v, int count, mpfr_exp_t& point, mpfr_rnd_t rounding = MPFR_RNDN) {
+    char* raw = mpfr_get_str(nullptr, &point, 10, static_cast<std::size_t>(count), v.mpfr_srcptr(),
+                             rounding);
+    std::string digits(raw);
+    mpfr_free_str(raw);
+    return digits;
+}
+
+Real fromDigits(const std::string& digits, mpfr_exp_t point) {
+    const bool negative = digits[0] == '-';
+    return Real((negative ? "-0." : "0.") + digits.substr(negative ? 1 : 0) + "E" +
+                std::to_string(point));
+}
+
+// What the engine's decimal128 makes of an exact result v: v rounded to 34 digits, a tie
+// (within the reference's own rounding) to the even neighbour.
+Real decimal34(const Real& v) {
+    if (v == 0 || isinf(v)) {
+        return v;
+    }
+    if (isnan(v)) {
+        throw Unsure{};
+    }
+    mpfr_exp_t point = 0;
+    const std::string wide = digitsOf(v, 52, point);
+    const std::string beyond = wide.substr(wide.size() - 18, 15);
+    if (beyond == "500000000000000" || beyond == "499999999999999") {
+        const std::string down = digitsOf(v, 34, point, MPFR_RNDZ);
+        if ((down.back() - '0') % 2 == 0) {
+            return fromDigits(down, point);
+        }
+        const std::string up = digitsOf(v, 34, point, MPFR_RNDA);
+        return fromDigits(up, point);
+    }
+    const std::string nearest = digitsOf(v, 34, point);
+    return fromDigits(nearest, point);
+}
+
+// Whether v is a decimal of at most 34 digits, within the reference's own rounding.
+bool fitsIn34(const Real& v) {
+    if (v == 0 || !isfinite(v)) {
+        return true;
+    }
+    mpfr_exp_t point = 0;
+    const std::string wide = digitsOf(v, 52, point);
+    const std::string beyond = wide.substr(wide.size() - 18, 15);
+    return beyond == "000000000000000" || beyond == "999999999999999";
+}
+
 class Reference {
   public:
     Reference(std::string_view text, bool degrees, Val x, bool piIsHalfTurn = false)
-        : m_text(text), m_degrees(degrees), m_x(x), m_piIsHalfTurn(piIsHalfTurn) {}
+        : m_text(text), m_degrees(degrees), m_x(std::move(x)), m_piIsHalfTurn(piIsHalfTurn) {}
 
     Val whole() {
         Val v = sum();
@@ -300,18 +365,16 @@ class Reference {
             while (isDigit(peek()) || peek() == '.') {
                 ++m_pos;
             }
-            // What is typed is read as the nearest double; the reference starts from there.
-            double read = 0;
-            std::from_chars(m_text.data() + start, m_text.data() + m_pos, read);
-            return {read, 0, 0};
+            // What is typed is held exactly (the generator types fewer than 34 digits).
+            return {Real(std::string(m_text.substr(start, m_pos - start))), 0, 0};
         }
         if (m_text.substr(m_pos).starts_with("pi")) {
             m_pos += 2;
-            return m_piIsHalfTurn ? Val{180, 0, 0} : constant(kPi);
+            return m_piIsHalfTurn ? Val{180, 0, 0} : Val{kPi, 0, 0};
         }
         if (c == 'e') {
             ++m_pos;
-            return constant(kE);
+            return {kE, 0, 0};
         }
         if (c == 'x') {
             ++m_pos;
@@ -343,21 +406,18 @@ class Reference {
         }
     }
 
-    // pi and e go in as the nearest doubles, like every number typed.
-    static Val constant(long double v) { return {static_cast<double>(v), 0, 0}; }
-
     static Val checked(Val r) {
         if (r.failures != 0) {
             return r;
         }
-        const long double magnitude = std::abs(r.v);
+        const Real magnitude = abs(r.v);
         if (magnitude > kLargest) {
             if (magnitude - 2 * r.err <= kLargest) {
                 throw Unsure{};
             }
             r.failures = bit(Failure::TooLarge);
-        } else if (magnitude < DBL_MIN) {
-            r.err += DBL_MIN;  // the engine's subnormals have fewer digits
+        } else if (magnitude < kSmallest) {
+            r.err += kSmallest;  // the engine's smallest decimals have fewer digits
         }
         return r;
     }
@@ -366,43 +426,27 @@ class Reference {
         return {0, 0, a.failures | b.failures | more};
     }
 
-    // The result of one operation of the engine's double arithmetic, from the exact value and
-    // the error its inputs carry. From exact inputs it is the exact value rounded to the
-    // nearest double, as the hardware does it. Rounding through long double gives the same
-    // double unless the long double itself was rounded onto a halfway point between doubles;
-    // `residual` tells, for that rare case, what the long double operation left out.
-    template <typename Residual>
-    static Val rounded(long double v, long double in, Residual&& residual) {
+    // The result of one correctly rounded operation of the engine, from the exact value and
+    // the error its inputs carry: from exact inputs, exactly the value rounded to 34 digits.
+    static Val rounded(const Real& v, const Real& in) {
         if (in != 0) {
-            return checked({v, in + kEps / 2 * std::abs(v), 0});
+            return checked({v, in + kEps / 2 * abs(v), 0});
         }
-        const double r = static_cast<double>(v);
-        if (std::isinf(r)) {
-            return {0, 0, bit(Failure::TooLarge)};
-        }
-        const double next = std::nextafter(r, v > r ? HUGE_VAL : -HUGE_VAL);
-        if (v != r && 2 * (v - r) == static_cast<long double>(next) - r && residual(v) != 0) {
-            throw Unsure{};
-        }
-        return {r, 0, 0};
+        return checked({decimal34(v), 0, 0});
     }
 
     static Val add(const Val& a, const Val& b) {
         if (a.failures | b.failures) {
             return failed(a, b);
         }
-        return rounded(a.v + b.v, a.err + b.err, [&](long double s) {
-            const long double bb = s - a.v;
-            return (a.v - (s - bb)) + (b.v - bb);
-        });
+        return rounded(a.v + b.v, a.err + b.err);
     }
 
     static Val multiply(const Val& a, const Val& b) {
         if (a.failures | b.failures) {
             return failed(a, b);
         }
-        return rounded(a.v * b.v, std::abs(a.v) * b.err + std::abs(b.v) * a.err + a.err * b.err,
-                       [&](long double p) { return std::fma(a.v, b.v, -p); });
+        return rounded(a.v * b.v, abs(a.v) * b.err + abs(b.v) * a.err + a.err * b.err);
     }
 
     static Val divide(const Val& a, const Val& b) {
@@ -412,12 +456,23 @@ class Reference {
         if (b.v == 0 && b.err == 0) {
             return failed(a, b, bit(Failure::DivisionByZero));
         }
-        if (std::abs(b.v) <= 2 * b.err) {
+        if (abs(b.v) <= 2 * b.err) {
             throw Unsure{};
         }
-        const long double v = a.v / b.v;
-        return rounded(v, (a.err + std::abs(v) * b.err) / (std::abs(b.v) - b.err),
-                       [&](long double q) { return std::fma(q, b.v, -a.v); });
+        const Real v = a.v / b.v;
+        return rounded(v, (a.err + abs(v) * b.err) / (abs(b.v) - b.err));
+    }
+
+    // How far a power may move when its base and exponent carry errors: a factor, e to the
+    // relative error of the base times the exponent. Once that is no longer small, the
+    // engine's rounding decides the value (1 to a huge power stays 1 where the exact value
+    // underflows), and the reference does not tell.
+    static Real carried(const Real& v, const Val& a, const Val& b) {
+        const Real relative = abs(b.v) * a.err / abs(a.v) + abs(log(abs(a.v))) * b.err;
+        if (relative > Real("0.5")) {
+            throw Unsure{};
+        }
+        return abs(v) * expm1(relative);
     }
 
     static Val power(const Val& a, const Val& b) {
@@ -425,38 +480,42 @@ class Reference {
             return failed(a, b);
         }
         if (a.v == 0 && a.err == 0) {
-            if (b.err != 0 && std::abs(b.v) <= b.err) {
+            if (b.err != 0 && abs(b.v) <= b.err) {
                 throw Unsure{};
             }
             if (b.v < 0) {
                 return failed(a, b, bit(Failure::DivisionByZero));
             }
-            return {b.v == 0 ? 1.0L : 0.0L, 0, 0};
+            return {b.v == 0 ? 1 : 0, 0, 0};
         }
-        if (std::abs(a.v) <= 2 * a.err) {
+        if (abs(a.v) <= 2 * a.err) {
             throw Unsure{};
         }
-        long double v = 0;
-        if (a.v < 0 && std::abs(b.v) >= 0x1p52L) {
-            // Every double that large is a whole number, but which one is not known here.
-            if (std::abs(a.v) == 1) {
-                throw Unsure{};
-            }
-            v = std::pow(-a.v, b.v);
-        } else if (a.v < 0 && b.err != 0 &&
-                   std::abs(b.v - std::nearbyint(b.v)) <= 2 * b.err + kEps * std::abs(b.v)) {
+        if (a.v < 0 && b.err != 0 && abs(b.v - rint(b.v)) <= 2 * b.err + kEps * abs(b.v)) {
             throw Unsure{};  // whether the engine's exponent is a whole number
-        } else if (a.v < 0 && b.v != std::trunc(b.v)) {
+        }
+        // Repeated squaring rounds once for each product; the library's power is as close.
+        const Real steps = 2 * mpfr::max(Real(1), log2(abs(b.v) + 1)) + 2;
+        if (isint(b.v) && b.err == 0) {
+            // Exact when the power fits in 34 digits: then so does every square on the way.
+            const Real v = pow(a.v, b.v);
+            if (a.err == 0 && fitsIn34(v)) {
+                return checked({decimal34(v), 0, 0});
+            }
+            return checked({v, carried(v, a, b) + steps * kEps * abs(v), 0});
+        }
+        Real v = 0;
+        if (a.v < 0) {
             // A real root only for a fraction with an odd denominator up to 99, recognised
-            // to within a few units in the last place while the exponent is below 2^32,
-            // where its rounding is finer than the gaps between such fractions.
-            std::optional<long double> numerator;
+            // to within four units in the 34th digit while the exponent is below 1E+20.
+            std::optional<Real> numerator;
             int q = 1;
-            for (; q <= 99 && !numerator && std::abs(b.v) < 4294967296.0L; ++q) {
-                const long double p = std::nearbyint(b.v * q);
-                const long double off = std::abs(b.v * q - p);
-                const long double window = 4 * kEps * std::abs(p);
-                if (std::abs(off - window) <= 2 * q * b.err + kEps * std::abs(p)) {
+            for (; q <= 99 && !numerator && abs(b.v) < kFractionLimit; ++q) {
+                const Real scaled = b.err == 0 ? decimal34(b.v * q) : b.v * q;
+                const Real p = rint(scaled);
+                const Real off = abs(scaled - p);
+                const Real window = 4 * kEps * abs(p);
+                if (abs(off - window) <= 2 * q * b.err + kEps * kEps * abs(p)) {
                     throw Unsure{};
                 }
                 if (p != 0 && off <= window) {
@@ -466,64 +525,69 @@ class Reference {
             if (!numerator || (q - 1) % 2 == 0) {
                 return failed(a, b, bit(Failure::OutsideDomain));
             }
-            v = std::pow(-a.v, b.v);
-            if (std::fmod(*numerator, 2.0L) != 0) {
+            v = pow(-a.v, b.v);
+            if (fmod(*numerator, 2) != 0) {
                 v = -v;
             }
         } else {
-            v = std::pow(a.v, b.v);
+            v = pow(a.v, b.v);
         }
-        // The error of a power is a factor: e to the relative error of the base times the
-        // exponent. Once that is no longer small, the engine's rounding decides the value:
-        // pi^-1E-18 is 1 as a double, and 1 to a huge power stays 1 where the exact value
-        // underflows to 0.
-        const long double relative =
-            std::abs(b.v) * a.err / std::abs(a.v) + std::abs(std::log(std::abs(a.v))) * b.err;
-        if (relative > 0.5L) {
-            throw Unsure{};
-        }
-        return checked({v, std::abs(v) * std::expm1(relative) + kEps * std::abs(v), 0});
+        return checked({v, carried(v, a, b) + (kLibrary + steps * kEps) * abs(v), 0});
     }
 
-    // Whole quarter turns are exact; in radians, to within a few units in the last place.
-    struct Quarter {
-        std::optional<int> exact;
-        long double radians = 0;
-        long double err = 0;
+    // Angles with rational sines and tangents are exact: in degrees the whole multiples of
+    // 30 and 45, in radians the quarter turns to within a few units in the 34th digit.
+    struct Angle {
+        int twelfths = -1;
+        int eighths = -1;
+        Real radians = 0;
+        Real err = 0;
     };
 
-    Quarter quarter(const Val& a) const {
+    static int wholeSteps(const Real& r, int step, int count) {
+        const Real steps = r / step;
+        if (!isint(steps)) {
+            return -1;
+        }
+        return static_cast<int>((fmod(steps, count).toLong() + count) % count);
+    }
+
+    Angle angle(const Val& a) const {
         if (m_degrees) {
-            const long double r = std::fmod(a.v, 360.0L);
-            const long double k = std::nearbyint(r / 90);
-            const long double off = std::abs(r - 90 * k);
-            if (off == 0 && a.err == 0) {
-                return {static_cast<int>((static_cast<long long>(k) % 4 + 4) % 4)};
+            const Real r = fmod(a.v, 360);
+            if (a.err == 0) {
+                const int twelfths = wholeSteps(r, 30, 12);
+                const int eighths = wholeSteps(r, 45, 8);
+                if (twelfths >= 0 || eighths >= 0) {
+                    return {twelfths, eighths, r * kTruePi / 180, 2 * kEps * abs(r)};
+                }
+            } else if (abs(r - 15 * rint(r / 15)) <= 2 * a.err) {
+                throw Unsure{};  // near an angle the engine may take as exact
             }
-            if (off <= 2 * a.err) {
-                throw Unsure{};
-            }
-            const long double radians = r * kPi / 180;
-            return {std::nullopt, radians, a.err * kPi / 180 + kEps * std::abs(radians)};
+            // The engine folds the angle next to the nearest zero or pole before it turns it
+            // into radians, so the rounding of that turn is relative to the distance.
+            const Real nearest = abs(r - 90 * rint(r / 90));
+            return {-1, -1, r * kTruePi / 180, (a.err + 2 * kEps * nearest) * kTruePi / 180};
         }
         if (a.v == 0 && a.err == 0) {
-            return {0};
+            return {0, 0, 0, 0};
         }
-        if (std::abs(a.v) <= 2 * a.err) {
+        if (abs(a.v) <= 2 * a.err) {
             throw Unsure{};
         }
-        if (std::abs(a.v) < 1e9L) {
-            const long double k = std::nearbyint(a.v / (kPi / 2));
-            const long double off = std::abs(a.v - k * kPi / 2);
-            const long double window = 4 * kEps * std::abs(a.v);
-            if (k != 0 && std::abs(off - window) <= 2 * a.err + kEps * std::abs(a.v)) {
+        if (abs(a.v) < kFarOut) {
+            const Real k = rint(a.v / kQuarterTurn);
+            const Real off = abs(a.v - k * kQuarterTurn);
+            const Real window = 4 * kEps * abs(a.v);
+            if (k != 0 && abs(off - window) <= 2 * a.err + 2 * kEps * abs(a.v)) {
                 throw Unsure{};
             }
             if (k != 0 && off <= window) {
-                return {static_cast<int>((static_cast<long long>(k) % 4 + 4) % 4)};
+                const int q = static_cast<int>((fmod(k, 4).toLong() + 4) % 4);
+                return {3 * q, 2 * q, 0, 0};
             }
         }
-        return {std::nullopt, a.v, a.err};
+        return {-1, -1, a.v, a.err};
     }
 
     Val function(char code, char second, const Val& a) const {
@@ -531,73 +595,83 @@ class Reference {
             return a;
         }
         const auto outside = [] { return Val{0, 0, bit(Failure::OutsideDomain)}; };
-        const auto arc = [this](long double radians, long double err) {
-            const long double scale = m_degrees ? 180 / kPi : 1;
-            return Val{radians * scale, (err + kEps * std::abs(radians)) * scale, 0};
+        const auto arc = [this](const Real& radians, const Real& err) {
+            const Real scale = m_degrees ? 180 / kTruePi : Real(1);
+            return Val{radians * scale, (err + kLibrary * abs(radians)) * scale, 0};
         };
         if (code == 'S' && second == 'Q') {
-            // Near 0 the engine's double may fall on either side of it.
-            if (a.err > 0 && std::abs(a.v) <= 2 * a.err) {
+            // Near 0 the engine's decimal may fall on either side of it.
+            if (a.err > 0 && abs(a.v) <= 2 * a.err) {
                 throw Unsure{};
             }
             if (a.v < 0) {
                 return outside();
             }
-            const long double v = std::sqrt(a.v);
-            const long double in =
-                v > 0 ? std::min(a.err / (2 * v), std::sqrt(a.err)) : std::sqrt(a.err);
-            return {v, in + kEps * v, 0};
+            const Real v = sqrt(a.v);
+            const Real in = v > 0 ? mpfr::min(a.err / (2 * v), sqrt(a.err)) : sqrt(a.err);
+            return rounded(v, in);
         }
         if (code == 'A' && second == 't') {
-            return arc(std::atan(a.v), a.err / (1 + a.v * a.v));
+            if (m_degrees && a.err == 0 && abs(a.v) == 1) {
+                return {45 * a.v, 0, 0};
+            }
+            return arc(atan(a.v), a.err / (1 + a.v * a.v));
+        }
+        if (m_degrees && abs(a.v) >= kHugeDegrees) {
+            throw Unsure{};
         }
         if (code == 'A') {
-            if (std::abs(std::abs(a.v) - 1) <= 2 * a.err) {
+            if (a.err > 0 && abs(abs(a.v) - 1) <= 2 * a.err) {
                 throw Unsure{};
             }
-            if (std::abs(a.v) > 1) {
+            if (abs(a.v) > 1) {
                 return outside();
             }
-            const long double radians = second == 's' ? std::asin(a.v) : std::acos(a.v);
-            return arc(radians, a.err / std::sqrt(1 - a.v * a.v));
-        }
-        const Quarter t = quarter(a);
-        if (t.exact) {
-            const int q = *t.exact;
-            constexpr long double kSine[] = {0, 1, 0, -1};
-            switch (code) {
-                case 'S':
-                    return {kSine[q], 0, 0};
-                case 'C':
-                    return {kSine[(q + 1) % 4], 0, 0};
-                case 'T':
-                    return q % 2 == 1 ? outside() : Val{0, 0, 0};
-                default:
-                    return q % 2 == 0 ? outside() : Val{0, 0, 0};
+            const bool sine = second == 's';
+            if (m_degrees && a.err == 0 && isint(2 * a.v)) {
+                const Real asinDegrees = 2 * a.v == 1 || 2 * a.v == -1 ? 30 * 2 * a.v : 90 * a.v;
+                return {sine ? asinDegrees : 90 - asinDegrees, 0, 0};
             }
+            const Real radians = sine ? asin(a.v) : acos(a.v);
+            return arc(radians, a.err == 0 ? Real(0) : a.err / sqrt(1 - a.v * a.v));
         }
-        if (t.err > 1e-7L) {
+        const Angle t = angle(a);
+        static constexpr int kIrrational = 9;
+        static constexpr int kSineHalves[12] = {0, 1,  kIrrational, 2,  kIrrational, 1,
+                                                0, -1, kIrrational, -2, kIrrational, -1};
+        static constexpr int kTangent[4] = {0, 1, kIrrational, -1};
+        if (code == 'S' || code == 'C') {
+            const int k = t.twelfths < 0 ? -1 : (t.twelfths + (code == 'C' ? 3 : 0)) % 12;
+            if (k >= 0 && kSineHalves[k] != kIrrational) {
+                return {Real(kSineHalves[k]) / 2, 0, 0};
+            }
+        } else if (t.eighths >= 0) {
+            const int k = code == 'T' ? t.eighths % 4 : (10 - t.eighths % 4) % 4;
+            return kTangent[k] == kIrrational ? outside() : Val{kTangent[k], 0, 0};
+        }
+        if (t.err > Real("1E-20")) {
             throw Unsure{};  // a huge angle: the engine's rounding moves it too far to tell
         }
-        long double v = 0;
-        long double slope = 1;
+        Real v = 0;
+        Real slope = 1;
         switch (code) {
             case 'S':
-                v = std::sin(t.radians);
+                v = sin(t.radians);
                 break;
             case 'C':
-                v = std::cos(t.radians);
+                v = cos(t.radians);
                 break;
             case 'T':
-                v = std::tan(t.radians);
+                v = tan(t.radians);
                 slope = 1 + v * v;
                 break;
             default:
-                v = 1 / std::tan(t.radians);
+                v = 1 / tan(t.radians);
                 slope = 1 + v * v;
                 break;
         }
-        return checked({v, slope * t.err + 2 * kEps * std::abs(v), 0});
+        const Real reduction = m_degrees ? Real(0) : kReduction * abs(t.radians);
+        return checked({v, slope * (t.err + reduction) + 2 * kLibrary * abs(v), 0});
     }
 
     std::string_view m_text;
@@ -648,15 +722,34 @@ Comparison compare(Engine& engine, const KeyedCase& c) {
         return {Verdict::Differ, "engine " + describe(result) + ", reference fails (mask " +
                                      std::to_string(expected.failures) + ")"};
     }
-    const std::optional<double> value =
-        result.ok() ? readNumber(result.numberText) : std::optional<double>();
-    const long double tolerance = 4 * expected.err + 4 * kEps * std::abs(expected.v) + 1e-300L;
-    if (value && std::abs(*value - expected.v) <= tolerance) {
-        return {Verdict::Agree, {}};
+    if (!result.ok()) {
+        return {Verdict::Differ, "engine " + describe(result) + ", reference a value"};
     }
-    char buffer[96];
-    std::snprintf(buffer, sizeof buffer, "%.21Lg within %.3Lg", expected.v, tolerance);
-    return {Verdict::Differ, "engine " + describe(result) + ", reference " + buffer};
+    const Real value(result.numberText);
+    const Real tolerance = 4 * expected.err + 4 * kEps * abs(expected.v) + Real("1E-300");
+    if (abs(value - expected.v) > tolerance) {
+        return {Verdict::Differ, "engine " + describe(result) + ", reference " +
+                                     expected.v.toString(40) + " within " + tolerance.toString(3)};
+    }
+    // The caption, where every value within the reference's bound shows the same one.
+    const auto caption = [](const Real& v) {
+        mpfr_exp_t point = 0;
+        const std::string digits = digitsOf(v, 50, point);
+        const bool negative = digits[0] == '-';
+        const std::string text = (negative ? "-0." : "0.") + digits.substr(negative ? 1 : 0) + "E" +
+                                 std::to_string(point);
+        return resultCaption(v == 0 ? "0" : text, 5);
+    };
+    const std::string expectedCaption = caption(expected.v);
+    if (caption(expected.v - tolerance) != expectedCaption ||
+        caption(expected.v + tolerance) != expectedCaption) {
+        return {Verdict::Agree, {}, false};
+    }
+    const std::string shown = resultCaption(result.numberText, 5);
+    if (shown != expectedCaption) {
+        return {Verdict::Differ, "caption " + shown + ", reference " + expectedCaption};
+    }
+    return {Verdict::Agree, {}, true};
 }
 
 }  // namespace numira::keyed

@@ -1,7 +1,7 @@
 #pragma once
 
 // Expressions in engine notation of the shapes the keypad can type, and a reference value
-// for each, computed in long double by a recursive-descent evaluator written from the
+// for each, computed with 200-bit MPFR by a recursive-descent evaluator written from the
 // calculator's stated conventions (not from the engine): powers chain from the left, a sign
 // binds tighter than "^" unless it is a binary minus, what is raised together is one
 // exponent, division goes before multiplication, a whole number of quarter turns is exact.
@@ -57,12 +57,14 @@ enum class Verdict { Agree, Uncertain, Differ };
 
 struct Comparison {
     Verdict verdict;
-    std::string detail;  // what each side gave, when they differ
+    std::string detail;           // what each side gave, when they differ
+    bool captionDecided = false;  // the reference knows the caption to its last digit
 };
 
 // Evaluates the case with the engine and with the reference. Uncertain when the reference
-// cannot tell the outcome within the rounding of the engine's doubles (a pole or a domain
-// edge that rounding may cross, a subnormal).
+// cannot tell the outcome within the rounding of the engine's decimals (a pole or a domain
+// edge that rounding may cross). A value whose caption (five decimals) the reference knows
+// must also show that caption.
 Comparison compare(Engine& engine, const KeyedCase& c);
 
 }  // namespace numira::keyed

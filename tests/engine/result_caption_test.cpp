@@ -24,10 +24,11 @@ constexpr Case kCases[] = {
     {"0.125", 2, "=0,12"},
     {"0.135", 2, "=0,14"},
     {"2.675", 2, "=2,68"},  // decided on the decimal digits, not on the nearest double
-    // A 16- or 17-digit text is a double's shortest text; the double lies to one side.
-    {"9537006431.484285", 7, "=9537006431,48429"},
-    {"27182818284.59045", 7, "=27182818284,5905"},
-    {"70855585.99760605", 7, "=70855585,9976061"},
+    // The engine's text is its exact decimal value: a half there is a true half, whatever
+    // the count of digits.
+    {"9537006431.484285", 7, "=9537006431,48428"},
+    {"27182818284.59045", 7, "=27182818284,5904"},
+    {"70855585.99760605", 7, "=70855585,997606"},
     {"0.5", 0, "=0"},
     {"0.50001", 0, "=1"},
     {"9.99999", 4, "=10"},

@@ -7,8 +7,8 @@
 
 namespace {
 
-constexpr const char* kPi = "(3.1415926535897932384626433832795)";
-constexpr const char* kE = "(2.718281828459045)";
+constexpr const char* kPi = "(3.141592653589793238462643383279503)";
+constexpr const char* kE = "(2.718281828459045235360287471352662)";
 
 struct Case {
     std::string name;

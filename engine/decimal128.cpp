@@ -1,0 +1,341 @@
+#include "engine/decimal128.h"
+
+#include <bid_conf.h>
+#include <bid_functions.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+
+namespace numira {
+
+struct Decimal128Access {
+    static BID_UINT128 bid(Decimal128 d) {
+        BID_UINT128 b;
+        b.w[0] = d.m_low;
+        b.w[1] = d.m_high;
+        return b;
+    }
+    static Decimal128 of(BID_UINT128 b) {
+        Decimal128 d;
+        d.m_low = b.w[0];
+        d.m_high = b.w[1];
+        return d;
+    }
+};
+
+namespace {
+
+using A = Decimal128Access;
+constexpr int kNearest = BID_ROUNDING_TO_NEAREST;
+
+// The library reports inexact results and the like through flags; the engine judges the
+// values themselves (infinite, not a number), so the flags are dropped.
+struct Flags {
+    _IDEC_flags bits = 0;
+    _IDEC_flags* operator&() { return &bits; }
+};
+
+__extension__ using Coefficient = unsigned __int128;
+constexpr int kDigits = 34;
+constexpr long kBias = 6176;  // the stored exponent is the power of ten plus this
+constexpr long kLargestExponent = 6111;
+constexpr std::uint64_t kCoefficientHigh = (std::uint64_t{1} << 49) - 1;
+constexpr Coefficient kTenTo34 =
+    static_cast<Coefficient>(10000000000000000ULL) * 1000000000000000000ULL;
+
+// The value sign x coefficient x 10^exponent, for a coefficient of at most 34 digits and an
+// exponent in range: the interchange format's binary encoding, its common form.
+Decimal128 encoded(bool negative, Coefficient coefficient, long exponent) {
+    BID_UINT128 b;
+    b.w[0] = static_cast<std::uint64_t>(coefficient);
+    b.w[1] = (negative ? std::uint64_t{1} << 63 : 0) |
+             (static_cast<std::uint64_t>(exponent + kBias) << 49) |
+             (static_cast<std::uint64_t>(coefficient >> 64) & kCoefficientHigh);
+    return A::of(b);
+}
+
+// Longer exponents than this change nothing (the value is beyond the range either way), and
+// the library is spared digits it would have to count.
+constexpr std::size_t kLongestExponent = 8;
+
+}  // namespace
+
+Decimal128 Decimal128::fromInt(std::int64_t value) {
+    return A::of(bid128_from_int64(value));
+}
+
+std::optional<Decimal128> Decimal128::read(std::string_view text) {
+    const std::size_t sign = !text.empty() && text[0] == '-' ? 1 : 0;
+    std::size_t i = sign;
+    std::size_t digits = 0;
+    bool point = false;
+    Coefficient coefficient = 0;
+    int significant = 0;
+    long exponent = 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            ++digits;
+            if (significant > 0 || c != '0') {
+                ++significant;
+                coefficient = coefficient * 10 + static_cast<unsigned>(c - '0');
+            }
+            exponent -= point ? 1 : 0;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0) {
+        return std::nullopt;
+    }
+    // Most numbers the engine reads are its own, of at most 34 digits: they are encoded
+    // directly, and the library reads the rest.
+    std::size_t end = i;
+    if (end + 1 < text.size() && (text[end] == 'E' || text[end] == 'e')) {
+        const bool negative = text[end + 1] == '-';
+        end += text[end + 1] == '-' || text[end + 1] == '+' ? 2 : 1;
+        long power = 0;
+        const std::size_t first = end;
+        for (; end < text.size() && end - first < 6 && text[end] >= '0' && text[end] <= '9';
+             ++end) {
+            power = power * 10 + (text[end] - '0');
+        }
+        exponent += negative ? -power : power;
+        if (end == first) {
+            end = 0;  // no digits: not a number, which the full reading below tells
+        }
+    }
+    if (end == text.size() && significant <= kDigits && exponent >= -kBias &&
+        exponent <= kLargestExponent) {
+        return encoded(sign == 1, coefficient, exponent);
+    }
+    std::string buffer(text.substr(0, i));
+    if (i < text.size()) {
+        if (text[i] != 'E' && text[i] != 'e') {
+            return std::nullopt;
+        }
+        std::size_t j = i + 1;
+        const bool negativeExponent = j < text.size() && text[j] == '-';
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            ++j;
+        }
+        if (j == text.size()) {
+            return std::nullopt;
+        }
+        std::string_view powerDigits = text.substr(j);
+        if (powerDigits.find_first_not_of("0123456789") != std::string_view::npos) {
+            return std::nullopt;
+        }
+        powerDigits.remove_prefix(std::min(powerDigits.find_first_not_of('0'), powerDigits.size()));
+        buffer += negativeExponent ? "E-" : "E+";
+        if (powerDigits.size() > kLongestExponent) {
+            buffer.append(kLongestExponent, '9');
+        } else if (powerDigits.empty()) {
+            buffer += '0';
+        } else {
+            buffer.append(powerDigits);
+        }
+    }
+    Flags flags;
+    return A::of(bid128_from_string(buffer.data(), kNearest, &flags));
+}
+
+void Decimal128::appendTo(std::string& out) const {
+    // The coefficient's digits and the power of ten they are scaled by: decoded from the
+    // common form of the encoding, or, for anything else, from the library's text
+    // "+DIGITSE+N".
+    char raw[64];
+    std::string_view coefficient;
+    long exponent = 0;
+    bool negative = (m_high >> 63) != 0;
+    const Coefficient value = (static_cast<Coefficient>(m_high & kCoefficientHigh) << 64) | m_low;
+    if (((m_high >> 61) & 3) != 3 && value < kTenTo34) {
+        exponent = static_cast<long>((m_high >> 49) & 0x3FFF) - kBias;
+        char* end = raw;
+        if (value >> 64 == 0) {
+            end = std::to_chars(raw, raw + sizeof raw, static_cast<std::uint64_t>(value)).ptr;
+        } else {
+            constexpr std::uint64_t kTenTo19 = 10000000000000000000ULL;
+            end = std::to_chars(raw, raw + sizeof raw, static_cast<std::uint64_t>(value / kTenTo19))
+                      .ptr;
+            const auto low = static_cast<std::uint64_t>(value % kTenTo19);
+            char* lowEnd = std::to_chars(end, raw + sizeof raw, low).ptr;
+            const auto width = static_cast<std::size_t>(lowEnd - end);
+            std::memmove(end + (19 - width), end, width);
+            std::memset(end, '0', 19 - width);
+            end += 19;
+        }
+        coefficient = std::string_view(raw, static_cast<std::size_t>(end - raw));
+    } else {
+        Flags flags;
+        bid128_to_string(raw, A::bid(*this), &flags);
+        const std::string_view text(raw);
+        const std::size_t e = text.find('E');
+        if (e == std::string_view::npos) {
+            out += text;  // "+Inf" or "+NaN": the engine refuses both before it writes a value
+            return;
+        }
+        negative = text[0] == '-';
+        coefficient = text.substr(1, e - 1);
+        exponent = std::strtol(raw + e + 1, nullptr, 10);
+    }
+    coefficient.remove_prefix(std::min(coefficient.find_first_not_of('0'), coefficient.size()));
+    if (coefficient.empty()) {
+        out += '0';
+        return;
+    }
+    while (coefficient.back() == '0') {
+        coefficient.remove_suffix(1);
+        ++exponent;
+    }
+    if (negative) {
+        out += '-';
+    }
+    const auto digits = static_cast<long>(coefficient.size());
+    const long point = digits + exponent;  // the value is 0.coefficient x 10^point
+    if (point > 15 || point < -4) {
+        out += coefficient[0];
+        if (digits > 1) {
+            out += '.';
+            out.append(coefficient.substr(1));
+        }
+        const long power = point - 1;
+        out += power < 0 ? "E-" : "E+";
+        if (std::abs(power) < 10) {
+            out += '0';
+        }
+        out += std::to_string(std::abs(power));
+    } else if (exponent >= 0) {
+        out.append(coefficient);
+        out.append(static_cast<std::size_t>(exponent), '0');
+    } else if (point > 0) {
+        out.append(coefficient.substr(0, static_cast<std::size_t>(point)));
+        out += '.';
+        out.append(coefficient.substr(static_cast<std::size_t>(point)));
+    } else {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-point), '0');
+        out.append(coefficient);
+    }
+}
+
+std::string Decimal128::text() const {
+    std::string out;
+    appendTo(out);
+    return out;
+}
+
+bool Decimal128::isInfinite() const {
+    return bid128_isInf(A::bid(*this)) != 0;
+}
+
+bool Decimal128::isZero() const {
+    return bid128_isZero(A::bid(*this)) != 0;
+}
+
+bool Decimal128::isNegative() const {
+    return *this < Decimal128();
+}
+
+bool Decimal128::isInteger() const {
+    if (isNaN() || isInfinite()) {
+        return false;
+    }
+    Flags flags;
+    return A::of(bid128_round_integral_zero(A::bid(*this), &flags)) == *this;
+}
+
+std::int64_t Decimal128::nearestInt64() const {
+    Flags flags;
+    return bid128_to_int64_int(A::bid(nearestInteger(*this)), &flags);
+}
+
+Decimal128 operator+(Decimal128 a, Decimal128 b) {
+    Flags flags;
+    return A::of(bid128_add(A::bid(a), A::bid(b), kNearest, &flags));
+}
+
+Decimal128 operator-(Decimal128 a, Decimal128 b) {
+    Flags flags;
+    return A::of(bid128_sub(A::bid(a), A::bid(b), kNearest, &flags));
+}
+
+namespace {
+
+// A result too small for even the smallest decimal is not zero: it stays the smallest, with
+// its sign, so that dividing by it is too large rather than a division by zero.
+Decimal128 settled(BID_UINT128 result, Flags flags) {
+    if ((flags.bits & BID_UNDERFLOW_EXCEPTION) != 0 && bid128_isZero(result) != 0) {
+        BID_UINT128 smallest = bid128_from_int32(1);
+        smallest.w[1] = 0;  // the coefficient 1 at the lowest exponent
+        return A::of(bid128_copySign(smallest, result));
+    }
+    return A::of(result);
+}
+
+}  // namespace
+
+Decimal128 operator*(Decimal128 a, Decimal128 b) {
+    Flags flags;
+    const BID_UINT128 r = bid128_mul(A::bid(a), A::bid(b), kNearest, &flags);
+    return settled(r, flags);
+}
+
+Decimal128 operator/(Decimal128 a, Decimal128 b) {
+    Flags flags;
+    const BID_UINT128 r = bid128_div(A::bid(a), A::bid(b), kNearest, &flags);
+    return settled(r, flags);
+}
+
+Decimal128 operator-(Decimal128 a) {
+    return A::of(bid128_negate(A::bid(a)));
+}
+
+bool operator==(Decimal128 a, Decimal128 b) {
+    Flags flags;
+    return bid128_quiet_equal(A::bid(a), A::bid(b), &flags) != 0;
+}
+
+bool operator<(Decimal128 a, Decimal128 b) {
+    Flags flags;
+    return bid128_quiet_less(A::bid(a), A::bid(b), &flags) != 0;
+}
+
+Decimal128 abs(Decimal128 a) {
+    return A::of(bid128_abs(A::bid(a)));
+}
+
+Decimal128 nearestInteger(Decimal128 a) {
+    Flags flags;
+    return A::of(bid128_round_integral_nearest_even(A::bid(a), &flags));
+}
+
+Decimal128 remainder(Decimal128 a, Decimal128 b) {
+    Flags flags;
+    return A::of(bid128_fmod(A::bid(a), A::bid(b), &flags));
+}
+
+#define NUMIRA_DECIMAL_FUNCTION(name)                             \
+    Decimal128 name(Decimal128 a) {                               \
+        Flags flags;                                              \
+        return A::of(bid128_##name(A::bid(a), kNearest, &flags)); \
+    }
+NUMIRA_DECIMAL_FUNCTION(sqrt)
+NUMIRA_DECIMAL_FUNCTION(sin)
+NUMIRA_DECIMAL_FUNCTION(cos)
+NUMIRA_DECIMAL_FUNCTION(tan)
+NUMIRA_DECIMAL_FUNCTION(atan)
+NUMIRA_DECIMAL_FUNCTION(asin)
+NUMIRA_DECIMAL_FUNCTION(acos)
+#undef NUMIRA_DECIMAL_FUNCTION
+
+Decimal128 pow(Decimal128 base, Decimal128 exponent) {
+    Flags flags;
+    const BID_UINT128 r = bid128_pow(A::bid(base), A::bid(exponent), kNearest, &flags);
+    return settled(r, flags);
+}
+
+}  // namespace numira
