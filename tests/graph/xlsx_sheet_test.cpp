@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -231,11 +233,17 @@ TEST(XlsxSheet, AFailedSaveKeepsTheOldFileAndSaysWhy) {
             ASSERT_GE(child, 0);
             if (child == 0) {
                 signal(SIGXFSZ, SIG_IGN);
+                // What the writer itself prints must not reach stderr: it is kept, and told.
+                FILE* err = std::tmpfile();
+                dup2(fileno(err), STDERR_FILENO);
                 const rlimit limit{64 * 1024, 64 * 1024};
                 setrlimit(RLIMIT_FSIZE, &limit);
                 XlsxSheet sheet(c.path.string());
                 Command3_Click(sheet, GraphRequest{"x^2", false, {1, 9999, 1}});
-                const std::string said = sheet.close().value_or("saved");
+                std::string said = sheet.close().value_or("saved");
+                if (lseek(STDERR_FILENO, 0, SEEK_CUR) > 0) {
+                    said += " [printed on stderr]";
+                }
                 (void)!write(channel[1], said.data(), said.size());
                 _exit(0);
             }
@@ -253,8 +261,45 @@ TEST(XlsxSheet, AFailedSaveKeepsTheOldFileAndSaysWhy) {
             message = sheet.close().value_or("saved");
         }
         EXPECT_NE(message.find(c.reason), std::string::npos) << message;
+        EXPECT_EQ(message.find("[printed on stderr]"), std::string::npos) << message;
         EXPECT_EQ(folderList(folder), before);
         EXPECT_EQ(fileText(folder / "old.xlsx"), "the old table");
+    }
+}
+
+// A save killed midway leaves its hidden new file; the next save into the folder removes
+// those that no save holds, and nothing else.
+TEST(XlsxSheet, ASaveRemovesTheNewFilesOfKilledSaves) {
+    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "killed";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder / ".numira-folder.xlsx");
+    struct Case {
+        const char* name;
+        bool held;  // a save is writing it now
+        bool stays;
+    };
+    const Case kCases[] = {
+        {".numira-a1B2c3.xlsx", false, false},    {".numira-x9y8z7.xlsx", true, true},
+        {".numira-a1B2c3.xlsx.bak", false, true}, {"numira-a1B2c3.xlsx", false, true},
+        {".numira-long-name.xlsx", false, true},  {".numira-folder.xlsx", false, true},
+    };
+    std::vector<int> held;
+    for (const Case& c : kCases) {
+        if (!std::filesystem::exists(folder / c.name)) {
+            std::ofstream(folder / c.name) << "part of a table";
+        }
+        if (c.held) {
+            held.push_back(::open((folder / c.name).c_str(), O_RDONLY));
+            ASSERT_EQ(::flock(held.back(), LOCK_EX), 0);
+        }
+    }
+    EXPECT_EQ(saveTable({"x", false, {}}, (folder / "t.xlsx").string()), std::nullopt);
+    for (const Case& c : kCases) {
+        EXPECT_EQ(std::filesystem::exists(folder / c.name), c.stays) << c.name;
+    }
+    EXPECT_TRUE(std::filesystem::exists(folder / "t.xlsx"));
+    for (const int fd : held) {
+        ::close(fd);
     }
 }
 
