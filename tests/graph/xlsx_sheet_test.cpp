@@ -309,7 +309,7 @@ TEST(XlsxSheet, ASaveRemovesTheNewFilesOfKilledSaves) {
             ASSERT_EQ(::flock(held.back(), LOCK_EX), 0);
         }
     }
-    EXPECT_EQ(saveTable({"x", false, {}}, (folder / "t.xlsx").string()), std::nullopt);
+    EXPECT_EQ(saveTable(GraphRequest{"x", false, {}}, (folder / "t.xlsx").string()), std::nullopt);
     for (const Case& c : kCases) {
         EXPECT_EQ(std::filesystem::exists(folder / c.name), c.stays) << c.name;
     }
