@@ -36,6 +36,7 @@ struct GraphRequest {
     std::string expression;
     bool degreesMode = false;
     TableRange range;
+    friend bool operator==(const GraphRequest&, const GraphRequest&) = default;
 };
 
 // One row: the cells it fills and what they hold.

@@ -5,10 +5,9 @@
 #include <string_view>
 
 #include "engine/failure.h"
+#include "graph/function_table.h"
 
 namespace numira::graph {
-
-struct FunctionTable;
 
 // What a formula cell holds once computed, so that a sheet need not compute it again.
 struct CellResult {
@@ -27,6 +26,9 @@ class SheetApp {
     // Not a server call: before its calls the procedure hands a substitute the whole table
     // (and so what it is of), for one that can show it or tabulate again over another range.
     virtual void beginTable(const FunctionTable& /*table*/) {}
+    // Not a server call either: the range of the table a substitute shows, where the user can
+    // change it; the next table is made over that range, so that it stays for the session.
+    virtual std::optional<TableRange> shownRange() const { return std::nullopt; }
 
     // sheetApp.Visible = visible
     virtual void setVisible(bool visible) = 0;

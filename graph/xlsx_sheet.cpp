@@ -2,11 +2,13 @@
 
 #include <fcntl.h>
 #include <locale.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <xlsxwriter.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <stdexcept>
@@ -87,20 +89,75 @@ mode_t modeFor(const std::string& target) {
     return 0666 & ~mask;
 }
 
+// The new files a save makes beside its target: ".numira-", six characters, ".xlsx".
+constexpr std::string_view kTemporaryPrefix = ".numira-";
+constexpr std::string_view kTemporarySuffix = ".xlsx";
+
+bool isTemporaryName(std::string_view name) {
+    return name.size() == kTemporaryPrefix.size() + 6 + kTemporarySuffix.size() &&
+           name.starts_with(kTemporaryPrefix) && name.ends_with(kTemporarySuffix);
+}
+
+// Removes what saves killed midway left in the folder: new files of ours by name and owner
+// that no save holds (each holds a lock on its own until it is done, and a killed one lets
+// go). Anything it cannot open or lock stays.
+void removeStaleTemporaries(const std::string& folder) {
+    std::error_code error;
+    for (const auto& item : std::filesystem::directory_iterator(folder, error)) {
+        if (!isTemporaryName(item.path().filename().string())) {
+            continue;
+        }
+        const int fd = ::open(item.path().c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0) {
+            continue;
+        }
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::getuid() &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            ::unlink(item.path().c_str());
+        }
+        ::close(fd);
+    }
+}
+
 }  // namespace
+
+QuietStderr::QuietStderr() {
+    std::fflush(stderr);
+    m_saved = ::dup(STDERR_FILENO);
+    const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (m_saved >= 0 && null >= 0) {
+        ::dup2(null, STDERR_FILENO);
+    }
+    if (null >= 0) {
+        ::close(null);
+    }
+}
+
+QuietStderr::~QuietStderr() {
+    std::fflush(stderr);
+    if (m_saved >= 0) {
+        ::dup2(m_saved, STDERR_FILENO);
+        ::close(m_saved);
+    }
+}
 
 XlsxSheet::XlsxSheet(const std::string& path) : m_target(path) {
     const std::filesystem::path parent = std::filesystem::path(path).parent_path();
     m_folder = parent.empty() ? std::string(".") : parent.string();
     m_failure = obstacle(m_target, m_folder);
     if (m_failure == 0) {
-        std::string name = m_folder + "/.numira-XXXXXX.xlsx";
-        const int fd = ::mkstemps(name.data(), 5);
+        removeStaleTemporaries(m_folder);
+        std::string name = m_folder + "/" + std::string(kTemporaryPrefix) + "XXXXXX" +
+                           std::string(kTemporarySuffix);
+        const int fd = ::mkstemps(name.data(), static_cast<int>(kTemporarySuffix.size()));
         if (fd < 0) {
             m_failure = errno;
         } else {
             ::fchmod(fd, modeFor(m_target));
-            ::close(fd);
+            ::flock(fd, LOCK_EX);
+            ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+            m_lock = fd;
             m_temporary = name;
         }
     }
@@ -129,6 +186,10 @@ void XlsxSheet::abandon() {
     if (!m_temporary.empty()) {
         ::unlink(m_temporary.c_str());
         m_temporary.clear();
+    }
+    if (m_lock >= 0) {
+        ::close(m_lock);
+        m_lock = -1;
     }
 }
 

@@ -15,6 +15,19 @@ struct lxw_chart_series;
 
 namespace numira::graph {
 
+// While it lives, whatever the process writes to stderr goes nowhere: the writer prints its
+// own messages in English there, and the user gets the reason in Bulgarian instead.
+class QuietStderr {
+  public:
+    QuietStderr();
+    ~QuietStderr();
+    QuietStderr(const QuietStderr&) = delete;
+    QuietStderr& operator=(const QuietStderr&) = delete;
+
+  private:
+    int m_saved = -1;
+};
+
 // A spreadsheet file (.xlsx) in place of the spreadsheet server: the sheet "Sheet1" with the
 // x values in column A, the formulas in column B with their computed values cached (a row
 // with no value caches the empty text, never a false number; text that is no formula is
@@ -24,7 +37,9 @@ namespace numira::graph {
 // The file is written by close(), never in place: into a new file beside the target (where
 // the writer also keeps its own scratch files), checked to be whole, then renamed over the
 // target. Whatever fails, the file that was there stays as it was and no other file is left
-// behind; the same holds for a sheet destroyed without close(). Numbers in the file are
+// behind; the same holds for a sheet destroyed without close(). A save killed midway leaves
+// its new file, hidden (".numira-XXXXXX.xlsx"); the next save into that folder removes such
+// files that no running save holds. Numbers in the file are
 // written with a decimal point whatever the C library's locale.
 class XlsxSheet : public SheetApp {
   public:
@@ -54,9 +69,11 @@ class XlsxSheet : public SheetApp {
     void cacheChartValues();
     void abandon();
 
+    QuietStderr m_quiet;  // first made, last gone: the writer's whole life
     std::string m_target;
     std::string m_folder;
     std::string m_temporary;  // the new file beside the target; empty when none was made
+    int m_lock = -1;          // holds the new file's lock while this save works on it
     int m_failure = 0;        // errno of a failure found before writing
     lxw_workbook* m_workbook = nullptr;
     lxw_worksheet* m_worksheet = nullptr;

@@ -129,7 +129,8 @@ constexpr std::array<KeyRow, static_cast<std::size_t>(Key::Tick2) + 1> kKeys{{
      "", "", "Ctrl+Shift+X", "XC: изчистване на стойността на x"},
     {Key::Equals, "Ravno", "=", equals, true, U"=", "равно", "Enter или ="},
     {Key::Equals2, "Command5", "=2", equals2, true, U"", "равно", "Enter или ="},
-    {Key::Help, "Command15", "help", menu<&Form1::Command15_Click>, false, U"", "помощ", "F1"},
+    {Key::Help, "Command15", "help", menu<&Form1::Command15_Click>, false, U"", "ръководство", "",
+     "", "F1", "ръководство (помощният файл)"},
     {Key::Radians, "", "rad", unit<0>, true, U""},
     // Ctrl+D switches the unit: it presses Radians while degrees are chosen (keyForShortcut).
     {Key::Degrees, "", "deg", unit<1>, true, U"", "", "", "", "Ctrl+D", "градуси или радиани"},

@@ -13,7 +13,7 @@ namespace numira {
 HelpViewer::HelpViewer(QWidget* parent)
     : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(QStringLiteral("Помощ"));  // the program's name follows
+    setWindowTitle(QStringLiteral("Ръководство"));
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
     m_browser->setOpenExternalLinks(true);
 

@@ -211,6 +211,13 @@ namespace {
 template <typename Window>
 void showWindow(QPointer<Window>& window, QWidget* owner, const SecondaryWindow& model,
                 const std::function<void()>& onClosed) {
+    const auto placeNew = [&] {
+        if (model.place == SecondaryWindow::Place::BesideCalculator && owner != nullptr) {
+            placeByFrame(window, besideWindow(owner));
+        } else {
+            placeAtTopRight(window);
+        }
+    };
     if (window.isNull()) {
         window = new Window(model, owner);
         window->setAttribute(Qt::WA_DeleteOnClose);
@@ -219,8 +226,9 @@ void showWindow(QPointer<Window>& window, QWidget* owner, const SecondaryWindow&
                 onClosed();
             }
         });
+        // Placed before it is shown, so that the window manager maps it there.
+        placeNew();
         window->show();
-        placeAtTopRight(window);
         return;
     }
     showModel(window, model);

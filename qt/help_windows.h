@@ -26,10 +26,10 @@ class Form2 : public QWidget {
 // window and the children named after them.
 void showModel(QWidget* window, const SecondaryWindow& model);
 
-// Opens the two windows modeless. A window is created on first use and placed at the top
-// right corner of the screen; while it is open a second request only brings it forward (it
-// stays where the user moved it); closing it destroys it, so the next request places the
-// new one in the corner again.
+// Opens the two windows modeless. A window is created on first use and placed where its
+// model says (beside the calculator, or at the top right corner of the screen), by its frame;
+// while it is open a second request only brings it forward (it stays where the user moved
+// it); closing it destroys it, so the next request places the new one again.
 class HelpWindows {
   public:
     // The windows belong to owner (the calculator window), so they close with it.

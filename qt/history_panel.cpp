@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -66,11 +67,9 @@ class ExpressionDelegate : public QStyledItemDelegate {
         painter->restore();
     }
 
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        const QFontMetricsF base(fontFor(option.font, kBaseFormat));
-        size.setHeight(std::max(size.height(), static_cast<int>(base.height()) + 4));
-        return size;
+    // Room for a base-line character and a raised one above it.
+    static int rowHeight(const QFont& font) {
+        return static_cast<int>(QFontMetricsF(fontFor(font, kBaseFormat)).height()) + 4;
     }
 
   private:
@@ -97,16 +96,28 @@ HistoryPanelView::HistoryPanelView(QWidget* parent) : QFrame(parent) {
                        "резултат го въвежда в израза."));
     m_table->setHorizontalHeaderLabels({QStringLiteral("Израз"), QStringLiteral("Резултат")});
     m_table->verticalHeader()->hide();
-    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    QHeaderView* header = m_table->horizontalHeader();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    header->setSectionResizeMode(1, QHeaderView::Fixed);
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_table->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_table->setAutoScroll(false);
+    m_table->setWordWrap(false);
+    m_table->setTextElideMode(Qt::ElideRight);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
     // The keyboard stays with the expression box; Up and Down walk the history from there.
     m_table->setFocusPolicy(Qt::NoFocus);
     m_table->setItemDelegateForColumn(0, new ExpressionDelegate(m_table));
+    m_table->viewport()->installEventFilter(this);
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
     m_table->setFont(font);
+    // Every row the same height, set once: no row is measured when one is added.
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(
+        ExpressionDelegate::rowHeight(m_table->font()));
 
     const auto fromNewest = [this](int row) {
         return static_cast<std::size_t>(m_table->rowCount() - 1 - row);
@@ -125,18 +136,23 @@ HistoryPanelView::HistoryPanelView(QWidget* parent) : QFrame(parent) {
 
     m_clear = new QPushButton(QStringLiteral("Изчистване"), this);
     m_clear->setObjectName(QStringLiteral("historyClear"));
-    m_clear->setAccessibleName(QStringLiteral("изчистване на историята"));
-    m_clear->setToolTip(QStringLiteral("Изтрива всички изчисления от историята"));
     m_copy = new QPushButton(QStringLiteral("Копиране"), this);
     m_copy->setObjectName(QStringLiteral("historyCopy"));
     m_copy->setAccessibleName(QStringLiteral("копиране на историята"));
     m_copy->setToolTip(
         QStringLiteral("Копира цялата история като текст, по един ред за всяко изчисление"));
+    showClearButton(false);
     for (QPushButton* button : {m_clear, m_copy}) {
         button->setFocusPolicy(Qt::NoFocus);
         button->setAutoDefault(false);
     }
-    connect(m_clear, &QPushButton::clicked, this, &HistoryPanelView::clearRequested);
+    connect(m_clear, &QPushButton::clicked, this, [this] {
+        if (m_offersRestore) {
+            emit restoreRequested();
+        } else {
+            emit clearRequested();
+        }
+    });
     connect(m_copy, &QPushButton::clicked, this, &HistoryPanelView::copyRequested);
 
     auto* buttons = new QHBoxLayout;
@@ -153,31 +169,75 @@ void HistoryPanelView::setHistory(const History& history) {
     if (history.revision() == m_revision) {
         return;
     }
+    const auto& entries = history.entries();
+    const std::uint64_t newEntries = history.added() - m_added;
+    const bool onlyAdded =
+        history.revision() - m_revision == newEntries && newEntries <= entries.size();
     m_revision = history.revision();
-    m_table->setRowCount(static_cast<int>(history.size()));
-    int row = 0;
-    for (const HistoryEntry& entry : history.entries()) {
-        auto* expression = new QTableWidgetItem(toQString(entry.t));
-        expression->setData(kRaisedRole, toQString(entry.raised));
-        expression->setData(Qt::AccessibleTextRole, toQString(History::pasteText(entry)));
-        expression->setToolTip(QStringLiteral("Двукратно щракване: изразът отново в полето"));
-        const std::string settings = History::settingsText(entry);
-        std::string result = History::resultText(entry);
-        if (!settings.empty()) {
-            result += " (" + settings + ")";
+    m_added = history.added();
+    showClearButton(history.canRestore());
+    // Only the new rows are made and the oldest dropped, so that an "=" costs the same with a
+    // full history as with an empty one.
+    std::size_t first = 0;
+    if (onlyAdded) {
+        first = entries.size() - static_cast<std::size_t>(newEntries);
+        const int keep = static_cast<int>(first);
+        if (m_table->rowCount() > keep) {
+            m_table->model()->removeRows(0, m_table->rowCount() - keep);
         }
-        auto* value = new QTableWidgetItem(toQString(result));
-        value->setToolTip(entry.failure ? QStringLiteral("Изразът не може да бъде пресметнат")
-                                        : QStringLiteral("Щракване: числото в израза"));
-        if (entry.failure) {
-            value->setForeground(Qt::red);
-        }
-        m_table->setItem(row, 0, expression);
-        m_table->setItem(row, 1, value);
-        ++row;
+    } else {
+        m_table->setRowCount(0);
     }
-    m_table->resizeRowsToContents();
+    int row = m_table->rowCount();
+    m_table->setRowCount(row + static_cast<int>(entries.size() - first));
+    for (auto it = entries.begin() + static_cast<std::ptrdiff_t>(first); it != entries.end();
+         ++it, ++row) {
+        setRow(row, *it);
+    }
     m_table->scrollToBottom();
+}
+
+void HistoryPanelView::showClearButton(bool offersRestore) {
+    m_offersRestore = offersRestore;
+    m_clear->setText(offersRestore ? QStringLiteral("Връщане") : QStringLiteral("Изчистване"));
+    m_clear->setAccessibleName(offersRestore ? QStringLiteral("връщане на изчистената история")
+                                             : QStringLiteral("изчистване на историята"));
+    m_clear->setToolTip(offersRestore
+                            ? QStringLiteral("Връща изчисленията, които току-що бяха изчистени")
+                            : QStringLiteral("Изтрива всички изчисления от историята; "
+                                             "до следващото изчисление бутонът ги връща"));
+}
+
+void HistoryPanelView::setRow(int row, const HistoryEntry& entry) {
+    auto* expression = new QTableWidgetItem(toQString(entry.t));
+    expression->setData(kRaisedRole, toQString(entry.raised));
+    expression->setData(Qt::AccessibleTextRole, toQString(History::pasteText(entry)));
+    expression->setToolTip(QStringLiteral("Двукратно щракване: изразът отново в полето"));
+    const std::string settings = History::settingsText(entry);
+    std::string result = History::resultText(entry);
+    if (!settings.empty()) {
+        result += " (" + settings + ")";
+    }
+    auto* value = new QTableWidgetItem(toQString(result));
+    // The column is narrow and elides; the tooltip has the whole of it.
+    value->setToolTip(toQString(result) + QLatin1Char('\n') +
+                      (entry.failure ? QStringLiteral("Изразът не може да бъде пресметнат")
+                                     : QStringLiteral("Щракване: числото в израза")));
+    if (entry.failure) {
+        value->setForeground(Qt::red);
+    }
+    m_table->setItem(row, 0, expression);
+    m_table->setItem(row, 1, value);
+}
+
+bool HistoryPanelView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_table->viewport() && event->type() == QEvent::Resize) {
+        // The result takes two fifths and elides the rest; the expression stretches over the
+        // others, and nothing is wider than the table, so a click never scrolls it sideways.
+        const int width = static_cast<QResizeEvent*>(event)->size().width();
+        m_table->horizontalHeader()->resizeSection(1, std::max(width * 2 / 5, 40));
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 }  // namespace numira

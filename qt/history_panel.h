@@ -20,7 +20,9 @@ class HistoryPanelView : public QFrame {
   public:
     explicit HistoryPanelView(QWidget* parent = nullptr);
 
-    // Shows the entries; the rows are rebuilt only when the history changed.
+    // Shows the entries: after "=" only the new row is made and, with a full history, the
+    // oldest dropped; every row is made again only after another change (clear, restore).
+    // While a cleared history can be restored the clear button offers that instead.
     void setHistory(const History& history);
 
     QTableWidget* table() const { return m_table; }
@@ -29,13 +31,22 @@ class HistoryPanelView : public QFrame {
     void expressionChosen(std::size_t fromNewest);  // a double click on an expression
     void resultChosen(std::size_t fromNewest);      // a click on a result
     void clearRequested();
+    void restoreRequested();
     void copyRequested();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void setRow(int row, const HistoryEntry& entry);
+    void showClearButton(bool offersRestore);
+
     QTableWidget* m_table = nullptr;
     QPushButton* m_clear = nullptr;
     QPushButton* m_copy = nullptr;
     std::uint64_t m_revision = ~std::uint64_t{0};
+    std::uint64_t m_added = 0;
+    bool m_offersRestore = false;
 };
 
 }  // namespace numira

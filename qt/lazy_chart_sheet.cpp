@@ -24,6 +24,11 @@ graph::SheetApp* LazyChartSheet::fail(const QString& message) {
 
 graph::SheetApp* LazyChartSheet::sheet() {
     if (!m_window.isNull()) {
+        // Opened again: beside the calculator where it is now, unless the user moved it; the
+        // size the user gave it stays.
+        if (!m_window->isVisible() && m_owner != nullptr && !movedSincePlaced(m_window)) {
+            placeByFrame(m_window, besideWindow(m_owner));
+        }
         return m_sheet;
     }
     if (!QFileInfo::exists(m_modulePath)) {

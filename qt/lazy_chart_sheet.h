@@ -11,8 +11,9 @@ namespace numira {
 
 // The chart window "Графика", loaded on first use so that start-up does without Qt Charts: the
 // first sheet() loads the chart module, makes the window, owned by owner, and hands back the
-// window's own sheetApp; later calls hand back the same one. A window the user's session has
-// destroyed is made again by the next call.
+// window's own sheetApp; later calls hand back the same one. The window opens beside owner,
+// and again beside it, where it is then, when it is opened after the user closed it, unless
+// the user moved it. A window the user's session has destroyed is made again by the next call.
 //
 // A module that is missing, cannot be loaded or has no entry point is reported through
 // onFailure (the message says which and names the file) and sheet() gives null; the next call

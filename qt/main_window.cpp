@@ -99,7 +99,8 @@ QString buttonStyle(const QString& name, const QColor& face) {
 }
 
 // A coloured combo box with the narrow drop-down button of the classic look, so that its
-// entries fit the small box.
+// entries fit the small box; its open list is black on white, readable whatever the box's
+// colours.
 QString comboStyle(const QString& name, const QColor& background, const QColor& text) {
     return QStringLiteral(
                "QComboBox#%1 { background-color: %2; color: %3; border-width: 2px; "
@@ -108,7 +109,9 @@ QString comboStyle(const QString& name, const QColor& background, const QColor& 
                "QComboBox#%1::drop-down { width: 14px; border-width: 1px; border-style: solid; "
                "border-color: #ffffff #404040 #404040 #ffffff; background-color: #c0c0c0; }"
                "QComboBox#%1::down-arrow { image: url(:/icons/combo_arrow.svg); width: 8px; "
-               "height: 5px; }")
+               "height: 5px; }"
+               "QComboBox#%1 QAbstractItemView { background-color: white; color: black; "
+               "selection-background-color: #000080; selection-color: white; }")
         .arg(name, background.name(), text.name());
 }
 
@@ -393,6 +396,17 @@ void MainWindow::buildControls() {
     palette.setColor(QPalette::WindowText, kFailureRed);
     m_failureText->setPalette(palette);
     m_failureText->hide();
+
+    m_angleMark = new QLabel(m_client);
+    m_angleMark->setObjectName(QStringLiteral("angleUnitMark"));
+    m_angleMark->setTextFormat(Qt::PlainText);
+    m_angleMark->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    QFont markFont(QStringLiteral("Arial"));
+    markFont.setPointSizeF(7);
+    markFont.setBold(true);
+    m_angleMark->setFont(markFont);
+    m_angleMark->setToolTip(
+        QStringLiteral("Мярка за ъглите — клавиатура: %1").arg(shortcutText(Key::Degrees)));
 }
 
 // Earlier controls lie in front of later ones: comp over t, t over tm, Pic2 over Pic1.
@@ -473,6 +487,10 @@ void MainWindow::buildHistoryPanel() {
         m_form.history.clear();
         refresh();
     });
+    connect(m_history, &HistoryPanelView::restoreRequested, this, [this] {
+        m_form.history.restore();
+        refresh();
+    });
     connect(m_history, &HistoryPanelView::copyRequested, this, [this] {
         copyHistory(m_form, m_platform);
         refresh();
@@ -506,9 +524,6 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
             return;
         case Qt::Key_Escape:
             pressKey(keyForEscape(m_form));
-            return;
-        case Qt::Key_F1:
-            pressKey(Key::Help);
             return;
         case Qt::Key_Home:
             m_form.t_Click(0);
@@ -662,6 +677,20 @@ void MainWindow::refresh() {
         setGeometryIfChanged(m_failureText, place);
     }
     m_failureText->setVisible(!shown.words.empty());
+
+    const QString unit = toQString(std::string(m_form.angleUnitMark()));
+    if (m_angleMark->text() != unit) {
+        m_angleMark->setText(unit);
+        m_angleMark->setAccessibleName(
+            QStringLiteral("мярка за ъглите: ") +
+            toQString(m_form.Gradusi.entries.at(m_form.degreesMode ? 1 : 0)));
+    }
+    // Over the right end of the box, in the row of the memory label.
+    const QRect box = m_t->geometry();
+    const QSize mark = m_angleMark->sizeHint();
+    setGeometryIfChanged(
+        m_angleMark, QRect(box.right() + 1 - mark.width(), std::max(0, box.top() - mark.height()),
+                           mark.width(), std::min(mark.height(), box.top())));
 
     for (auto [timer, model] : {std::pair{m_timer1, &m_form.Timer1}, {m_timer2, &m_form.Timer2}}) {
         timer->setInterval(model->intervalMs);

@@ -52,6 +52,8 @@ class MainWindow : public QMainWindow {
     QLabel* failureMark() const { return m_failureMark; }
     // The reason of that failure in words, in the result's place.
     QLabel* failureText() const { return m_failureText; }
+    // The angle unit's mark above the right end of the expression box.
+    QLabel* angleUnitMark() const { return m_angleMark; }
     // The panel "История на изчисленията" shows.
     HistoryPanelView* historyPanel() const { return m_history; }
     // The last message the window showed (a refused paste, a missing help file).
@@ -83,6 +85,7 @@ class MainWindow : public QMainWindow {
     ExpressionBox* m_t = nullptr;
     QLabel* m_failureMark = nullptr;
     QLabel* m_failureText = nullptr;
+    QLabel* m_angleMark = nullptr;
     HistoryPanelView* m_history = nullptr;
     std::map<std::string, QWidget*> m_widgets;
     std::map<std::string, QAction*> m_actions;

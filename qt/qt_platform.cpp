@@ -75,7 +75,6 @@ bool QtPlatform::openHelpFile(const std::string& path) {
     if (m_viewer.isNull()) {
         m_viewer = new HelpViewer(m_owner);
         m_viewer->setAttribute(Qt::WA_DeleteOnClose);
-        m_viewer->show();
         if (m_owner != nullptr) {
             placeByFrame(m_viewer, besideWindow(m_owner));
         }

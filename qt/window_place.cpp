@@ -5,6 +5,8 @@
 #include <QKeySequence>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
+#include <QVariant>
 #include <QWidget>
 #include <algorithm>
 #include <utility>
@@ -28,41 +30,60 @@ QRect freeArea(const QWidget* window) {
     return screen == nullptr ? QRect() : screen->availableGeometry();
 }
 
+// Where place() last put the window's frame, to tell a move by the user from our own.
+constexpr char kPlacedAt[] = "numiraPlacedAt";
+const QString kPlacerName = QStringLiteral("framePlacer");
+
+// Moves the window by its frame: the window manager puts the frame's corner where asked
+// even before it has told the frame's margins. Until it has, the owner's stand in for them.
 void place(QWidget* window, const FramePlace& wanted) {
     const QRect screen = freeArea(window);
     if (screen.isEmpty()) {
         return;
     }
-    const QMargins margins = frameMargins(window);
+    QMargins margins = frameMargins(window);
+    if (margins.isNull() && window->parentWidget() != nullptr) {
+        margins = frameMargins(window->parentWidget()->window());
+    }
     const QSize frame = window->size().grownBy(margins);
     const QPoint at = clientTopLeft(screen, margins, window->size(), wanted(screen, frame));
-    window->setGeometry(QRect(at, window->size()));
+    window->move(at - QPoint(margins.left(), margins.top()));
+    window->setProperty(kPlacedAt, window->pos());
 }
 
-// Places its window again whenever its size or its frame's margins have changed: the layout
-// settles the size at the first show, and the window manager tells the margins only after it
-// has framed the window, with no event of its own. Once a frame is known the work is done.
+// Places its window, and again whenever its size or its frame's margins have changed, or its
+// frame has left the screen, while the window manager settles it: the layout settles the size
+// at the first show, the manager tells the margins only after it has framed the window, with
+// no event of its own, and may move the frame while it does. A while after the window is
+// shown the manager is done: the work ends there. A move onto the screen is left alone, as the
+// user's may be.
 class FramePlacer : public QObject {
   public:
     FramePlacer(QWidget* window, FramePlace wanted)
         : QObject(window), m_window(window), m_wanted(std::move(wanted)) {
+        setObjectName(kPlacerName);
         apply();
         window->installEventFilter(this);
+        if (window->isVisible()) {
+            settle();
+        }
     }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != m_window) {
+            return false;
+        }
         switch (event->type()) {
             case QEvent::Show:
+                settle();
+                [[fallthrough]];
             case QEvent::Move:
             case QEvent::Resize:
             case QEvent::Paint:
-                if (watched == m_window &&
-                    (frameMargins(m_window) != m_margins || m_window->size() != m_size)) {
+                if (frameMargins(m_window) != m_margins || m_window->size() != m_size ||
+                    !freeArea(m_window).contains(m_window->frameGeometry())) {
                     apply();
-                    if (!m_margins.isNull()) {
-                        deleteLater();
-                    }
                 }
                 break;
             default:
@@ -72,6 +93,16 @@ class FramePlacer : public QObject {
     }
 
   private:
+    // How long after showing the window manager may still frame and move the window.
+    static constexpr int kSettleMs = 1500;
+
+    void settle() {
+        if (!m_settling) {
+            m_settling = true;
+            QTimer::singleShot(kSettleMs, this, [this] { deleteLater(); });
+        }
+    }
+
     void apply() {
         m_margins = frameMargins(m_window);
         m_size = m_window->size();
@@ -82,6 +113,7 @@ class FramePlacer : public QObject {
     FramePlace m_wanted;
     QMargins m_margins;
     QSize m_size;
+    bool m_settling = false;
 };
 
 }  // namespace
@@ -96,7 +128,17 @@ QPoint clientTopLeft(const QRect& screen, const QMargins& frame, const QSize& cl
 }
 
 void placeByFrame(QWidget* window, FramePlace wanted) {
+    // A placer still settling the window from before gives way to the new place.
+    for (QObject* earlier :
+         window->findChildren<QObject*>(kPlacerName, Qt::FindDirectChildrenOnly)) {
+        delete earlier;
+    }
     new FramePlacer(window, std::move(wanted));
+}
+
+bool movedSincePlaced(const QWidget* window) {
+    const QVariant placed = window->property(kPlacedAt);
+    return !placed.isValid() || placed.toPoint() != window->pos();
 }
 
 FramePlace besideWindow(const QWidget* owner) {

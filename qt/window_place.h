@@ -20,10 +20,14 @@ QPoint clientTopLeft(const QRect& screen, const QMargins& frame, const QSize& cl
 // Where a window's frame should go, from the free area of its screen and the frame's size.
 using FramePlace = std::function<QPoint(const QRect& screen, const QSize& frame)>;
 
-// Places a top-level window by its frame at the place `wanted` gives, and again when the
-// window manager has framed it (its margins are unknown until then). Later moves by the user
-// are left alone.
+// Places a top-level window by its frame at the place `wanted` gives, and again while the
+// window manager frames it (its margins are unknown until then) and settles it, for a moment
+// after it is shown. Later moves by the user are left alone. Best called before showing.
 void placeByFrame(QWidget* window, FramePlace wanted);
+
+// Whether the window's frame is elsewhere than placeByFrame last put it (the user moved it),
+// or it was never placed.
+bool movedSincePlaced(const QWidget* window);
 
 // The frame's top-left corner for a window beside `owner`: right of it, or left of it when
 // there is no room on the right.

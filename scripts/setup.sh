@@ -17,7 +17,7 @@ run=(
 test=(
   clang clang-format libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev libmpfr-dev libmpfrc++-dev
-  xvfb x11-utils unzip
+  xvfb x11-utils unzip openbox
 )
 package=(
   dpkg-dev fakeroot file lintian desktop-file-utils appstream librsvg2-bin

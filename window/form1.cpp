@@ -162,6 +162,7 @@ const Button kButtons[] = {
 
 Form1::Form1(Platform& platform) : m_platform(&platform) {
     Form3 = {"ПОМОЩ",
+             SecondaryWindow::Place::BesideCalculator,
              false,
              0,
              0,
@@ -169,7 +170,8 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
              4680,
              {picture("PicS", {120, 120, 9540, 4425}), picture("Picff", {120, 120, 9540, 4425})}};
     Form2 = {
-        std::string(70, ' ') + "Творчески колектив",
+        "Творчески колектив",
+        SecondaryWindow::Place::TopRight,
         false,
         0,
         0,
@@ -224,10 +226,10 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
     // The value of x has the height of its caption "x =", so the two share a base line.
     Label4 = label("Label4", {600, 720, 60, 375}, "", true, 52);
     Label3 = label("Label3", {240, 720, 375, 375}, "x =", false, 35);
-    // "Y=" stands in the margin left of the box, on the box's line, clear of the window's
-    // edge and of the box's border.
-    Label2 = label("Label2", {30, 360, 200, 375}, "Y=", false, 28);
-    Label2.font.size = 9.75F;
+    // "Y=" stands in the margin left of the box, on the box's line, three pixels clear of the
+    // window's edge and of the box's border: small enough to fit between them.
+    Label2 = label("Label2", {45, 360, 190, 375}, "Y=", false, 28);
+    Label2.font.size = 7.5F;
     L = label("L", {3360, 360, 120, 345}, "", true, 26);
     L.background = kPink;
     L.foreground = Rgb{0, 0, 0};
@@ -258,7 +260,9 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
          "Помощ",
          {{"Stepen", "Повдигане на степен", true},
           {"FFun", "Пресмятане на функция", true},
-          {"Kolektiv", "Колектив", true}}},
+          {"Kolektiv", "Колектив", true},
+          // The full help, which the button "S / V" opens as well.
+          {"Command15", "Ръководство", true}}},
     };
 }
 
@@ -673,7 +677,9 @@ void Form1::Command3_Click() {
         // Nothing to tabulate asks for no sheet, so the chart window is not loaded for it.
         message = graph::kNothingToTabulate;
     } else if (graph::SheetApp* sheet = sheetApp()) {
-        graph::Command3_Click(*sheet, graph::GraphRequest{comp.text, degreesMode, {}});
+        graph::Command3_Click(
+            *sheet, graph::GraphRequest{comp.text, degreesMode,
+                                        sheet->shownRange().value_or(graph::TableRange{})});
     }
 }
 

@@ -37,10 +37,13 @@ struct Keystroke {
 };
 
 // A secondary window (Form3, the help pages; Form2, the team): its caption, its client area
-// and the picture boxes in it, which the view fills. Opened at the top right corner of the
-// screen when loaded; reused while open.
+// and the picture boxes in it, which the view fills. Placed when loaded; reused while open.
 struct SecondaryWindow {
+    // Where it opens: the top right corner of the screen (left and top say where that is), or
+    // beside the calculator, so that a page about the keys leaves the keys in sight.
+    enum class Place { TopRight, BesideCalculator };
     std::string caption;
+    Place place = Place::TopRight;
     bool open = false;
     float left = 0;
     float top = 0;
@@ -156,7 +159,7 @@ class Form1 {
     MenuItem* menuItem(std::string_view name);
     const MenuItem* menuItem(std::string_view name) const;
 
-    std::string caption = " Нумира";
+    std::string caption = "Нумира";
     float windowWidth = 0;    // twips
     float windowHeight = 0;   // twips
     std::string focus = "t";  // the control with the input focus
@@ -171,6 +174,9 @@ class Form1 {
     bool degreesMode = false;
     std::string helpFilePath;
     int screenWidth = 0;
+
+    // The angle unit as a calculator's display marks it, shown at all times above the result.
+    std::string_view angleUnitMark() const { return degreesMode ? "ГРАД" : "РАД"; }
 
     // Why the last "=" could not evaluate; the next key clears it (clearFailure).
     std::optional<Failure> lastFailure;

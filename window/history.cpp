@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 #include "window/copy_notation.h"
 
@@ -16,14 +17,25 @@ bool History::add(HistoryEntry entry) {
     if (m_entries.size() > kCapacity) {
         m_entries.pop_front();
     }
+    m_cleared.clear();
     ++m_revision;
+    ++m_added;
     return true;
 }
 
 void History::clear() {
-    m_entries.clear();
+    if (!m_entries.empty()) {
+        m_cleared = std::exchange(m_entries, {});
+    }
     m_cursor.reset();
     ++m_revision;
+}
+
+void History::restore() {
+    if (canRestore()) {
+        m_entries = std::exchange(m_cleared, {});
+        ++m_revision;
+    }
 }
 
 const HistoryEntry* History::fromNewest(std::size_t n) const {

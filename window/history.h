@@ -38,7 +38,10 @@ class History {
     // settings gives the same entry). The oldest entry goes when the history is full. Ends a
     // walk. Returns whether it was added.
     bool add(HistoryEntry entry);
+    // Empties the history; restore() brings the entries back until the next add.
     void clear();
+    bool canRestore() const { return m_entries.empty() && !m_cleared.empty(); }
+    void restore();
 
     const std::deque<HistoryEntry>& entries() const { return m_entries; }
     std::size_t size() const { return m_entries.size(); }
@@ -46,6 +49,10 @@ class History {
     const HistoryEntry* fromNewest(std::size_t n) const;
     // Grows by one with every change of the entries, so a view can tell when to redraw.
     std::uint64_t revision() const { return m_revision; }
+    // Grows by one with every entry added. While it has grown as much as the revision, the
+    // entries changed only by adds (each dropping the oldest when full), and a view can append
+    // those rows instead of drawing all of them again.
+    std::uint64_t added() const { return m_added; }
 
     // The walk: a step back gives the next older entry (from the newest; it stays at the
     // oldest), a step forward the next newer one, or nothing once it passes the newest, which
@@ -73,8 +80,10 @@ class History {
 
   private:
     std::deque<HistoryEntry> m_entries;
+    std::deque<HistoryEntry> m_cleared;  // what the last clear took, for restore
     std::optional<std::size_t> m_cursor;
     std::uint64_t m_revision = 0;
+    std::uint64_t m_added = 0;
 };
 
 // Where the history panel sits: below the keypad, and below the extra panels when they show.

@@ -7,13 +7,14 @@
 #include <QDir>
 #include <QDoubleSpinBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStandardPaths>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
@@ -80,6 +81,10 @@ void ChartSheet::setVisible(bool visible) {
     }
 }
 
+std::optional<graph::TableRange> ChartSheet::shownRange() const {
+    return m_window.shownRange();
+}
+
 void ChartSheet::setAxisCrossesAt(std::int16_t axis, std::int16_t crossesAt) {
     TableSheet::setAxisCrossesAt(axis, crossesAt);
     m_window.draw();
@@ -123,8 +128,10 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_table->verticalHeader()->setVisible(false);
     m_table->setAccessibleName(QStringLiteral("Таблица"));
     m_table->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move inside it
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Sized to the contents once per new table (draw), not measured again with every cell.
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
     m_chart = new QChart;
     m_chart->legend()->hide();
@@ -194,9 +201,21 @@ QString ChartWindow::rangeMessage() const {
     return m_message->text();
 }
 
+std::optional<graph::TableRange> ChartWindow::shownRange() const {
+    if (m_request.expression.empty()) {
+        return std::nullopt;
+    }
+    return m_request.range;
+}
+
 void ChartWindow::draw() {
+    // Opened again on the same table: what is drawn is still right.
+    if (m_drawn == m_request) {
+        return;
+    }
     drawTable();
     drawChart();
+    m_drawn = m_request;
 }
 
 void ChartWindow::drawTable() {
@@ -215,6 +234,7 @@ void ChartWindow::drawTable() {
         }
         m_table->setItem(i, 2, value);
     }
+    m_table->resizeColumnsToContents();
     m_table->setUpdatesEnabled(true);
 }
 
@@ -337,10 +357,27 @@ void ChartWindow::showMessage(const QString& message, bool problem) {
     m_message->setText(message);
 }
 
+QString ChartWindow::saveFolder() const {
+    if (!m_saveFolder.isEmpty() && QFileInfo(m_saveFolder).isDir()) {
+        return m_saveFolder;
+    }
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
+void ChartWindow::saveAs(const QString& path) {
+    if (const auto problem = saveTo(path)) {
+        showMessage(*problem, true);
+        return;
+    }
+    m_saveFolder = QFileInfo(path).absolutePath();
+    showMessage(QStringLiteral("Таблицата е записана в %1").arg(path), false);
+}
+
 void ChartWindow::saveClicked() {
     // The dialog adds the suffix itself, so that its question before overwriting a file
     // covers a name typed without ".xlsx" too.
-    QFileDialog dialog(this, QStringLiteral("Запис на таблицата"), QDir::homePath(),
+    QFileDialog dialog(this, QStringLiteral("Запис на таблицата"), saveFolder(),
                        QStringLiteral("Таблица (*.xlsx)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("xlsx"));
@@ -348,12 +385,7 @@ void ChartWindow::saveClicked() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return;
     }
-    const QString path = dialog.selectedFiles().constFirst();
-    if (const auto problem = saveTo(path)) {
-        QMessageBox::warning(this, windowTitle(), *problem);
-    } else {
-        showMessage(QStringLiteral("Таблицата е записана в %1").arg(path), false);
-    }
+    saveAs(dialog.selectedFiles().constFirst());
 }
 
 void ChartWindow::copyClicked() {

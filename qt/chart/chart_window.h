@@ -29,6 +29,7 @@ class ChartSheet : public graph::TableSheet {
 
     void beginTable(const graph::FunctionTable& table) override;
     void setVisible(bool visible) override;
+    std::optional<graph::TableRange> shownRange() const override;
     void setAxisCrossesAt(std::int16_t axis, std::int16_t crossesAt) override;
 
   private:
@@ -40,8 +41,9 @@ class ChartSheet : public graph::TableSheet {
 // value axis drawn where x = 0. A row with no value is empty in the table and breaks the line. The
 // range (from, to, step) can be changed in the window and the table and chart follow; the boxes
 // read "0,5" and "0.5" alike and show decimal commas. A bad range is refused with a message and the
-// last table stays. One button saves the table as an .xlsx file, another copies it as tab-separated
-// text with decimal commas.
+// last table stays; the range shown is the one the next table is made over. One button saves the
+// table as an .xlsx file, another copies it as tab-separated text with decimal commas. Opened again
+// on the same table it draws nothing anew.
 class ChartWindow : public QWidget {
     Q_OBJECT
   public:
@@ -56,6 +58,13 @@ class ChartWindow : public QWidget {
 
     // Writes the table shown as an .xlsx file; nothing on success, else why it failed.
     std::optional<QString> saveTo(const QString& path);
+    // The same, and the window's message line says how it went, in place of what it said
+    // before; a saved file's folder is where the next save dialog starts.
+    void saveAs(const QString& path);
+    // Where the save dialog starts: the last saved file's folder, else the documents folder.
+    QString saveFolder() const;
+    // The range of the table shown; nothing before the first table.
+    std::optional<graph::TableRange> shownRange() const;
 
     // The table as the clipboard gets it: "x", tab, "y", then one line per row.
     QString tableText() const;
@@ -85,6 +94,8 @@ class ChartWindow : public QWidget {
 
     ChartSheet m_sheet;
     graph::GraphRequest m_request;
+    std::optional<graph::GraphRequest> m_drawn;  // what the table and the chart show
+    QString m_saveFolder;
     bool m_settingRange = false;
 
     QDoubleSpinBox* m_from = nullptr;

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -255,6 +257,65 @@ TEST(XlsxSheet, AFailedSaveKeepsTheOldFileAndSaysWhy) {
         EXPECT_NE(message.find(c.reason), std::string::npos) << message;
         EXPECT_EQ(folderList(folder), before);
         EXPECT_EQ(fileText(folder / "old.xlsx"), "the old table");
+    }
+}
+
+// The writer prints its own messages in English on stderr (a full disk, for one); while a
+// sheet lives they go nowhere, and what the program prints after it reaches stderr again.
+TEST(XlsxSheet, TheWritersOwnMessagesStayOffStderr) {
+    std::fflush(stderr);
+    FILE* capture = std::tmpfile();
+    ASSERT_NE(capture, nullptr);
+    const int saved = dup(STDERR_FILENO);
+    dup2(fileno(capture), STDERR_FILENO);
+    {
+        const QuietStderr quiet;
+        std::fprintf(stderr, "[ERROR] workbook_close(): No space left on device\n");
+    }
+    std::fprintf(stderr, "numira-cli: ours\n");
+    std::fflush(stderr);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    std::rewind(capture);
+    char buffer[256] = {};
+    const std::size_t n = std::fread(buffer, 1, sizeof buffer - 1, capture);
+    std::fclose(capture);
+    EXPECT_EQ(std::string(buffer, n), "numira-cli: ours\n");
+}
+
+// A save killed midway leaves its hidden new file; the next save into the folder removes
+// those that no save holds, and nothing else.
+TEST(XlsxSheet, ASaveRemovesTheNewFilesOfKilledSaves) {
+    const std::filesystem::path folder = std::filesystem::path(::testing::TempDir()) / "killed";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder / ".numira-folder.xlsx");
+    struct Case {
+        const char* name;
+        bool held;  // a save is writing it now
+        bool stays;
+    };
+    const Case kCases[] = {
+        {".numira-a1B2c3.xlsx", false, false},    {".numira-x9y8z7.xlsx", true, true},
+        {".numira-a1B2c3.xlsx.bak", false, true}, {"numira-a1B2c3.xlsx", false, true},
+        {".numira-long-name.xlsx", false, true},  {".numira-folder.xlsx", false, true},
+    };
+    std::vector<int> held;
+    for (const Case& c : kCases) {
+        if (!std::filesystem::exists(folder / c.name)) {
+            std::ofstream(folder / c.name) << "part of a table";
+        }
+        if (c.held) {
+            held.push_back(::open((folder / c.name).c_str(), O_RDONLY));
+            ASSERT_EQ(::flock(held.back(), LOCK_EX), 0);
+        }
+    }
+    EXPECT_EQ(saveTable(GraphRequest{"x", false, {}}, (folder / "t.xlsx").string()), std::nullopt);
+    for (const Case& c : kCases) {
+        EXPECT_EQ(std::filesystem::exists(folder / c.name), c.stays) << c.name;
+    }
+    EXPECT_TRUE(std::filesystem::exists(folder / "t.xlsx"));
+    for (const int fd : held) {
+        ::close(fd);
     }
 }
 

@@ -142,6 +142,37 @@ TEST(History, KeepsTheLastThousand) {
     EXPECT_EQ(c.form.history.fromNewest(0)->t, "1004");
 }
 
+// "Изчистване" can be undone until the next calculation.
+TEST(History, AClearCanBeUndoneUntilTheNextEntry) {
+    struct Step {
+        const char* action;  // "add N", "clear" or "restore"
+        std::size_t size;
+        bool canRestore;
+    };
+    const Step kSteps[] = {
+        {"add 1", 1, false},   {"add 2", 2, false}, {"clear", 0, true},    {"restore", 2, false},
+        {"restore", 2, false}, {"clear", 0, true},  {"add 3", 1, false},   {"restore", 1, false},
+        {"clear", 0, true},    {"clear", 0, true},  {"restore", 1, false},
+    };
+    History history;
+    for (const Step& s : kSteps) {
+        SCOPED_TRACE(s.action);
+        const std::string_view action = s.action;
+        if (action.starts_with("add")) {
+            HistoryEntry entry;
+            entry.t = entry.comp = action.substr(4);
+            history.add(entry);
+        } else if (action == "clear") {
+            history.clear();
+        } else {
+            history.restore();
+        }
+        EXPECT_EQ(history.size(), s.size);
+        EXPECT_EQ(history.canRestore(), s.canRestore);
+    }
+    EXPECT_EQ(history.fromNewest(0)->t, "3");
+}
+
 // Up and Down as in a shell: back to older expressions, forward to newer, past the newest an
 // empty box; "=" ends the walk.
 TEST(History, Walk) {

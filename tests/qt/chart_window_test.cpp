@@ -182,6 +182,32 @@ TEST_F(ChartWindowTest, SavesTheTableShown) {
                              "ако има такъв, е непроменен."));
 }
 
+// Each save's outcome replaces the last in the message line; the dialog starts in the folder
+// of the last file saved, and a failed save does not move it.
+TEST_F(ChartWindowTest, ASaveSaysHowItWentAndRemembersItsFolder) {
+    window.showFunction({"x", false, {0, 2, 1}});
+    const QString folder = QString::fromStdString(::testing::TempDir()) + "saves";
+    std::filesystem::create_directories(folder.toStdString());
+    struct Case {
+        QString path;
+        QString message;
+        QString folderAfter;
+    };
+    const Case kCases[] = {
+        {folder + "/a.xlsx", "Таблицата е записана в " + folder + "/a.xlsx", folder},
+        {"/nonexistent-folder/a.xlsx",
+         "Таблицата не е записана: папката не съществува. Предишният файл, ако има такъв, е "
+         "непроменен.",
+         folder},
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.path.toStdString());
+        window.saveAs(c.path);
+        EXPECT_EQ(window.rangeMessage(), c.message);
+        EXPECT_EQ(window.saveFolder(), c.folderAfter);
+    }
+}
+
 TEST_F(ChartWindowTest, StaysAWindowOfItsOwnWhenOwned) {
     QWidget mainWindow;
     ChartWindow owned(&mainWindow);

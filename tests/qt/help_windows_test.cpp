@@ -134,16 +134,18 @@ class HelpWindowsTest : public QObject {
         QCOMPARE(windows.form3()->findChild<QWidget*>("Picff")->isVisible(), !picSVisible);
     }
 
-    // Opened at the corner; a window the user moved stays put while it is open, and a
-    // window opened again after closing returns to the corner.
-    void windowsOpenAtTheTopRightCorner_data() {
+    // The help pages open beside the calculator, the credits at the corner; a window the user
+    // moved stays put while it is open, and one opened again after closing is placed anew.
+    void windowsOpenWhereTheirModelSays_data() {
         QTest::addColumn<bool>("credits");
         row("help window", false);
         row("credits window", true);
     }
-    void windowsOpenAtTheTopRightCorner() {
+    void windowsOpenWhereTheirModelSays() {
         QFETCH(bool, credits);
         QWidget owner;
+        owner.setGeometry(20, 40, 100, 200);
+        owner.show();
         HelpWindows windows(&owner);
         auto open = [&]() -> QWidget* {
             if (credits) {
@@ -153,8 +155,13 @@ class HelpWindowsTest : public QObject {
             windows.showForm3(m_model.Form3);
             return windows.form3();
         };
+        auto placed = [&](QWidget* window) {
+            const QRect frame = window->frameGeometry();
+            return credits ? frame.topRight() == topRightCorner()
+                           : frame.topLeft() == owner.frameGeometry().topRight() + QPoint(1, 0);
+        };
         QWidget* window = open();
-        QCOMPARE(window->frameGeometry().topRight(), topRightCorner());
+        QVERIFY(placed(window));
 
         window->move(10, 20);
         QCOMPARE(open(), window);
@@ -162,8 +169,7 @@ class HelpWindowsTest : public QObject {
 
         QVERIFY(window->close());
         QTRY_VERIFY(credits ? windows.form2() == nullptr : windows.form3() == nullptr);
-        QWidget* again = open();
-        QCOMPARE(again->frameGeometry().topRight(), topRightCorner());
+        QVERIFY(placed(open()));
     }
 
     // Windows are placed by their frame: the whole frame on the screen, as near to the wanted
@@ -213,9 +219,7 @@ class HelpWindowsTest : public QObject {
     void creditsNameTheProjectAndItsTeam() {
         Form2 form(m_model.Form2);
         const QString title = form.windowTitle();
-        QCOMPARE(title.size(), 88);
-        QCOMPARE(title.left(70), QString(70, ' '));
-        QCOMPARE(title.mid(70), QString("Творчески колектив"));
+        QCOMPARE(title, QString("Творчески колектив"));
         QCOMPARE(form.size(), QSize(numira::twipsToPixels(8745), numira::twipsToPixels(8040)));
         auto* upper = form.findChild<QWidget*>("Picture1");
         auto* lower = form.findChild<QWidget*>("Picture2");

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -9,6 +10,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSvgWidget>
 #include <QTableWidget>
 #include <QTextBrowser>
@@ -70,6 +72,14 @@ class MainWindowTest : public QObject {
         QVERIFY2(button->isVisible(), qPrintable(name + " is hidden"));
         QTest::mouseClick(button, Qt::LeftButton);
     }
+    // Types n on a cleared box and evaluates it.
+    void typeNumber(int n) {
+        window().pressKey(numira::Key::Clear);
+        for (const QChar digit : QString::number(n)) {
+            window().pressKey(static_cast<numira::Key>(digit.digitValue()));
+        }
+        window().pressKey(numira::Key::Equals);
+    }
     void clickAll(const QStringList& names) {
         for (const QString& name : names) {
             click(name);
@@ -99,7 +109,7 @@ class MainWindowTest : public QObject {
     }
 
     void startsWithTheWindowOfTheModel() {
-        QCOMPARE(window().windowTitle(), QString(" Нумира"));
+        QCOMPARE(window().windowTitle(), QString("Нумира"));
         QCOMPARE(window().form().windowHeight, 5100.0F);
         QCOMPARE(window().size(),
                  window().innerSizeFor(window().form().windowWidth, window().form().windowHeight));
@@ -182,7 +192,7 @@ class MainWindowTest : public QObject {
             {"Брой на цифрите след десетичната запетая", "Включване на компютърен запис на екрана",
              "Копиране на екрана", "Копиране на резултат", "Поставяне", "История на изчисленията"},
             {"Включване на допълнителни функции", "Графика на функцията"},
-            {"Повдигане на степен", "Пресмятане на функция", "Колектив"}};
+            {"Повдигане на степен", "Пресмятане на функция", "Колектив", "Ръководство"}};
         for (qsizetype i = 0; i < menus.size(); ++i) {
             QCOMPARE(numira::captionOf(menus[i]->text()), expectedMenus[i]);
             QStringList items;
@@ -619,6 +629,38 @@ class MainWindowTest : public QObject {
         QCOMPARE(table->item(0, 1)->text(), QString("=(-49)^2"));
     }
 
+    // Closed and opened again, the chart keeps the range the user set and comes back beside
+    // the calculator where that is now; once the user has moved it, it stays where they put it.
+    void chartOpensAgainWithItsRangeBesideTheCalculator() {
+        QTest::keyClicks(&box(), "x^2");
+        chooseMenu("Grafika");
+        QWidget* chart = window().chartWindow();
+        QVERIFY(chart != nullptr);
+        QCOMPARE(chart->frameGeometry().top(), window().frameGeometry().top());
+        QDoubleSpinBox* from = nullptr;
+        for (auto* box : chart->findChildren<QDoubleSpinBox*>()) {
+            from = box->accessibleName() == "от" ? box : from;
+        }
+        QVERIFY(from != nullptr);
+        from->setValue(0);
+        chart->close();
+
+        window().move(window().pos() + QPoint(0, 40));
+        QTest::keyClick(&box(), Qt::Key_Escape);
+        QTest::keyClicks(&box(), "x+1");
+        chooseMenu("Grafika");
+        QCOMPARE(window().chartWindow(), chart);
+        auto* table = chart->findChild<QTableWidget*>();
+        QCOMPARE(table->rowCount(), 151);
+        QCOMPARE(table->item(0, 2)->text(), QString("1"));
+        QCOMPARE(chart->frameGeometry().top(), window().frameGeometry().top());
+
+        chart->move(5, 7);
+        chart->close();
+        chooseMenu("Grafika");
+        QCOMPARE(chart->pos(), QPoint(5, 7));
+    }
+
     // Without its module the chart cannot open: the window says why and goes on working.
     void missingChartModuleGivesAMessage() {
         window().chartSheet().setModulePath(QStringLiteral("/nonexistent/libnumira-chart.so"));
@@ -669,11 +711,56 @@ class MainWindowTest : public QObject {
 
         QTest::mouseClick(panel->findChild<QPushButton*>("historyCopy"), Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text(), QString("2+3 = 5\n4*5 = 20\n2+3 = 5\n"));
-        QTest::mouseClick(panel->findChild<QPushButton*>("historyClear"), Qt::LeftButton);
+        // Clearing can be undone until the next calculation.
+        auto* clear = panel->findChild<QPushButton*>("historyClear");
+        QTest::mouseClick(clear, Qt::LeftButton);
         QCOMPARE(table->rowCount(), 0);
+        QCOMPARE(clear->text(), QString("Връщане"));
+        QTest::mouseClick(clear, Qt::LeftButton);
+        QCOMPARE(table->rowCount(), 3);
+        QCOMPARE(table->item(2, 0)->text(), QString("2+3"));
+        QTest::mouseClick(clear, Qt::LeftButton);
+        click("Ravno");
+        QCOMPARE(clear->text(), QString("Изчистване"));
+        QCOMPARE(table->rowCount(), 1);
         chooseMenu("Istoria");
         QVERIFY(!panel->isVisible());
         QCOMPARE(window().size().height(), closed.height());
+    }
+
+    // The panel adds and drops rows one at a time; after any number of "=" past the history's
+    // capacity, and a clear and its undo, its rows are the history's entries. A long reason
+    // is elided in its narrow column, whole in the tooltip, and a click scrolls nothing.
+    void historyPanelFollowsALongSession() {
+        chooseMenu("Istoria");
+        QTableWidget* table = window().historyPanel()->table();
+        auto& history = window().form().history;
+        const auto expectRows = [&] {
+            QCOMPARE(table->rowCount(), static_cast<int>(history.size()));
+            for (std::size_t n : {std::size_t{0}, history.size() / 2, history.size() - 1}) {
+                const int row = table->rowCount() - 1 - static_cast<int>(n);
+                QCOMPARE(table->item(row, 0)->text().toStdString(), history.fromNewest(n)->t);
+            }
+        };
+        for (int i = 0; i < 1010; ++i) {
+            typeNumber(i);
+            if (i % 300 == 299) {
+                history.clear();
+                history.restore();
+            }
+            window().refresh();
+        }
+        expectRows();
+        QTest::keyClick(&box(), Qt::Key_Escape);
+        QTest::keyClicks(&box(), "1:0=");
+        expectRows();
+        QTableWidgetItem* reason = table->item(table->rowCount() - 1, 1);
+        QVERIFY(reason->toolTip().startsWith(reason->text()));
+        QVERIFY(table->columnWidth(1) < table->fontMetrics().horizontalAdvance(reason->text()));
+        QCOMPARE(table->columnWidth(0) + table->columnWidth(1), table->viewport()->width());
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                          table->visualItemRect(reason).center());
+        QCOMPARE(table->horizontalScrollBar()->value(), 0);
     }
 
     void relockTimerFollowsTheModel() {

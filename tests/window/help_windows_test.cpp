@@ -37,7 +37,7 @@ TEST(HelpWindows, TeamWindow) {
     c.keys("menu:Kolektiv");
     EXPECT_TRUE(c.form.Form2.open);
     EXPECT_EQ(c.form.Form2.left, 28800 - 8745);
-    EXPECT_EQ(c.form.Form2.caption, std::string(70, ' ') + "Творчески колектив");
+    EXPECT_EQ(c.form.Form2.caption, "Творчески колектив");
     c.form.Form2_Unload();
     EXPECT_FALSE(c.form.Form2.open);
 }

@@ -37,7 +37,7 @@ TEST(StartUp, WindowAsTheFirstLoadLeavesIt) {
     EXPECT_TRUE(f.Timer1.enabled);
     EXPECT_FALSE(f.Timer2.enabled);
     EXPECT_FALSE(c.form.control("Command3")->visible);
-    EXPECT_EQ(f.caption, " Нумира");
+    EXPECT_EQ(f.caption, "Нумира");
 }
 
 TEST(StartUp, ControlsHaveUniqueNamesAndTabStops) {
@@ -71,7 +71,7 @@ TEST(StartUp, MenusInOrder) {
     }
     const std::vector<std::string> expected{"Raund",      "KomEkran", "CopEkran", "CopRez",
                                             "Postavyane", "Istoria",  "TF",       "Grafika",
-                                            "Stepen",     "FFun",     "Kolektiv"};
+                                            "Stepen",     "FFun",     "Kolektiv", "Command15"};
     EXPECT_EQ(items, expected);
 }
 
