@@ -102,7 +102,7 @@ QString textWithAlternatives(const QTextDocument* document) {
 }
 
 void makePage(QWidget* parent, const char* objectName, const char* html) {
-    auto* page = new QTextBrowser(parent);
+    auto* page = new HelpPage(parent);
     page->setObjectName(QString::fromLatin1(objectName));
     page->setFrameShape(QFrame::Box);
     page->setLineWidth(2);

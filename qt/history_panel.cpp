@@ -11,9 +11,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "qt/contrast.h"
 #include "qt/expression_box.h"
 #include "qt/twips.h"
 #include "window/rich_text_box.h"
+#include "window/spoken_text.h"
 
 namespace numira {
 
@@ -159,7 +161,8 @@ void HistoryPanelView::setHistory(const History& history) {
     for (const HistoryEntry& entry : history.entries()) {
         auto* expression = new QTableWidgetItem(toQString(entry.t));
         expression->setData(kRaisedRole, toQString(entry.raised));
-        expression->setData(Qt::AccessibleTextRole, toQString(History::pasteText(entry)));
+        expression->setData(Qt::AccessibleTextRole,
+                            toQString(spokenExpression(entry.t, entry.raised).text));
         expression->setToolTip(QStringLiteral("Двукратно щракване: изразът отново в полето"));
         const std::string settings = History::settingsText(entry);
         std::string result = History::resultText(entry);
@@ -170,7 +173,8 @@ void HistoryPanelView::setHistory(const History& history) {
         value->setToolTip(entry.failure ? QStringLiteral("Изразът не може да бъде пресметнат")
                                         : QStringLiteral("Щракване: числото в израза"));
         if (entry.failure) {
-            value->setForeground(Qt::red);
+            value->setForeground(
+                readableAgainst(QColor(Qt::red), m_table->palette().color(QPalette::Base)));
         }
         m_table->setItem(row, 0, expression);
         m_table->setItem(row, 1, value);
