@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # What a blind user hears: runs the calculator under Orca in Bulgarian with the hear tool
-# (HEAR, default ../shared/tools/hear/hear.sh beside the repository) and checks that the main
+# (HEAR, else shared/tools/hear/hear.sh in the folder above the repository or above that) and checks that the main
 # loop is spoken: the result after "=", the reason of a failure, the angle unit after Ctrl+D,
 # the expression when it is read again, and that the calculator still answers at the end.
 # Build first. The tool installs Orca and the rest of its desktop on its first run; this is a
@@ -8,7 +8,10 @@
 # 2 the tool could not run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-hear=${HEAR:-../shared/tools/hear/hear.sh}
+hear=${HEAR:-}
+for candidate in ../shared/tools/hear/hear.sh ../../shared/tools/hear/hear.sh; do
+  [ -n "$hear" ] || [ ! -x "$candidate" ] || hear=$candidate
+done
 [ -x "$hear" ] || { echo "check_speech: no hear tool at $hear (set HEAR)" >&2; exit 2; }
 [ -x build/bin/numira ] || { echo "check_speech: build build/bin/numira first" >&2; exit 2; }
 
