@@ -194,6 +194,10 @@ class AccessibleHelpPage : public AccessibleReadOnlyText {
     explicit AccessibleHelpPage(QWidget* widget)
         : AccessibleReadOnlyText(widget, QAccessible::EditableText) {}
     QString readText() const override { return widget()->accessibleDescription(); }
+    // Said once, as the text, not again as a description.
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Description ? QString() : AccessibleReadOnlyText::text(t);
+    }
 };
 
 // The result label L: a status object named by what the window announces. It counts as shown
