@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyledItemDelegate>
@@ -102,9 +103,11 @@ HistoryPanelView::HistoryPanelView(QWidget* parent) : QFrame(parent) {
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionMode(QAbstractItemView::NoSelection);
-    // The keyboard stays with the expression box; Up and Down walk the history from there.
-    m_table->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the rows; the focused row shows as selected.
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setTabKeyNavigation(false);
+    m_table->installEventFilter(this);
     m_table->setItemDelegateForColumn(0, new ExpressionDelegate(m_table));
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
@@ -149,6 +152,52 @@ HistoryPanelView::HistoryPanelView(QWidget* parent) : QFrame(parent) {
     layout->setSpacing(2);
     layout->addWidget(m_table);
     layout->addLayout(buttons);
+}
+
+std::size_t HistoryPanelView::currentFromNewest() const {
+    return static_cast<std::size_t>(m_table->rowCount() - 1 - std::max(0, m_table->currentRow()));
+}
+
+bool HistoryPanelView::eventFilter(QObject* watched, QEvent* event) {
+    const bool override = event->type() == QEvent::ShortcutOverride;
+    if (watched != m_table || (event->type() != QEvent::KeyPress && !override) ||
+        m_table->rowCount() == 0) {
+        return QFrame::eventFilter(watched, event);
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (override) {
+        // Ctrl+C here copies the history, not the result as it does in the window.
+        if (key->matches(QKeySequence::Copy)) {
+            key->accept();
+            return true;
+        }
+        return QFrame::eventFilter(watched, event);
+    }
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (modifiers == Qt::ShiftModifier) {
+                emit expressionChosen(currentFromNewest());
+            } else {
+                emit resultChosen(currentFromNewest());
+            }
+            return true;
+        case Qt::Key_Delete:
+            if (modifiers == Qt::ShiftModifier) {
+                emit clearRequested();
+            } else {
+                emit removeRequested(currentFromNewest());
+            }
+            return true;
+        default:
+            break;
+    }
+    if (key->matches(QKeySequence::Copy)) {
+        emit copyRequested();
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
 }
 
 void HistoryPanelView::setHistory(const History& history) {

@@ -30,8 +30,16 @@ class HistoryPanelView : public QFrame {
     void resultChosen(std::size_t fromNewest);      // a click on a result
     void clearRequested();
     void copyRequested();
+    void removeRequested(std::size_t fromNewest);  // Delete on a row
+
+  protected:
+    // The table's keys: Enter types the row's result, Shift+Enter brings its expression back,
+    // Delete removes it, Ctrl+C copies the history and Shift+Delete clears it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    std::size_t currentFromNewest() const;
+
     QTableWidget* m_table = nullptr;
     QPushButton* m_clear = nullptr;
     QPushButton* m_copy = nullptr;

@@ -459,10 +459,12 @@ void MainWindow::buildTimers() {
 
 void MainWindow::buildHistoryPanel() {
     m_history = new HistoryPanelView(m_client);
+    // Typing goes on in the box, whether the row was chosen by mouse or keyboard.
     const auto after = [this](auto reuse) {
         return [this, reuse](std::size_t n) {
             reuse(m_form, m_platform, n);
             refresh();
+            m_t->setFocus();
         };
     };
     connect(m_history, &HistoryPanelView::expressionChosen, this,
@@ -471,6 +473,10 @@ void MainWindow::buildHistoryPanel() {
             after([](Form1& f, Platform& p, std::size_t n) { recallHistoryResult(f, p, n); }));
     connect(m_history, &HistoryPanelView::clearRequested, this, [this] {
         m_form.history.clear();
+        refresh();
+    });
+    connect(m_history, &HistoryPanelView::removeRequested, this, [this](std::size_t n) {
+        m_form.history.remove(n);
         refresh();
     });
     connect(m_history, &HistoryPanelView::copyRequested, this, [this] {

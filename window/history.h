@@ -39,6 +39,8 @@ class History {
     // walk. Returns whether it was added.
     bool add(HistoryEntry entry);
     void clear();
+    // Removes the entry counted from the newest (0); nothing past the oldest. Ends a walk.
+    void remove(std::size_t fromNewest);
 
     const std::deque<HistoryEntry>& entries() const { return m_entries; }
     std::size_t size() const { return m_entries.size(); }

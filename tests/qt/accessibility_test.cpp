@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QApplication>
+#include <QPushButton>
 #include <QtTest>
 #include <atomic>
 #include <chrono>
@@ -147,6 +148,20 @@ class AccessibilityTest : public QObject {
                                     .arg(name)
                                     .arg(static_cast<int>(role))));
         }
+    }
+
+    // Return presses the focused button in any window, as Space does.
+    void returnPressesTheFocusedButton() {
+        numira::MainWindow window;  // installs the view's behaviour for every window
+        QWidget other;
+        auto* button = new QPushButton(QStringLiteral("Запис"), &other);
+        int clicks = 0;
+        connect(button, &QPushButton::clicked, [&clicks] { ++clicks; });
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
+        QTRY_COMPARE(clicks, 1);
     }
 
     // Every query at every offset, the end included, for every boundary type, returns a piece
