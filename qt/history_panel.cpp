@@ -96,8 +96,8 @@ HistoryPanelView::HistoryPanelView(QWidget* parent) : QFrame(parent) {
     m_table->setObjectName(QStringLiteral("historyTable"));
     m_table->setAccessibleName(QStringLiteral("изчисления"));
     m_table->setAccessibleDescription(
-        QStringLiteral("Двукратно щракване върху израз го връща в полето; щракване върху "
-                       "резултат го въвежда в израза."));
+        QStringLiteral("Enter или щракване върху резултат го въвежда в израза. Shift+Enter "
+                       "или двукратно щракване връща израза в полето. Delete изтрива реда."));
     m_table->setHorizontalHeaderLabels({QStringLiteral("Израз"), QStringLiteral("Резултат")});
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -159,6 +159,10 @@ std::size_t HistoryPanelView::currentFromNewest() const {
 }
 
 bool HistoryPanelView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_table && event->type() == QEvent::FocusIn && m_table->currentRow() < 0 &&
+        m_table->rowCount() > 0) {
+        m_table->setCurrentCell(m_table->rowCount() - 1, 0);  // the newest, nearest the box
+    }
     const bool override = event->type() == QEvent::ShortcutOverride;
     if (watched != m_table || (event->type() != QEvent::KeyPress && !override) ||
         m_table->rowCount() == 0) {

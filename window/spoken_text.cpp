@@ -73,12 +73,9 @@ SpokenText spokenExpression(std::string_view text, std::string_view raised) {
         }
         const bool mergesWithNext = end < text.size() && isNumberChar(text[end]);
         const bool wrap = !(number && !mergesWithNext) && !isOneGroup(run);
-        out.positions.push_back(length);
         put(wrap ? " на степен (" : " на степен ");
         for (; i < end; ++i) {
-            if (i > end - run.size()) {
-                out.positions.push_back(length);
-            }
+            out.positions.push_back(length);
             put(spokenSign(text[i]));
         }
         if (wrap) {

@@ -17,7 +17,9 @@ namespace numira {
 struct SpokenText {
     std::string text;  // UTF-8
     // For each caret position 0..n of the expression, the same place in `text`, counted in
-    // characters (every character of `text` is one UTF-16 unit as well).
+    // characters (every character of `text` is one UTF-16 unit as well); a raised character's
+    // is the character itself, after the words before it, so that a reader moving the caret
+    // hears the digit.
     std::vector<std::size_t> positions;
 };
 // `raised` has one character per character of `text`: '1' raised, '0' not.

@@ -15,6 +15,21 @@ std::size_t characters(std::string_view utf8) {
         std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
+// The character at a character index of a UTF-8 text.
+std::string characterAt(std::string_view utf8, std::size_t index) {
+    std::size_t start = 0;
+    for (; index > 0 && start < utf8.size(); --index) {
+        do {
+            ++start;
+        } while (start < utf8.size() && (utf8[start] & 0xC0) == 0x80);
+    }
+    std::size_t end = start + 1;
+    while (end < utf8.size() && (utf8[end] & 0xC0) == 0x80) {
+        ++end;
+    }
+    return std::string(utf8.substr(start, end - start));
+}
+
 // What a screen reader is told after each step of keys, on one calculator.
 TEST(Announcement, SaysEachResultReasonAndChangedSetting) {
     struct Step {
@@ -69,6 +84,12 @@ TEST(SpokenText, WritesMathematicsInSignsAReaderSays) {
         ASSERT_EQ(s.positions.size(), k.text.size() + 1);
         EXPECT_TRUE(std::is_sorted(s.positions.begin(), s.positions.end()));
         EXPECT_EQ(s.positions.back(), characters(s.text));
+        // The caret before a digit, raised or not, is before that digit in the spoken text.
+        for (std::size_t i = 0; i < k.text.size(); ++i) {
+            if (k.text[i] >= '0' && k.text[i] <= '9') {
+                EXPECT_EQ(characterAt(s.text, s.positions[i]), std::string(1, k.text[i])) << i;
+            }
+        }
     }
 }
 
