@@ -26,7 +26,7 @@ bool isOneGroup(std::string_view run) {
 std::string_view spokenSign(const char& c) {
     switch (c) {
         case '.':
-            return "\u22C5";
+            return "\u00D7";
         case '-':
             return "\u2212";
         case ':':

@@ -68,7 +68,7 @@ class AccessibilityTest : public QObject {
         QTest::addColumn<QString>("boxText");
         QTest::addColumn<QString>("result");
         QTest::newRow("raised exponent") << "7*2^3"
-                                         << "7⋅2 на степен 3"
+                                         << "7×2 на степен 3"
                                          << "";
         QTest::newRow("exponent group") << "2^(3+1)+5"
                                         << "2 на степен (3+1)+5"
@@ -83,7 +83,7 @@ class AccessibilityTest : public QObject {
                                  << "5÷0"
                                  << "Грешка. Деление на нула";
         QTest::newRow("invalid") << "5*="
-                                 << "5⋅"
+                                 << "5×"
                                  << "Грешка. Невалиден израз";
     }
     void readsTheWindow() {

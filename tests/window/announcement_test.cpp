@@ -69,7 +69,7 @@ TEST(SpokenText, WritesMathematicsInSignsAReaderSays) {
         std::string_view text, raised, spoken;
     };
     constexpr Case kCases[] = {
-        {"7.23", "0001", "7⋅2 на степен 3"},
+        {"7.23", "0001", "7×2 на степен 3"},
         {"23+1", "0100", "2 на степен 3+1"},
         {"2(3+1)+5", "01111100", "2 на степен (3+1)+5"},
         {"234", "0100", "2 на степен (3)4"},
