@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/number_text.h"
+#include "engine/open_parens.h"
 #include "graph/sheet_formula.h"
 
 namespace numira::graph {
@@ -70,7 +71,9 @@ FunctionTable tabulate(const GraphRequest& request, Engine& engine) {
     if (request.expression.empty() || rangeProblem(request.range)) {
         return table;
     }
-    const SheetFormula formula(request.expression, request.degreesMode);
+    std::string& expression = table.request.expression;
+    expression.append(missingCloseParens(expression).value_or(0), ')');
+    const SheetFormula formula(expression, request.degreesMode);
     table.formulaValid = formula.valid();
     const std::size_t n = rowCount(request.range);
     table.rows.resize(n);
@@ -87,8 +90,8 @@ FunctionTable tabulate(const GraphRequest& request, Engine& engine) {
         row.cellA = cellName('A', i + 1);
         row.cellB = cellName('b', i + 1);
         row.rowFormula = formula.rowFormula(row.xText);
-        const Evaluation e = engine.evaluate(request.expression,
-                                             EngineSettings{request.degreesMode, true, row.xText});
+        const Evaluation e =
+            engine.evaluate(expression, EngineSettings{request.degreesMode, true, row.xText});
         if (e.failure) {
             row.failure = e.failure;
         } else if (const auto v = readNumber(e.numberText); v && std::isfinite(*v)) {
@@ -96,6 +99,18 @@ FunctionTable tabulate(const GraphRequest& request, Engine& engine) {
         } else {
             row.failure = Failure::TooLarge;
         }
+    }
+    // A text that is no expression has no value at any x, but the engine may meet another
+    // failure first at some x (SQRT of a negative x before the stray character after it).
+    const bool malformed =
+        !formula.valid() || std::any_of(table.rows.begin(), table.rows.end(), [](const auto& row) {
+            return row.failure == Failure::InvalidExpression;
+        });
+    if (malformed && std::none_of(table.rows.begin(), table.rows.end(),
+                                  [](const TableRow& row) { return row.value.has_value(); })) {
+        table.refused = Failure::InvalidExpression;
+        table.rows.clear();
+        return table;
     }
     table.chartRows = request.range == TableRange{} ? std::min(n, kDefaultChartRows) : n;
     const auto nearest = std::min_element(

@@ -69,5 +69,6 @@ class XlsxSheet : public SheetApp {
 // The request's table and chart saved as an .xlsx file at path, as the chart window and
 // numira-cli --table save it. Nothing on success, otherwise the message for the user.
 std::optional<std::string> saveTable(const GraphRequest& request, const std::string& path);
+std::optional<std::string> saveTable(const FunctionTable& table, const std::string& path);
 
 }  // namespace numira::graph
