@@ -26,6 +26,18 @@ void collect(QAccessibleInterface* root, QList<QAccessibleInterface*>& out) {
     }
 }
 
+// Shows the window and types into its expression box, which it returns (null when the
+// window did not show).
+QWidget* showAndType(numira::MainWindow& window, const QString& typed) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        return nullptr;
+    }
+    auto* box = window.findChild<QWidget*>("t");
+    QTest::keyClicks(box, typed);
+    return box;
+}
+
 // Ends the test program when a query does not return in time: a reader that asks must never
 // hang the calculator.
 class Watchdog {
@@ -91,10 +103,8 @@ class AccessibilityTest : public QObject {
         QFETCH(QString, boxText);
         QFETCH(QString, result);
         numira::MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* boxWidget = window.findChild<QWidget*>("t");
-        QTest::keyClicks(boxWidget, typed);
+        QWidget* boxWidget = showAndType(window, typed);
+        QVERIFY(boxWidget != nullptr);
 
         QAccessibleInterface* box = QAccessible::queryAccessibleInterface(boxWidget);
         QCOMPARE(box->role(), QAccessible::EditableText);
@@ -183,10 +193,8 @@ class AccessibilityTest : public QObject {
         QFETCH(QString, typed);
         QFETCH(QString, lastWord);
         numira::MainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* boxWidget = window.findChild<QWidget*>("t");
-        QTest::keyClicks(boxWidget, typed);
+        QWidget* boxWidget = showAndType(window, typed);
+        QVERIFY(boxWidget != nullptr);
         QAccessibleTextInterface* text =
             QAccessible::queryAccessibleInterface(boxWidget)->textInterface();
         const int n = text->characterCount();
