@@ -10,10 +10,10 @@
 namespace numira {
 
 // An expression as a screen reader should read it, in signs its Bulgarian speech tables say
-// as mathematics: "7×2 на степен 3" for 7·2³. Multiplication is "×" (U+00D7, which also has a name
-// when read alone), the minus "−" (U+2212), the colon "÷"; a raised run follows " на степен ", in
-// parentheses where its end would otherwise be lost ("2 на степен (3+1)" as typed, "2 на степен
-// (3)4" for a 4 back on the base line).
+// as mathematics: "7×2 на степен 3" for 7·2³. Multiplication is "×" (U+00D7, which also has
+// a name when read alone), the minus "−" (U+2212), the colon "÷"; a raised run follows
+// " на степен ", in parentheses where its end would otherwise be lost ("2 на степен (3+1)"
+// as typed, "2 на степен (3)4" for a 4 back on the base line).
 struct SpokenText {
     std::string text;  // UTF-8
     // For each caret position 0..n of the expression, the same place in `text`, counted in
