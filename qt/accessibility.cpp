@@ -5,12 +5,17 @@
 #include <QApplication>
 #include <QChildEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QPalette>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
-#include <cmath>
+#include <algorithm>
+#include <utility>
 
+#include "qt/contrast.h"
 #include "qt/expression_box.h"
+#include "window/announcement.h"
 #include "window/form1.h"
 #include "window/spoken_text.h"
 
@@ -22,25 +27,68 @@ QString fromUtf8(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-double luminance(const QColor& colour) {
-    const auto linear = [](double v) {
-        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+QList<std::pair<int, int>> piecesOf(const QString& text, QAccessible::TextBoundaryType type) {
+    QList<std::pair<int, int>> pieces;
+    const int n = static_cast<int>(text.size());
+    const auto inWord = [&text](int i) {
+        return text[i].isLetterOrNumber() || text[i] == QLatin1Char(',');
     };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
+    for (int i = 0; i < n;) {
+        const int start = i;
+        if (type == QAccessible::CharBoundary) {
+            ++i;
+        } else if (type == QAccessible::WordBoundary) {
+            if (inWord(i)) {
+                while (i < n && inWord(i)) {
+                    ++i;
+                }
+            } else {
+                ++i;
+            }
+            while (i < n && text[i].isSpace()) {
+                ++i;
+            }
+        } else {
+            i = n;
+        }
+        pieces.append({start, i});
+    }
+    return pieces;
 }
 
-double contrast(const QColor& a, const QColor& b) {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+// The piece of the given boundary type at `offset`, or the one before (step -1) or after
+// (step 1) it; an empty text at the near end when there is none. Words are runs of
+// letters and digits, or one sign, with the blanks after them; every other boundary
+// type gives the whole line. At the end of the text the last piece counts as the one
+// there, except for characters.
+QString textPiece(const QString& text, int offset, QAccessible::TextBoundaryType type, int step,
+                  int* startOffset, int* endOffset) {
+    const QList<std::pair<int, int>> pieces = piecesOf(text, type);
+    const int at = std::clamp(offset, 0, static_cast<int>(text.size()));
+    qsizetype index = 0;
+    while (index < pieces.size() && pieces[index].second <= at) {
+        ++index;
+    }
+    if (index == pieces.size() && type != QAccessible::CharBoundary && index > 0) {
+        --index;
+    }
+    index += step;
+    if (index < 0 || index >= pieces.size()) {
+        *startOffset = *endOffset = index < 0 ? 0 : static_cast<int>(text.size());
+        return {};
+    }
+    *startOffset = pieces[index].first;
+    *endOffset = pieces[index].second;
+    return text.mid(*startOffset, *endOffset - *startOffset);
 }
 
-// The expression box as a read-only text in the words of spokenExpression.
-class AccessibleExpressionBox : public QAccessibleWidget, public QAccessibleTextInterface {
+// A read-only text for screen readers over what readText() gives; every query answers, at
+// every offset. No caret or selection unless a subclass has one.
+class AccessibleReadOnlyText : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
-    explicit AccessibleExpressionBox(QWidget* widget)
-        : QAccessibleWidget(widget, QAccessible::EditableText) {}
+    AccessibleReadOnlyText(QWidget* widget, QAccessible::Role role)
+        : QAccessibleWidget(widget, role) {}
+    virtual QString readText() const = 0;
 
     void* interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TextInterface) {
@@ -48,22 +96,61 @@ class AccessibleExpressionBox : public QAccessibleWidget, public QAccessibleText
         }
         return QAccessibleWidget::interface_cast(type);
     }
-
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
         s.readOnly = true;
         s.focusable = true;
         return s;
     }
-
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) {
-            return fromUtf8(spoken().text);
-        }
-        return QAccessibleWidget::text(t);
+        return t == QAccessible::Value ? readText() : QAccessibleWidget::text(t);
     }
 
-    // QAccessibleTextInterface
+    void selection(int, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    // The model owns the caret and the selection; a reader cannot move them.
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    void setCursorPosition(int) override {}
+    int cursorPosition() const override { return 0; }
+    QString text(int startOffset, int endOffset) const override {
+        return readText().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(readText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    // One run without attributes over the whole text; a reader that gets an empty run reads
+    // the line without its last character.
+    QString attributes(int, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+    QString textBeforeOffset(int offset, QAccessible::TextBoundaryType type, int* startOffset,
+                             int* endOffset) const override {
+        return textPiece(readText(), offset, type, -1, startOffset, endOffset);
+    }
+    QString textAtOffset(int offset, QAccessible::TextBoundaryType type, int* startOffset,
+                         int* endOffset) const override {
+        return textPiece(readText(), offset, type, 0, startOffset, endOffset);
+    }
+    QString textAfterOffset(int offset, QAccessible::TextBoundaryType type, int* startOffset,
+                            int* endOffset) const override {
+        return textPiece(readText(), offset, type, 1, startOffset, endOffset);
+    }
+};
+
+// The expression box in the words of spokenExpression.
+class AccessibleExpressionBox : public AccessibleReadOnlyText {
+  public:
+    explicit AccessibleExpressionBox(QWidget* widget)
+        : AccessibleReadOnlyText(widget, QAccessible::EditableText) {}
+    QString readText() const override { return fromUtf8(spoken().text); }
+
     void selection(int selectionIndex, int* startOffset, int* endOffset) const override {
         *startOffset = *endOffset = 0;
         const RichTextBox& model = box()->model();
@@ -75,16 +162,7 @@ class AccessibleExpressionBox : public QAccessibleWidget, public QAccessibleText
         *endOffset = offset(s, model.selectionStart() + model.selectionLength());
     }
     int selectionCount() const override { return box()->model().selectionLength() > 0 ? 1 : 0; }
-    // The model owns the caret and the selection; a reader cannot move them.
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    void setCursorPosition(int) override {}
     int cursorPosition() const override { return offset(spoken(), box()->model().caret()); }
-    QString text(int startOffset, int endOffset) const override {
-        return fromUtf8(spoken().text).mid(startOffset, endOffset - startOffset);
-    }
-    int characterCount() const override { return static_cast<int>(fromUtf8(spoken().text).size()); }
     QRect characterRect(int characterOffset) const override {
         const SpokenText s = spoken();
         const auto& glyphs = box()->glyphs();
@@ -100,17 +178,25 @@ class AccessibleExpressionBox : public QAccessibleWidget, public QAccessibleText
         const QPoint local = widget()->mapFromGlobal(point);
         return offset(spoken(), box()->positionAt(local.x()));
     }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int* startOffset, int* endOffset) const override {
-        *startOffset = *endOffset = offset;
-        return {};
-    }
 
   private:
     const ExpressionBox* box() const { return static_cast<const ExpressionBox*>(object()); }
     SpokenText spoken() const { return spokenExpression(box()->model()); }
     static int offset(const SpokenText& s, std::size_t position) {
         return static_cast<int>(s.positions.at(std::min(position, s.positions.size() - 1)));
+    }
+};
+
+// A help page ("ПОМОЩ") with its key pictures in words: the text it was given as its
+// description, where a reader would otherwise say "object replacement character" for each.
+class AccessibleHelpPage : public AccessibleReadOnlyText {
+  public:
+    explicit AccessibleHelpPage(QWidget* widget)
+        : AccessibleReadOnlyText(widget, QAccessible::EditableText) {}
+    QString readText() const override { return widget()->accessibleDescription(); }
+    // Said once, as the text, not again as a description.
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Description ? QString() : AccessibleReadOnlyText::text(t);
     }
 };
 
@@ -178,6 +264,9 @@ QAccessibleInterface* factory(const QString& className, QObject* object) {
     if (className == QLatin1String("numira::ExpressionBox")) {
         return new AccessibleExpressionBox(widget);
     }
+    if (className == QLatin1String("numira::HelpPage")) {
+        return new AccessibleHelpPage(widget);
+    }
     if (className == QLatin1String("QLabel") && widget->objectName() == QLatin1String("L")) {
         return new AccessibleResult(widget);
     }
@@ -207,6 +296,28 @@ constexpr ControlName kControlNames[] = {
     {"Frame2", "Променлива x"},
     {"Izbor", "Брой на цифрите след десетичната запетая"},
     {"Gradusi", "Мерна единица за ъглите"},
+};
+
+// Return presses the focused button in every window, as Space does; without it only a
+// dialog's default button answers Return.
+class ReturnPressesButtons : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        const auto* key = static_cast<QKeyEvent*>(event);
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (button == nullptr || !button->hasFocus() || key->modifiers() != Qt::NoModifier ||
+            (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)) {
+            return false;
+        }
+        button->animateClick();
+        return true;
+    }
 };
 
 class SecondaryFocus : public QObject {
@@ -253,20 +364,6 @@ class SecondaryFocus : public QObject {
 
 }  // namespace
 
-QColor readableBackground(QColor background, const QColor& text, double ratio) {
-    // Away from the text: darker under light text, lighter under dark text.
-    const bool darken = luminance(text) > luminance(background);
-    for (int step = 0; step < 200 && contrast(background, text) < ratio; ++step) {
-        background = darken
-                         ? QColor::fromRgbF(background.redF() * 0.98F, background.greenF() * 0.98F,
-                                            background.blueF() * 0.98F)
-                         : QColor::fromRgbF(1 - (1 - background.redF()) * 0.98F,
-                                            1 - (1 - background.greenF()) * 0.98F,
-                                            1 - (1 - background.blueF()) * 0.98F);
-    }
-    return background.toRgb();
-}
-
 void installAccessibility() {
     static bool installed = false;
     if (installed) {
@@ -274,11 +371,12 @@ void installAccessibility() {
     }
     installed = true;
     QAccessible::installFactory(factory);
+    qApp->installEventFilter(new ReturnPressesButtons(qApp));
     QPalette palette = QApplication::palette();
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, QPalette::Highlight,
-                         readableBackground(palette.color(group, QPalette::Highlight),
-                                            palette.color(group, QPalette::HighlightedText)));
+                         readableAgainst(palette.color(group, QPalette::Highlight),
+                                         palette.color(group, QPalette::HighlightedText)));
     }
     QApplication::setPalette(palette);
 }
@@ -316,10 +414,6 @@ void updateAccessibleNames(Form1& form, QWidget* client, QWidget* result, QWidge
     }
     result->setAccessibleName(announcement);
     box->setAccessibleDescription(announcement);
-    if (!announcement.isEmpty() && !result->isVisible()) {
-        QAccessibleEvent shown(result, QAccessible::ObjectShow);
-        QAccessible::updateAccessibility(&shown);
-    }
 }
 
 void returnFocusFromSecondaryWindows(QWidget* owner) {

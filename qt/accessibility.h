@@ -17,13 +17,10 @@ class Form1;
 // Safe to call more than once.
 void installAccessibility();
 
-// Gives the controls without a caption a name and the result label its announcement. When
-// the announcement changes the result label and the focused expression box say so (name and
-// description changes, "showing" for a failure, whose label stays hidden).
+// Gives the controls without a caption a name, and the result label and the expression box's
+// description the result's announcement, for a reader who walks the window or asks where
+// it is; the announcement itself is spoken through an Announcer.
 void updateAccessibleNames(Form1& form, QWidget* client, QWidget* result, QWidget* box);
-
-// `background` darkened just enough for `text` on it to reach the contrast `ratio`.
-QColor readableBackground(QColor background, const QColor& text, double ratio = 4.5);
 
 // Sends focus back to `owner` whenever one of its secondary windows closes, and gives a
 // secondary window the focus when it opens.

@@ -27,20 +27,20 @@ struct KeyImage {
     QColor face;
     const char* caption;
     const char* svg;
-    const char* alt;  // what a screen reader says for the picture
+    const char* alt;  // what a screen reader says for the picture: the key's name, as spoken
 };
 
 const KeyImage kKeyImages[] = {
-    {"power", kOrange, "", ":/icons/power.svg", "[клавиш степен]"},
-    {"plus", kYellow, "", ":/icons/plus.svg", "[клавиш плюс]"},
-    {"minus", kYellow, "", ":/icons/minus.svg", "[клавиш минус]"},
-    {"times", kYellow, "", ":/icons/dot.svg", "[клавиш умножение]"},
-    {"colon", kYellow, "", ":/icons/colon.svg", "[клавиш деление]"},
-    {"open", kCyan, "(", "", "[клавиш отваряща скоба]"},
-    {"close", kCyan, ")", "", "[клавиш затваряща скоба]"},
-    {"x", kOrange, "X", "", "[клавиш X]"},
-    {"xis", kOrange, "X =", "", "[клавиш „X =“]"},
-    {"equals", kYellow, "=", "", "[клавиш равно]"},
+    {"power", kOrange, "", ":/icons/power.svg", "степен"},
+    {"plus", kYellow, "", ":/icons/plus.svg", "плюс"},
+    {"minus", kYellow, "", ":/icons/minus.svg", "минус"},
+    {"times", kYellow, "", ":/icons/dot.svg", "умножение"},
+    {"colon", kYellow, "", ":/icons/colon.svg", "деление"},
+    {"open", kCyan, "(", "", "отваряща скоба"},
+    {"close", kCyan, ")", "", "затваряща скоба"},
+    {"x", kOrange, "X", "", "X"},
+    {"xis", kOrange, "X =", "", "X равно"},
+    {"equals", kYellow, "=", "", "равно"},
 };
 
 const char* const kPicSHtml = R"(
@@ -102,7 +102,7 @@ QString textWithAlternatives(const QTextDocument* document) {
 }
 
 void makePage(QWidget* parent, const char* objectName, const char* html) {
-    auto* page = new QTextBrowser(parent);
+    auto* page = new HelpPage(parent);
     page->setObjectName(QString::fromLatin1(objectName));
     page->setFrameShape(QFrame::Box);
     page->setLineWidth(2);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QTextBrowser>
 #include <QWidget>
 #include <functional>
 
@@ -14,6 +15,14 @@ class Form3 : public QWidget {
     Q_OBJECT
   public:
     explicit Form3(const SecondaryWindow& model, QWidget* parent = nullptr);
+};
+
+// One help page of Form3. Screen readers read it with each key picture in words
+// (qt/accessibility.cpp), from its accessible description.
+class HelpPage : public QTextBrowser {
+    Q_OBJECT
+  public:
+    using QTextBrowser::QTextBrowser;
 };
 
 class Form2 : public QWidget {

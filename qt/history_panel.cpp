@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -12,9 +13,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "qt/contrast.h"
 #include "qt/expression_box.h"
 #include "qt/twips.h"
 #include "window/rich_text_box.h"
+#include "window/spoken_text.h"
 
 namespace numira {
 
@@ -92,8 +95,8 @@ HistoryPanelView::HistoryPanelView(QWidget* parent) : QFrame(parent) {
     m_table->setObjectName(QStringLiteral("historyTable"));
     m_table->setAccessibleName(QStringLiteral("изчисления"));
     m_table->setAccessibleDescription(
-        QStringLiteral("Двукратно щракване върху израз го връща в полето; щракване върху "
-                       "резултат го въвежда в израза."));
+        QStringLiteral("Enter или щракване върху резултат го въвежда в израза. Shift+Enter "
+                       "или двукратно щракване връща израза в полето. Delete изтрива реда."));
     m_table->setHorizontalHeaderLabels({QStringLiteral("Израз"), QStringLiteral("Резултат")});
     m_table->verticalHeader()->hide();
     QHeaderView* header = m_table->horizontalHeader();
@@ -106,9 +109,11 @@ HistoryPanelView::HistoryPanelView(QWidget* parent) : QFrame(parent) {
     m_table->setWordWrap(false);
     m_table->setTextElideMode(Qt::ElideRight);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionMode(QAbstractItemView::NoSelection);
-    // The keyboard stays with the expression box; Up and Down walk the history from there.
-    m_table->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the rows; the focused row shows as selected.
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setTabKeyNavigation(false);
+    m_table->installEventFilter(this);
     m_table->setItemDelegateForColumn(0, new ExpressionDelegate(m_table));
     m_table->viewport()->installEventFilter(this);
     QFont font(QStringLiteral("Arial"));
@@ -165,6 +170,62 @@ HistoryPanelView::HistoryPanelView(QWidget* parent) : QFrame(parent) {
     layout->addLayout(buttons);
 }
 
+std::size_t HistoryPanelView::currentFromNewest() const {
+    return static_cast<std::size_t>(m_table->rowCount() - 1 - std::max(0, m_table->currentRow()));
+}
+
+bool HistoryPanelView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_table->viewport() && event->type() == QEvent::Resize) {
+        // The result takes two fifths and elides the rest; the expression stretches over the
+        // others, and nothing is wider than the table, so a click never scrolls it sideways.
+        const int width = static_cast<QResizeEvent*>(event)->size().width();
+        m_table->horizontalHeader()->resizeSection(1, std::max(width * 2 / 5, 40));
+    }
+    if (watched == m_table && event->type() == QEvent::FocusIn && m_table->currentRow() < 0 &&
+        m_table->rowCount() > 0) {
+        m_table->setCurrentCell(m_table->rowCount() - 1, 0);  // the newest, nearest the box
+    }
+    const bool override = event->type() == QEvent::ShortcutOverride;
+    if (watched != m_table || (event->type() != QEvent::KeyPress && !override) ||
+        m_table->rowCount() == 0) {
+        return QFrame::eventFilter(watched, event);
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (override) {
+        // Ctrl+C here copies the history, not the result as it does in the window.
+        if (key->matches(QKeySequence::Copy)) {
+            key->accept();
+            return true;
+        }
+        return QFrame::eventFilter(watched, event);
+    }
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (modifiers == Qt::ShiftModifier) {
+                emit expressionChosen(currentFromNewest());
+            } else {
+                emit resultChosen(currentFromNewest());
+            }
+            return true;
+        case Qt::Key_Delete:
+            if (modifiers == Qt::ShiftModifier) {
+                emit clearRequested();
+            } else {
+                emit removeRequested(currentFromNewest());
+            }
+            return true;
+        default:
+            break;
+    }
+    if (key->matches(QKeySequence::Copy)) {
+        emit copyRequested();
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
 void HistoryPanelView::setHistory(const History& history) {
     if (history.revision() == m_revision) {
         return;
@@ -211,7 +272,8 @@ void HistoryPanelView::showClearButton(bool offersRestore) {
 void HistoryPanelView::setRow(int row, const HistoryEntry& entry) {
     auto* expression = new QTableWidgetItem(toQString(entry.t));
     expression->setData(kRaisedRole, toQString(entry.raised));
-    expression->setData(Qt::AccessibleTextRole, toQString(History::pasteText(entry)));
+    expression->setData(Qt::AccessibleTextRole,
+                        toQString(spokenExpression(entry.t, entry.raised).text));
     expression->setToolTip(QStringLiteral("Двукратно щракване: изразът отново в полето"));
     const std::string settings = History::settingsText(entry);
     std::string result = History::resultText(entry);
@@ -224,20 +286,11 @@ void HistoryPanelView::setRow(int row, const HistoryEntry& entry) {
                       (entry.failure ? QStringLiteral("Изразът не може да бъде пресметнат")
                                      : QStringLiteral("Щракване: числото в израза")));
     if (entry.failure) {
-        value->setForeground(Qt::red);
+        value->setForeground(
+            readableAgainst(QColor(Qt::red), m_table->palette().color(QPalette::Base)));
     }
     m_table->setItem(row, 0, expression);
     m_table->setItem(row, 1, value);
-}
-
-bool HistoryPanelView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_table->viewport() && event->type() == QEvent::Resize) {
-        // The result takes two fifths and elides the rest; the expression stretches over the
-        // others, and nothing is wider than the table, so a click never scrolls it sideways.
-        const int width = static_cast<QResizeEvent*>(event)->size().width();
-        m_table->horizontalHeader()->resizeSection(1, std::max(width * 2 / 5, 40));
-    }
-    return QFrame::eventFilter(watched, event);
 }
 
 }  // namespace numira

@@ -33,13 +33,17 @@ class HistoryPanelView : public QFrame {
     void clearRequested();
     void restoreRequested();
     void copyRequested();
+    void removeRequested(std::size_t fromNewest);  // Delete on a row
 
   protected:
+    // The table's keys: Enter types the row's result, Shift+Enter brings its expression back,
+    // Delete removes it, Ctrl+C copies the history and Shift+Delete clears it.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void setRow(int row, const HistoryEntry& entry);
     void showClearButton(bool offersRestore);
+    std::size_t currentFromNewest() const;
 
     QTableWidget* m_table = nullptr;
     QPushButton* m_clear = nullptr;

@@ -28,6 +28,8 @@
 #include "keypad/shortcuts.h"
 #include "keypad/text_keys.h"
 #include "qt/accessibility.h"
+#include "qt/announcer.h"
+#include "qt/contrast.h"
 #include "qt/expression_box.h"
 #include "qt/history_panel.h"
 #include "qt/key_hints.h"
@@ -41,7 +43,7 @@ namespace numira {
 namespace {
 
 constexpr int kFailureMarkSize = 12;
-// Red that keeps its contrast on the window's grey.
+// The failure's red, moved as far as the window's background needs for its text to be read.
 const QColor kFailureRed(192, 0, 0);
 
 QColor toColor(const Rgb& rgb) {
@@ -221,9 +223,15 @@ MainWindow::MainWindow(QWidget* parent)
     buildTimers();
     buildHistoryPanel();
     stackControls();
+    m_announcer = new Announcer(m_client);
+    m_announced = announcedState(m_form);
     refresh();
     m_t->setFocus();
     returnFocusFromSecondaryWindows(this);
+}
+
+QString MainWindow::lastAnnouncement() const {
+    return m_announcer->said();
 }
 
 QWidget* MainWindow::clientArea() const {
@@ -358,7 +366,7 @@ void MainWindow::buildControls() {
         if (model.background && model.foreground) {
             const QColor text = toColor(*model.foreground);
             combo->setStyleSheet(comboStyle(
-                combo->objectName(), readableBackground(toColor(*model.background), text), text));
+                combo->objectName(), readableAgainst(toColor(*model.background), text), text));
         }
         m_widgets[model.name] = combo;
         return combo;
@@ -393,7 +401,8 @@ void MainWindow::buildControls() {
     m_failureText->setAccessibleName(QStringLiteral("причина за грешката"));
     m_failureText->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     QPalette palette = m_failureText->palette();
-    palette.setColor(QPalette::WindowText, kFailureRed);
+    palette.setColor(QPalette::WindowText,
+                     readableAgainst(kFailureRed, palette.color(QPalette::Window)));
     m_failureText->setPalette(palette);
     m_failureText->hide();
 
@@ -473,10 +482,12 @@ void MainWindow::buildTimers() {
 
 void MainWindow::buildHistoryPanel() {
     m_history = new HistoryPanelView(m_client);
+    // Typing goes on in the box, whether the row was chosen by mouse or keyboard.
     const auto after = [this](auto reuse) {
         return [this, reuse](std::size_t n) {
             reuse(m_form, m_platform, n);
             refresh();
+            m_t->setFocus();
         };
     };
     connect(m_history, &HistoryPanelView::expressionChosen, this,
@@ -489,6 +500,10 @@ void MainWindow::buildHistoryPanel() {
     });
     connect(m_history, &HistoryPanelView::restoreRequested, this, [this] {
         m_form.history.restore();
+        refresh();
+    });
+    connect(m_history, &HistoryPanelView::removeRequested, this, [this](std::size_t n) {
+        m_form.history.remove(n);
         refresh();
     });
     connect(m_history, &HistoryPanelView::copyRequested, this, [this] {
@@ -532,6 +547,24 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         case Qt::Key_End:
             m_form.t_Click(m_form.t.text().size());
             refresh();
+            return;
+        // The caret reviews the expression for a screen reader; the next key types at the
+        // end again.
+        case Qt::Key_Left:
+        case Qt::Key_Right: {
+            const std::size_t caret = m_form.t.caret();
+            m_form.t_Click(event->key() == Qt::Key_Left ? (caret == 0 ? 0 : caret - 1) : caret + 1);
+            refresh();
+            return;
+        }
+        // On a screen too small for the window the keyboard scrolls it too.
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            if (auto* scroll = qobject_cast<QScrollArea*>(centralWidget())) {
+                scroll->verticalScrollBar()->triggerAction(
+                    event->key() == Qt::Key_PageUp ? QAbstractSlider::SliderPageStepSub
+                                                   : QAbstractSlider::SliderPageStepAdd);
+            }
             return;
         case Qt::Key_Up:
             pressKey(Key::HistoryBack);
@@ -706,6 +739,9 @@ void MainWindow::refresh() {
     }
     syncSecondaryWindows({});
     updateAccessibleNames(m_form, m_client, m_widgets.at("L"), m_t);
+    AnnouncedState now = announcedState(m_form);
+    m_announcer->say(toQString(announcement(m_announced, now)));
+    m_announced = std::move(now);
 }
 
 }  // namespace numira

@@ -9,6 +9,7 @@
 #include "qt/help_windows.h"
 #include "qt/lazy_chart_sheet.h"
 #include "qt/qt_platform.h"
+#include "window/announcement.h"
 #include "window/form1.h"
 
 class QAction;
@@ -18,6 +19,7 @@ class QTimer;
 
 namespace numira {
 
+class Announcer;
 class ClientArea;
 class ExpressionBox;
 class HistoryPanelView;
@@ -58,6 +60,8 @@ class MainWindow : public QMainWindow {
     HistoryPanelView* historyPanel() const { return m_history; }
     // The last message the window showed (a refused paste, a missing help file).
     QString lastMessage() const { return m_lastMessage; }
+    // What screen readers were last told at once ("Резултат 5", "Градуси").
+    QString lastAnnouncement() const;
 
     // The size of the window without its frame for the model's outer size in twips.
     QSize innerSizeFor(float widthTwips, float heightTwips) const;
@@ -94,6 +98,8 @@ class MainWindow : public QMainWindow {
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer2 = nullptr;
     QString m_lastMessage;
+    Announcer* m_announcer = nullptr;
+    AnnouncedState m_announced;  // as screen readers were last told
 };
 
 }  // namespace numira

@@ -355,6 +355,7 @@ void Form1::RRavno() {
     const EngineSettings settings{degreesMode, keypad.xEntryMode == 1, Label4.caption};
     const Evaluation result = m_engine.evaluate(comp.text, settings);
     m_lastEvaluation = result;
+    ++evaluations;
     L.geometry.height = t.geometry.height;
     if (result.evaluated && result.failure) {
         showFailure(*result.failure);

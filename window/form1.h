@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <optional>
@@ -180,6 +181,8 @@ class Form1 {
 
     // Why the last "=" could not evaluate; the next key clears it (clearFailure).
     std::optional<Failure> lastFailure;
+    // How many times "=" has evaluated, so that a reader can say a repeated result again.
+    std::uint64_t evaluations = 0;
     // That reason in the words the window shows in red in the result's place ("" when none),
     // at the result's size or smaller so that the words fit inside the window.
     struct FailureText {

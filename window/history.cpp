@@ -38,6 +38,15 @@ void History::restore() {
     }
 }
 
+void History::remove(std::size_t fromNewest) {
+    if (fromNewest >= m_entries.size()) {
+        return;
+    }
+    m_entries.erase(m_entries.end() - 1 - static_cast<std::ptrdiff_t>(fromNewest));
+    m_cursor.reset();
+    ++m_revision;
+}
+
 const HistoryEntry* History::fromNewest(std::size_t n) const {
     return n < m_entries.size() ? &m_entries[m_entries.size() - 1 - n] : nullptr;
 }

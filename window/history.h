@@ -42,6 +42,8 @@ class History {
     void clear();
     bool canRestore() const { return m_entries.empty() && !m_cleared.empty(); }
     void restore();
+    // Removes the entry counted from the newest (0); nothing past the oldest. Ends a walk.
+    void remove(std::size_t fromNewest);
 
     const std::deque<HistoryEntry>& entries() const { return m_entries; }
     std::size_t size() const { return m_entries.size(); }

@@ -1,7 +1,5 @@
 #include "window/spoken_text.h"
 
-#include "window/form1.h"
-
 namespace numira {
 
 namespace {
@@ -11,7 +9,7 @@ bool isNumberChar(char c) {
 }
 
 // Whether `run` is one group "( ... )" whose first parenthesis closes at its end.
-bool isOneGroup(const std::string& run) {
+bool isOneGroup(std::string_view run) {
     if (run.size() < 2 || run.front() != '(' || run.back() != ')') {
         return false;
     }
@@ -25,68 +23,71 @@ bool isOneGroup(const std::string& run) {
     return depth == 0;
 }
 
+std::string_view spokenSign(const char& c) {
+    switch (c) {
+        case '.':
+            return "\u00D7";
+        case '-':
+            return "\u2212";
+        case ':':
+            return "\u00F7";
+        default:
+            return {&c, 1};
+    }
+}
+
+std::size_t characters(std::string_view utf8) {
+    std::size_t n = 0;
+    for (const char c : utf8) {
+        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    }
+    return n;
+}
+
 }  // namespace
 
-SpokenText spokenExpression(const RichTextBox& box) {
-    const std::string& text = box.text();
+SpokenText spokenExpression(std::string_view text, std::string_view raised) {
+    const auto raisedAt = [raised](std::size_t i) { return i < raised.size() && raised[i] == '1'; };
     SpokenText out;
     std::size_t length = 0;  // characters written to out.text
-    auto put = [&](std::string_view piece, std::size_t characters) {
+    auto put = [&](std::string_view piece) {
         out.text += piece;
-        length += characters;
+        length += characters(piece);
     };
     std::size_t i = 0;
     while (i < text.size()) {
-        if (!box.raisedAt(i)) {
+        if (!raisedAt(i)) {
             out.positions.push_back(length);
-            if (text[i] == '.') {
-                put("\u00B7", 1);
-            } else {
-                put(std::string_view(&text[i], 1), 1);
-            }
+            put(spokenSign(text[i]));
             ++i;
             continue;
         }
         std::size_t end = i;
-        while (end < text.size() && box.raisedAt(end)) {
+        while (end < text.size() && raisedAt(end)) {
             ++end;
         }
-        const std::string run = text.substr(i, end - i);
+        const std::string_view run = text.substr(i, end - i);
         bool number = true;
         for (const char c : run) {
             number = number && isNumberChar(c);
         }
         const bool mergesWithNext = end < text.size() && isNumberChar(text[end]);
         const bool wrap = !(number && !mergesWithNext) && !isOneGroup(run);
-        out.positions.push_back(length);
-        put(wrap ? "^(" : "^", wrap ? 2 : 1);
+        put(wrap ? " на степен (" : " на степен ");
         for (; i < end; ++i) {
-            if (i > end - run.size()) {
-                out.positions.push_back(length);
-            }
-            if (text[i] == '.') {
-                put("\u00B7", 1);
-            } else {
-                put(std::string_view(&text[i], 1), 1);
-            }
+            out.positions.push_back(length);
+            put(spokenSign(text[i]));
         }
         if (wrap) {
-            put(")", 1);
+            put(")");
         }
     }
     out.positions.push_back(length);
     return out;
 }
 
-std::string resultAnnouncement(const Form1& form) {
-    if (!form.failureShown.words.empty()) {
-        return "Грешка: " + form.failureShown.words;
-    }
-    if (!form.L.visible || form.L.caption.empty()) {
-        return {};
-    }
-    const std::string& caption = form.L.caption;
-    return "Резултат: " + caption.substr(caption.front() == '=' ? 1 : 0);
+SpokenText spokenExpression(const RichTextBox& box) {
+    return spokenExpression(box.text(), box.raisedMask());
 }
 
 }  // namespace numira

@@ -23,6 +23,8 @@
 
 #include "engine/failure.h"
 #include "graph/xlsx_sheet.h"
+#include "qt/announcer.h"
+#include "qt/contrast.h"
 
 namespace numira {
 namespace {
@@ -99,6 +101,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_from = rangeBox(defaults.from, -1e6);
     m_to = rangeBox(defaults.to, -1e6);
     m_step = rangeBox(defaults.step, 0);
+    m_announcer = new Announcer(this);
     m_message = new QLabel;
     // A message has a line of its own under the range and wraps there; it never widens the
     // window.
@@ -353,8 +356,14 @@ std::optional<QString> ChartWindow::saveTo(const QString& path) {
 
 void ChartWindow::showMessage(const QString& message, bool problem) {
     // A problem in red; news of a saved file in the window's own colour, not as a warning.
-    m_message->setStyleSheet(problem ? QStringLiteral("color: #b00000") : QString());
+    QPalette colours = palette();
+    if (problem) {
+        const QColor background = colours.color(QPalette::Window);
+        colours.setColor(QPalette::WindowText, readableAgainst(QColor(0xb0, 0, 0), background));
+    }
+    m_message->setPalette(colours);
     m_message->setText(message);
+    m_announcer->say(message);
 }
 
 QString ChartWindow::saveFolder() const {

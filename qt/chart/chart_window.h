@@ -19,6 +19,7 @@ class QValueAxis;
 
 namespace numira {
 
+class Announcer;
 class ChartWindow;
 
 // The sheet the chart window stands for: the procedure's calls fill it, "Visible" shows the
@@ -102,6 +103,7 @@ class ChartWindow : public QWidget {
     QDoubleSpinBox* m_to = nullptr;
     QDoubleSpinBox* m_step = nullptr;
     QLabel* m_message = nullptr;
+    Announcer* m_announcer = nullptr;
     QLabel* m_coverage = nullptr;
     QPushButton* m_save = nullptr;
     QPushButton* m_copy = nullptr;

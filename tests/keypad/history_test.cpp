@@ -189,6 +189,19 @@ TEST(History, Walk) {
                    });
 }
 
+TEST(History, RemoveTakesOneEntryAndEndsTheWalk) {
+    Calculator c;
+    c.keys("1 = C 2 = C 3 = up");
+    c.form.history.remove(1);
+    c.form.history.remove(2);  // past the oldest: nothing
+    std::string left;
+    for (const HistoryEntry& e : c.form.history.entries()) {
+        left += e.comp;
+    }
+    EXPECT_EQ(left, "13");
+    EXPECT_FALSE(c.form.history.walking());
+}
+
 TEST(History, ReuseOfMissingOrFailedEntries) {
     Calculator c;
     c.keys("5 : 0 = 7");

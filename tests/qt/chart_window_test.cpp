@@ -10,6 +10,8 @@
 #include <QTableWidget>
 #include <filesystem>
 
+#include "qt/announcer.h"
+
 namespace numira {
 namespace {
 
@@ -143,6 +145,8 @@ TEST_F(ChartWindowTest, ABadRangeIsRefusedAndTheTableStays) {
         box->setValue(c.bad);
         QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
         EXPECT_FALSE(window.rangeMessage().isEmpty());
+        EXPECT_EQ(window.findChild<numira::Announcer*>()->said(), window.rangeMessage())
+            << "a screen reader is told the problem";
         EXPECT_EQ(window.size(), size) << "the message never resizes the window";
         EXPECT_EQ(window.table()->rowCount(), 200);
         EXPECT_EQ(pointCount(window.segments()), 100u);

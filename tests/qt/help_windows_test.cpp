@@ -1,9 +1,11 @@
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QtTest>
 
+#include "qt/accessibility.h"
 #include "qt/help_viewer.h"
 #include "qt/help_windows.h"
 #include "qt/resources.h"
@@ -47,7 +49,10 @@ class HelpWindowsTest : public QObject {
     numira::Form1 m_model{m_platform};
 
   private slots:
-    void initTestCase() { numira::initResources(); }
+    void initTestCase() {
+        numira::initResources();
+        numira::installAccessibility();
+    }
 
     void helpPagesCarryTheirText_data() {
         QTest::addColumn<QString>("page");
@@ -96,6 +101,13 @@ class HelpWindowsTest : public QObject {
             browser->document()->resource(QTextDocument::ImageResource, QUrl(key));
         QVERIFY(image.isValid());
         QVERIFY(!image.value<QPixmap>().isNull());
+        // A reader hears the key's name, never "object replacement character".
+        QAccessibleTextInterface* text =
+            QAccessible::queryAccessibleInterface(browser)->textInterface();
+        const QString heard = text->text(0, text->characterCount());
+        QVERIFY(heard.contains(QStringLiteral("деление")) ||
+                heard.contains(QStringLiteral("X равно")));
+        QVERIFY(!heard.contains(QChar(0xFFFC)));
     }
 
     void form3HasItsCaptionAndPlaces() {

@@ -763,6 +763,36 @@ class MainWindowTest : public QObject {
         QCOMPARE(table->horizontalScrollBar()->value(), 0);
     }
 
+    // The rows by keyboard: Enter types a result, Shift+Enter brings an expression back (the
+    // focus back in the box each time), Delete removes a row, Ctrl+C copies, Shift+Delete
+    // clears.
+    void historyByKeyboard() {
+        QTest::keyClicks(&box(), "2+3=");
+        QTest::keyClick(&box(), Qt::Key_Escape);
+        QTest::keyClicks(&box(), "4*5=");
+        QTest::keyClick(&box(), Qt::Key_Escape);
+        QTest::keyClick(&window(), Qt::Key_H, Qt::ControlModifier);
+        QTableWidget* table = window().historyPanel()->table();
+        const auto onRow = [table](int row, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+            table->setFocus();
+            table->setCurrentCell(row, 0);
+            QTest::keyClick(table, key, modifiers);
+        };
+        onRow(0, Qt::Key_Return, {});
+        QCOMPARE(window().form().t.text(), std::string("5"));
+        QVERIFY(box().hasFocus());
+        QTest::keyClick(&box(), Qt::Key_Escape);
+        onRow(1, Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(window().form().t.text(), std::string("4.5"));
+        onRow(0, Qt::Key_Delete, {});
+        QCOMPARE(table->rowCount(), 1);
+        QCOMPARE(table->item(0, 1)->text(), QString("20"));
+        onRow(0, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), QString("4*5 = 20\n"));
+        onRow(0, Qt::Key_Delete, Qt::ShiftModifier);
+        QCOMPARE(table->rowCount(), 0);
+    }
+
     void relockTimerFollowsTheModel() {
         auto* timer1 = window().findChild<QTimer*>("Timer1");
         QVERIFY(timer1 != nullptr);
