@@ -19,6 +19,8 @@ constexpr double kFinest = 1e-7;
 // A steep line through zero is checked for a break this many times a frame; past that, only a
 // line from above the view to below it is taken for one.
 constexpr int kMaxCrossingChecks = 64;
+// Enough to tell a pole from a steep zero for drawing: a millionth of the interval.
+constexpr int kCrossingHalvings = 20;
 
 YRange fitOf(const std::vector<Sample>& samples) {
     std::vector<double> ys;
@@ -139,19 +141,14 @@ SampledCurve sampleCurve(Engine& engine, const GraphRequest& request, double fro
             piece = nullptr;
             continue;
         }
-        if (piece != nullptr && std::fabs(*s.y - piece->back().y) > span / 2) {
+        if (piece != nullptr && std::fabs(*s.y - piece->back().y) > span / 2 &&
+            std::signbit(piece->back().y) != std::signbit(*s.y)) {
             const CurvePoint last = piece->back();
-            bool gap = false;
-            if (std::signbit(last.y) != std::signbit(*s.y)) {
-                const bool across = (last.y > shown.max && *s.y < shown.min) ||
-                                    (last.y<shown.min&& * s.y> shown.max);
-                gap = checks++ < kMaxCrossingChecks
-                          ? classifyCrossing(f, last.x, last.y, s.x, *s.y).isBreak
-                          : across;
-            } else {
-                gap = s.x - last.x <= 2 * finest;  // a jump the sampling could not close
-            }
-            if (gap) {
+            const bool across =
+                (last.y > shown.max && *s.y < shown.min) || (last.y<shown.min&& * s.y> shown.max);
+            if (checks++ < kMaxCrossingChecks
+                    ? classifyCrossing(f, last.x, last.y, s.x, *s.y, kCrossingHalvings).isBreak
+                    : across) {
                 piece = nullptr;
             }
         }

@@ -14,7 +14,6 @@ constexpr double kRoundedZero = 1e-12;
 // Bisection stops when the interval is this part of where it began, or when no 15-digit x
 // lies between its ends.
 constexpr double kNarrowest = 1e-15;
-constexpr int kMaxHalvings = 200;
 
 double middle(double a, double b) {
     return tableX(a + (b - a) / 2).x;
@@ -150,10 +149,11 @@ void tidy(std::vector<CurvePoint>& points) {
 
 }  // namespace
 
-Crossing classifyCrossing(const FunctionOfX& f, double a, double fa, double b, double fb) {
+Crossing classifyCrossing(const FunctionOfX& f, double a, double fa, double b, double fb,
+                          int halvings) {
     const double width = b - a;
     const double rise = std::fabs(fb - fa);
-    for (int i = 0; i < kMaxHalvings; ++i) {
+    for (int i = 0; i < halvings; ++i) {
         const double m = middle(a, b);
         if (!splittable(a, b, m, width)) {
             break;

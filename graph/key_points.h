@@ -37,11 +37,14 @@ struct KeyPoints {
 KeyPoints findKeyPoints(const FunctionTable& table, Engine& engine);
 
 // Between a and b, where f has values fa and fb of opposite signs: a zero (continuous there)
-// or a break (a pole, a jump, or a point with no value), and its x.
+// or a break (a pole, a jump, or a point with no value), and its x, found by halving the
+// interval at most `halvings` times (short of that where no 15-digit x lies between).
+inline constexpr int kMaxHalvings = 200;  // past the last of 15 digits, whatever the range
 struct Crossing {
     bool isBreak = false;
     double x = 0;
 };
-Crossing classifyCrossing(const FunctionOfX& f, double a, double fa, double b, double fb);
+Crossing classifyCrossing(const FunctionOfX& f, double a, double fa, double b, double fb,
+                          int halvings = kMaxHalvings);
 
 }  // namespace numira::graph
