@@ -18,20 +18,8 @@
 namespace numira {
 namespace {
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "chart-view-tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 class ChartViewTest : public ::testing::Test {
   protected:
-    struct Application {
-        Application() { application(); }
-    } m_application;
     ChartWindow window;
     ChartView* view = window.chartView();
 
@@ -193,3 +181,12 @@ TEST_F(ChartViewTest, KeyPointsAreListedAndCentredWhenChosen) {
 
 }  // namespace
 }  // namespace numira
+
+// The application lives on main's stack, so that it (and the pointing device the mouse
+// functions of QTest make) is gone before the program's static objects are destroyed.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
