@@ -146,7 +146,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     splitter->addWidget(m_chartView);
     splitter->addWidget(m_pointsList);
     splitter->setStretchFactor(1, 2);
-    splitter->setSizes({300, 540, 160});  // the table wide enough for its formulas
+    splitter->setSizes({340, 500, 160});  // the table wide enough for its formulas
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
