@@ -2,6 +2,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "engine/failure.h"
 #include "engine/number_text.h"
 #include "graph/command3.h"
 #include "graph/key_points.h"
@@ -91,14 +92,17 @@ int runTable(std::span<const std::string_view> args) {
     if (const auto problem = numira::graph::rangeProblem(request.range)) {
         return fail(*problem);
     }
+    const numira::graph::FunctionTable table = numira::graph::tabulate(request);
+    if (table.refused) {
+        return fail(numira::failureReason(*table.refused));
+    }
     if (!xlsx.empty()) {
-        if (const auto problem = numira::graph::saveTable(request, std::string(xlsx))) {
+        if (const auto problem = numira::graph::saveTable(table, std::string(xlsx))) {
             return fail(*problem);
         }
     }
     if (points) {
         numira::Engine engine;
-        const auto table = numira::graph::tabulate(request, engine);
         std::fputs(pointsJson(numira::graph::findKeyPoints(table, engine)).c_str(), stdout);
         return 0;
     }
@@ -106,7 +110,7 @@ int runTable(std::span<const std::string_view> args) {
         return 0;
     }
     numira::graph::TableSheet sheet;
-    numira::graph::Command3_Click(sheet, request);
+    numira::graph::Command3_Click(sheet, table);
     std::fputs(numira::graph::tableText(sheet).c_str(), stdout);
     return 0;
 }

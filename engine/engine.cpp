@@ -469,8 +469,11 @@ void Engine::binaryPass(char op, F&& f) {
         if (!isChar(i, op)) {
             continue;
         }
-        // An operator followed by "+" has its operand three positions on (the skip gap).
-        const std::size_t right = isEmpty(i + 1) ? i + 3 : i + 1;
+        // An operator followed by the neutral "+" has its operand three positions on (the
+        // skip gap). Anything else in the gap is no operand, and stepping over it would drop
+        // what the user typed: then the empty position is read, and refused.
+        const bool skipGap = isEmpty(i + 1) && isChar(i + 2, '+');
+        const std::size_t right = skipGap ? i + 3 : i + 1;
         const double result = f(operand(i - 1), operand(right));
         setValue(right, result);
         for (std::size_t k = i - 1; k < right; ++k) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <optional>
 #include <string>
 
 #include "engine/number_text.h"
@@ -72,10 +74,30 @@ Decimal parse(std::string_view text) {
     return d;
 }
 
+// How many significant digits rounding to `decimals` places keeps.
+long kept(const Decimal& d, int decimals) {
+    return std::min(d.point + decimals, kShownDigits);
+}
+
+// True when the digits dropped by rounding are a 5 alone: half-way on the text.
+bool isTextTie(const Decimal& d, int decimals) {
+    const long keep = kept(d, decimals);
+    return keep >= 0 && keep + 1 == static_cast<long>(d.digits.size()) && d.digits.back() == '5';
+}
+
+// The double's exact value in decimal: every double is a finite binary fraction, so its
+// expansion ends, within 767 significant digits.
+Decimal exactValue(double value) {
+    char buffer[800];
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 766);
+    return parse(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
+}
+
 // Rounds to `decimals` places and at most kShownDigits significant digits, halves to the
 // even neighbour.
 void round(Decimal& d, int decimals) {
-    const long keep = std::min(d.point + decimals, kShownDigits);
+    const long keep = kept(d, decimals);
     if (keep >= static_cast<long>(d.digits.size())) {
         return;
     }
@@ -153,6 +175,16 @@ std::string resultCaption(std::string_view numberText, int decimals, bool roundi
         return "=" + std::string(numberText);
     }
     Decimal d = parse(numberText);
+    // A text of 16 or 17 digits is the shortest one that reads back as the double, not the
+    // value: its last 5 is no half, the double lies to one side of it, and that side decides.
+    // Shorter texts are what a person typed, and a half there goes to the even neighbour.
+    constexpr std::size_t kShortestDigitsOfADouble = 16;
+    if (d.digits.size() >= kShortestDigitsOfADouble && isTextTie(d, decimals)) {
+        if (const std::optional<double> value = readNumber(numberText);
+            value && std::isfinite(*value)) {
+            d = exactValue(*value);
+        }
+    }
     round(d, decimals);
     return "=" + format(d);
 }

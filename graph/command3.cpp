@@ -18,6 +18,10 @@ GraphOutcome Command3_Click(SheetApp& sheetApp, const FunctionTable& table) {
     if (table.request.expression.empty()) {
         return GraphOutcome::NothingToTabulate;
     }
+    if (table.refused) {
+        sheetApp.beginTable(table);  // a substitute can say why
+        return GraphOutcome::Refused;
+    }
     if (table.rows.empty()) {
         return GraphOutcome::BadRange;
     }

@@ -11,6 +11,7 @@ enum class GraphOutcome {
     Tabulated,          // the sheet got the table and the chart
     NothingToTabulate,  // the expression is empty: the sheet got nothing
     BadRange,           // the range cannot be tabulated (rangeProblem says why): nothing sent
+    Refused,            // no x gives a value (the table's refused says why): only beginTable
 };
 
 // The window's message for an empty expression.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/number_text.h"
+#include "engine/open_parens.h"
 #include "graph/sheet_formula.h"
 
 namespace numira::graph {
@@ -96,7 +97,9 @@ FunctionTable tabulate(const GraphRequest& request, Engine& engine) {
     if (request.expression.empty() || rangeProblem(request.range)) {
         return table;
     }
-    const SheetFormula formula(request.expression, request.degreesMode);
+    std::string& expression = table.request.expression;
+    expression.append(missingCloseParens(expression).value_or(0), ')');
+    const SheetFormula formula(expression, request.degreesMode);
     table.formulaValid = formula.valid();
     const std::size_t n = rowCount(request.range);
     table.rows.resize(n);
@@ -108,9 +111,21 @@ FunctionTable tabulate(const GraphRequest& request, Engine& engine) {
         row.cellA = cellName('A', i + 1);
         row.cellB = cellName('b', i + 1);
         row.rowFormula = formula.rowFormula(row.xText);
-        FunctionValue v = evaluateAt(engine, request, row.xText);
+        FunctionValue v = evaluateAt(engine, table.request, row.xText);
         row.value = v.value;
         row.failure = v.failure;
+    }
+    // A text that is no expression has no value at any x, but the engine may meet another
+    // failure first at some x (SQRT of a negative x before the stray character after it).
+    const bool malformed =
+        !formula.valid() || std::any_of(table.rows.begin(), table.rows.end(), [](const auto& row) {
+            return row.failure == Failure::InvalidExpression;
+        });
+    if (malformed && std::none_of(table.rows.begin(), table.rows.end(),
+                                  [](const TableRow& row) { return row.value.has_value(); })) {
+        table.refused = Failure::InvalidExpression;
+        table.rows.clear();
+        return table;
     }
     table.chartRows = request.range == TableRange{} ? std::min(n, kDefaultChartRows) : n;
     const auto nearest = std::min_element(

@@ -56,6 +56,9 @@ struct FunctionTable {
     bool formulaValid = true;   // false: rowFormula is for showing, not a spreadsheet formula
     std::size_t chartRows = 0;  // the chart shows rows 1 to chartRows
     std::size_t crossesAt = 1;  // the chart row (from 1) nearest to x = 0: the value axis
+    // Set when the expression can give no value at any x (an operator at the end, a ")" too
+    // many): why, and there are no rows.
+    std::optional<Failure> refused;
 };
 
 // x as every row, point and trace takes it: the nearest 15-digit engine number text and the
@@ -90,8 +93,9 @@ class FunctionOfX {
 };
 
 // The table of the request's expression: each row's value computed by the engine with x put
-// in as a parenthesised value, in the request's angle unit. An empty expression or a bad
-// range gives no rows.
+// in as a parenthesised value, in the request's angle unit. The parentheses still open at the
+// end are closed first, as "=" closes them, and the table's request holds the closed text. An
+// empty expression, a bad range or a refused expression gives no rows.
 FunctionTable tabulate(const GraphRequest& request, Engine& engine);
 FunctionTable tabulate(const GraphRequest& request);
 

@@ -314,10 +314,13 @@ void XlsxSheet::setAxisCrossesAt(std::int16_t axis, std::int16_t crossesAt) {
 }
 
 std::optional<std::string> saveTable(const GraphRequest& request, const std::string& path) {
+    return saveTable(tabulate(request), path);
+}
+
+std::optional<std::string> saveTable(const FunctionTable& table, const std::string& path) {
     try {
         XlsxSheet file(path);
         Engine engine;
-        const FunctionTable table = tabulate(request, engine);
         switch (Command3_Click(file, table)) {
             case GraphOutcome::Tabulated:
                 file.addKeyPoints(findKeyPoints(table, engine));
@@ -325,7 +328,9 @@ std::optional<std::string> saveTable(const GraphRequest& request, const std::str
             case GraphOutcome::NothingToTabulate:
                 return std::string(kNothingToTabulate);
             case GraphOutcome::BadRange:
-                return std::string(*rangeProblem(request.range));
+                return std::string(*rangeProblem(table.request.range));
+            case GraphOutcome::Refused:
+                return std::string(failureReasonBg(*table.refused));
         }
     } catch (const std::exception& e) {
         return saveFailureMessage(e.what());

@@ -75,5 +75,6 @@ class XlsxSheet : public SheetApp {
 // at path, as the chart window and
 // numira-cli --table save it. Nothing on success, otherwise the message for the user.
 std::optional<std::string> saveTable(const GraphRequest& request, const std::string& path);
+std::optional<std::string> saveTable(const FunctionTable& table, const std::string& path);
 
 }  // namespace numira::graph

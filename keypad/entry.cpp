@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "engine/open_parens.h"
+
 namespace numira {
 
 namespace {
@@ -268,15 +270,7 @@ void CommandButton17_Click(Form1& f) {
 }
 
 void closeOpenParens(Form1& f) {
-    int open = 0;
-    for (const char c : f.comp.text) {
-        if (c == '(') {
-            ++open;
-        } else if (c == ')' && --open < 0) {
-            return;  // a ")" too many is the user's to see, not to hide
-        }
-    }
-    for (; open > 0; --open) {
+    for (std::size_t n = missingCloseParens(f.comp.text).value_or(0); n > 0; --n) {
         typeCloseParen(f);
     }
 }
@@ -389,6 +383,7 @@ void CommandButton22_Click(Form1& f) {
     f.Lok();
     bool shown = f.L.visible;
     if (!shown) {
+        closeOpenParens(f);
         f.RRavno();
         shown = f.L.visible;
     }

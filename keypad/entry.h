@@ -50,8 +50,9 @@ void Command13_Click(Form1& f);        // Atan
 // Parentheses, power, backspace, clear.
 void CommandButton18_Click(Form1& f);  // (
 void CommandButton17_Click(Form1& f);  // )
-// At "=": types the ")" of every parenthesis still open at the end, each at the level the
-// ")" key would type it, in both boxes. Nothing when none is open or a ")" is one too many.
+// Before every evaluation the keys ask for ("=", M, the angle unit): types the ")" of every
+// parenthesis still open at the end, each at the level the ")" key would type it, in both
+// boxes. Nothing when none is open or a ")" is one too many.
 void closeOpenParens(Form1& f);
 void CommandButton21_Click(Form1& f);  // power
 void Command6_Click(Form1& f);         // backspace

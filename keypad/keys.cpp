@@ -17,6 +17,7 @@ void roundTo(Form1& f) {
 
 template <int position>
 void unit(Form1& f) {
+    closeOpenParens(f);  // the change evaluates again, as "=" would
     f.selectGradusi(position);
 }
 

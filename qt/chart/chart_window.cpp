@@ -70,6 +70,12 @@ void ChartSheet::beginTable(const graph::FunctionTable& table) {
     clear();
     m_window.startTable(table.request);
     m_window.findKeyPoints(table);
+    if (table.refused) {
+        // No row could have a value: the window says why rather than show an empty table.
+        m_window.showMessage(text(failureReasonBg(*table.refused)), true);
+        m_window.draw();
+        setVisible(true);
+    }
 }
 
 void ChartSheet::setVisible(bool visible) {

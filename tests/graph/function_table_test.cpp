@@ -41,6 +41,12 @@ const ValueCase kValueCases[] = {
     {"Root", "SQRT(x)", false,
      [](double x) { return x < 0 ? failure(Failure::OutsideDomain) : value(std::sqrt(x)); }},
     {"NoX", "2+3", false, [](double) { return value(5); }},
+    // Closed as "=" closes it, never read as 2x+1.
+    {"OpenGroup", "2(x+1", false, [](double x) { return value(2 * (x + 1)); }},
+    {"OpenRoot", "x/3+SQRT(x", false,
+     [](double x) {
+         return x < 0 ? failure(Failure::OutsideDomain) : value(x / 3 + std::sqrt(x));
+     }},
 };
 
 TEST(FunctionTable, RowValuesAreTheFunctionAtEachX) {
@@ -102,6 +108,26 @@ TEST(FunctionTable, TheExpressionIsTabulatedEvenWhenItHasNoX) {
 TEST(FunctionTable, EmptyExpressionOrBadRangeGivesNoRows) {
     EXPECT_TRUE(tabulate({"", false, {}}).rows.empty());
     EXPECT_TRUE(tabulate({"x", false, {0, 1, 0}}).rows.empty());
+}
+
+TEST(FunctionTable, AnExpressionWithNoValueAtAnyXIsRefused) {
+    struct Case {
+        const char* expression;
+        std::optional<Failure> refused;
+    };
+    const Case kCases[] = {
+        {"x*", Failure::InvalidExpression},
+        {"2+x)", Failure::InvalidExpression},
+        {"x:3+SQRT(x", Failure::InvalidExpression},
+        {"SQRT(x)", std::nullopt},  // no value below 0 and a value above: a table
+        {"1/0", std::nullopt},      // fails the same everywhere, but is an expression
+    };
+    for (const Case& c : kCases) {
+        SCOPED_TRACE(c.expression);
+        const FunctionTable table = tabulate({c.expression, false, {-3, -1, 1}});
+        EXPECT_EQ(table.refused, c.refused);
+        EXPECT_EQ(table.rows.empty(), c.refused.has_value());
+    }
 }
 
 TEST(FunctionTable, RangesGiveTheirRows) {

@@ -284,18 +284,17 @@ TEST_F(SavedFile, DegreesGoThroughRadians) {
               "<c r=\"B80\"><f>SIN(RADIANS((30)))</f><v>0.4999999999999999</v></c>");
 }
 
-TEST_F(SavedFile, TextThatIsNoExpressionIsStoredAsText) {
-    const std::string file = save({"(x", false, {}});
-    const std::string sheet = member(file, "xl/worksheets/sheet1.xml");
-    EXPECT_EQ(sheet.find("<f>"), std::string::npos);
-    EXPECT_NE(cellXml(sheet, "B1").find("t=\"s\""), std::string::npos);
-    EXPECT_NE(member(file, "xl/sharedStrings.xml").find("=((-49)"), std::string::npos);
+TEST_F(SavedFile, AnExpressionWithNoValueAtAnyXSavesNothingAndSaysWhy) {
+    const std::string path =
+        (std::filesystem::path(::testing::TempDir()) / "refused.xlsx").string();
+    EXPECT_EQ(saveTable(GraphRequest{"(x))", false, {}}, path), "Невалиден израз");
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 // The second sheet lists the key points as numbers, each row under its list's title.
 TEST(XlsxSheet, KeyPointsHaveASheetOfTheirOwn) {
     const std::string file = (std::filesystem::path(::testing::TempDir()) / "points.xlsx").string();
-    ASSERT_EQ(saveTable({"x^2-2", false, {-3, 3, 0.5}}, file), std::nullopt);
+    ASSERT_EQ(saveTable(GraphRequest{"x^2-2", false, {-3, 3, 0.5}}, file), std::nullopt);
     EXPECT_NE(member(file, "xl/workbook.xml").find("<sheet name=\"Особени точки\""),
               std::string::npos);
     const std::string sheet = member(file, "xl/worksheets/sheet2.xml");
