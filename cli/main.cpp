@@ -13,7 +13,8 @@ int usageError(std::string_view problem) {
     std::fputs(
         "usage: numira-cli --expr TEXT [--degrees] [--decimals N] [--x VALUE]\n"
         "       numira-cli --keys KEY...\n"
-        "       numira-cli --table TEXT [--from A] [--to B] [--step S] [--degrees] [--xlsx FILE]\n",
+        "       numira-cli --table TEXT [--from A] [--to B] [--step S] [--degrees] [--xlsx FILE]\n"
+        "                  [--points]\n",
         stderr);
     return 2;
 }

@@ -3,13 +3,55 @@
 
 #include "cli/commands.h"
 #include "engine/failure.h"
+#include "engine/number_text.h"
 #include "graph/command3.h"
+#include "graph/key_points.h"
 #include "graph/xlsx_sheet.h"
+
+namespace {
+
+void appendList(std::string& out, const std::vector<double>& xs) {
+    out += '[';
+    for (std::size_t i = 0; i < xs.size(); ++i) {
+        out += i == 0 ? "" : ", ";
+        numira::appendNumber(out, xs[i]);
+    }
+    out += ']';
+}
+
+void appendList(std::string& out, const std::vector<numira::graph::CurvePoint>& points) {
+    out += '[';
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        out += i == 0 ? "[" : ", [";
+        numira::appendNumber(out, points[i].x);
+        out += ", ";
+        numira::appendNumber(out, points[i].y);
+        out += ']';
+    }
+    out += ']';
+}
+
+// The key points as one JSON object; the engine's number text is a JSON number.
+std::string pointsJson(const numira::graph::KeyPoints& p) {
+    std::string out = "{\"zeros\": ";
+    appendList(out, p.zeros);
+    out += ", \"minima\": ";
+    appendList(out, p.minima);
+    out += ", \"maxima\": ";
+    appendList(out, p.maxima);
+    out += ", \"breaks\": ";
+    appendList(out, p.breaks);
+    out += "}\n";
+    return out;
+}
+
+}  // namespace
 
 int runTable(std::span<const std::string_view> args) {
     numira::graph::GraphRequest request;
     std::string_view xlsx;
     bool haveText = false;
+    bool points = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -28,6 +70,8 @@ int runTable(std::span<const std::string_view> args) {
             *bound = *value;
         } else if (arg == "--degrees") {
             request.degreesMode = true;
+        } else if (arg == "--points") {
+            points = true;
         } else if (arg == "--xlsx" && hasValue) {
             xlsx = args[++i];
         } else {
@@ -56,6 +100,13 @@ int runTable(std::span<const std::string_view> args) {
         if (const auto problem = numira::graph::saveTable(table, std::string(xlsx))) {
             return fail(*problem);
         }
+    }
+    if (points) {
+        numira::Engine engine;
+        std::fputs(pointsJson(numira::graph::findKeyPoints(table, engine)).c_str(), stdout);
+        return 0;
+    }
+    if (!xlsx.empty()) {
         return 0;
     }
     numira::graph::TableSheet sheet;

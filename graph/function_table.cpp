@@ -65,6 +65,32 @@ std::optional<double> readRangeNumber(std::string_view text) {
     return *value;
 }
 
+XValue tableX(double raw) {
+    XValue x{raw, numberText(raw)};
+    x.x = readNumber(x.text).value_or(raw);
+    if (x.x == 0) {
+        x.x = 0;
+        x.text.assign(1, '0');
+    }
+    return x;
+}
+
+FunctionValue evaluateAt(Engine& engine, const GraphRequest& request, std::string_view xText) {
+    const Evaluation e =
+        engine.evaluate(request.expression, EngineSettings{request.degreesMode, true, xText});
+    if (e.failure) {
+        return {std::nullopt, e.failure};
+    }
+    if (const auto v = readNumber(e.numberText); v && std::isfinite(*v)) {
+        return {*v, std::nullopt};
+    }
+    return {std::nullopt, Failure::TooLarge};
+}
+
+std::optional<double> FunctionOfX::operator()(double x) const {
+    return evaluateAt(m_engine, m_request, tableX(x).text).value;
+}
+
 FunctionTable tabulate(const GraphRequest& request, Engine& engine) {
     FunctionTable table;
     table.request = request;
@@ -79,26 +105,15 @@ FunctionTable tabulate(const GraphRequest& request, Engine& engine) {
     table.rows.resize(n);
     for (std::size_t i = 0; i < n; ++i) {
         TableRow& row = table.rows[i];
-        const double raw = request.range.from + static_cast<double>(i) * request.range.step;
-        // x as 15-digit number text, so 0.1 * 3 is 0.3 in the cell, the formula and the engine.
-        row.xText = numberText(raw);
-        row.x = readNumber(row.xText).value_or(raw);
-        if (row.x == 0) {
-            row.x = 0;  // never -0
-            row.xText.assign(1, '0');
-        }
+        XValue x = tableX(request.range.from + static_cast<double>(i) * request.range.step);
+        row.x = x.x;
+        row.xText = std::move(x.text);
         row.cellA = cellName('A', i + 1);
         row.cellB = cellName('b', i + 1);
         row.rowFormula = formula.rowFormula(row.xText);
-        const Evaluation e =
-            engine.evaluate(expression, EngineSettings{request.degreesMode, true, row.xText});
-        if (e.failure) {
-            row.failure = e.failure;
-        } else if (const auto v = readNumber(e.numberText); v && std::isfinite(*v)) {
-            row.value = *v;
-        } else {
-            row.failure = Failure::TooLarge;
-        }
+        FunctionValue v = evaluateAt(engine, table.request, row.xText);
+        row.value = v.value;
+        row.failure = v.failure;
     }
     // A text that is no expression has no value at any x, but the engine may meet another
     // failure first at some x (SQRT of a negative x before the stray character after it).

@@ -36,6 +36,7 @@ struct GraphRequest {
     std::string expression;
     bool degreesMode = false;
     TableRange range;
+    int decimals = 5;  // the window's chosen decimals, for the values the chart reads out
     friend bool operator==(const GraphRequest&, const GraphRequest&) = default;
 };
 
@@ -59,6 +60,37 @@ struct FunctionTable {
     // Set when the expression can give no value at any x (an operator at the end, a ")" too
     // many): why, and there are no rows.
     std::optional<Failure> refused;
+};
+
+// x as every row, point and trace takes it: the nearest 15-digit engine number text and the
+// double it reads back as, never -0. So 0.1 * 3 is 0.3 in the cell, the formula and the engine.
+struct XValue {
+    double x = 0;
+    std::string text;
+};
+XValue tableX(double raw);
+
+// The expression's value at x (given as tableX's text), as the table computes it: the engine
+// with x put in as a parenthesised value, in the request's angle unit; a value beyond the
+// double range counts as too large.
+struct FunctionValue {
+    std::optional<double> value;
+    std::optional<Failure> failure;
+};
+FunctionValue evaluateAt(Engine& engine, const GraphRequest& request, std::string_view xText);
+
+// The request's expression as a function of x, for the points between the rows: each x is
+// taken as tableX takes it and evaluated by evaluateAt; nothing where there is no value.
+class FunctionOfX {
+  public:
+    FunctionOfX(Engine& engine, const GraphRequest& request)
+        : m_engine(engine), m_request(request) {}
+    std::optional<double> operator()(double x) const;
+    const GraphRequest& request() const { return m_request; }
+
+  private:
+    Engine& m_engine;
+    const GraphRequest& m_request;
 };
 
 // The table of the request's expression: each row's value computed by the engine with x put

@@ -291,6 +291,38 @@ void XlsxSheet::setRangeFormula(std::string_view cell, std::string_view formula,
     }
 }
 
+void XlsxSheet::addKeyPoints(const KeyPoints& points) {
+    lxw_worksheet* sheet = workbook_add_worksheet(m_workbook, std::string(kKeyPointsTitle).c_str());
+    if (sheet == nullptr) {
+        throw std::invalid_argument("cannot add the sheet of key points");
+    }
+    lxw_row_t row = 0;
+    const auto put = [&](std::string_view kind, double x, std::optional<double> y) {
+        check(worksheet_write_string(sheet, row, 0, std::string(kind).c_str(), nullptr));
+        check(worksheet_write_number(sheet, row, 1, x, nullptr));
+        if (y) {
+            check(worksheet_write_number(sheet, row, 2, *y, nullptr));
+        }
+        ++row;
+    };
+    check(worksheet_write_string(sheet, row, 0, "Вид", nullptr));
+    check(worksheet_write_string(sheet, row, 1, "x", nullptr));
+    check(worksheet_write_string(sheet, row, 2, "y", nullptr));
+    ++row;
+    for (const double x : points.zeros) {
+        put(kZerosTitle, x, 0.0);
+    }
+    for (const CurvePoint& p : points.minima) {
+        put(kMinimaTitle, p.x, p.y);
+    }
+    for (const CurvePoint& p : points.maxima) {
+        put(kMaximaTitle, p.x, p.y);
+    }
+    for (const double x : points.breaks) {
+        put(kBreaksTitle, x, std::nullopt);
+    }
+}
+
 void XlsxSheet::chartsAdd() {
     m_chartCalls.chartsAdd();
     m_placed = nullptr;
@@ -349,8 +381,10 @@ std::optional<std::string> saveTable(const GraphRequest& request, const std::str
 std::optional<std::string> saveTable(const FunctionTable& table, const std::string& path) {
     try {
         XlsxSheet file(path);
+        Engine engine;
         switch (Command3_Click(file, table)) {
             case GraphOutcome::Tabulated:
+                file.addKeyPoints(findKeyPoints(table, engine));
                 return file.close();
             case GraphOutcome::NothingToTabulate:
                 return std::string(kNothingToTabulate);

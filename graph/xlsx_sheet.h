@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "graph/command3.h"
+#include "graph/key_points.h"
 #include "graph/sheet_app.h"
 #include "graph/table_sheet.h"
 
@@ -61,6 +62,10 @@ class XlsxSheet : public SheetApp {
     void location(std::int16_t where, std::string_view name) override;
     void setAxisCrossesAt(std::int16_t axis, std::int16_t crossesAt) override;
 
+    // Adds the sheet "Особени точки": a row of titles, then one row per point, its kind (the
+    // list's title, "Нули"), x and y as numbers (no y for a break), in the lists' order.
+    void addKeyPoints(const KeyPoints& points);
+
     // Writes the file; nothing on success, otherwise the message for the user, in Bulgarian
     // (see saveFailureMessage).
     std::optional<std::string> close();
@@ -83,7 +88,8 @@ class XlsxSheet : public SheetApp {
     std::vector<std::optional<double>> m_values;  // column b's values, [0] is row 1
 };
 
-// The request's table and chart saved as an .xlsx file at path, as the chart window and
+// The request's table and chart, and its key points on a second sheet, saved as an .xlsx file
+// at path, as the chart window and
 // numira-cli --table save it. Nothing on success, otherwise the message for the user.
 std::optional<std::string> saveTable(const GraphRequest& request, const std::string& path);
 std::optional<std::string> saveTable(const FunctionTable& table, const std::string& path);

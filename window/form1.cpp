@@ -360,8 +360,7 @@ void Form1::RRavno() {
     if (result.evaluated && result.failure) {
         showFailure(*result.failure);
     } else if (result.ok()) {
-        const int decimals = Izbor.listIndex < 0 ? kDefaultDecimals : Izbor.listIndex;
-        setCaption(L, resultCaption(result.numberText, decimals, roundingOn == 1));
+        setCaption(L, resultCaption(result.numberText, chosenDecimals(), roundingOn == 1));
         L.visible = true;
         widenForResult(L.geometry.width);
         const Geometry place = resultPlace(L.geometry.width);
@@ -678,10 +677,15 @@ void Form1::Command3_Click() {
         // Nothing to tabulate asks for no sheet, so the chart window is not loaded for it.
         message = graph::kNothingToTabulate;
     } else if (graph::SheetApp* sheet = sheetApp()) {
-        graph::Command3_Click(
-            *sheet, graph::GraphRequest{comp.text, degreesMode,
-                                        sheet->shownRange().value_or(graph::TableRange{})});
+        graph::Command3_Click(*sheet,
+                              graph::GraphRequest{comp.text, degreesMode,
+                                                  sheet->shownRange().value_or(graph::TableRange{}),
+                                                  chosenDecimals()});
     }
+}
+
+int Form1::chosenDecimals() const {
+    return Izbor.listIndex < 0 ? kDefaultDecimals : Izbor.listIndex;
 }
 
 }  // namespace numira

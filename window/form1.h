@@ -106,6 +106,8 @@ class Form1 {
     // Selecting an entry in code raises the same click event as a user's choice.
     void selectGradusi(int position);
     void selectIzbor(int position);
+    // The decimals chosen in Izbor, the default before any choice.
+    int chosenDecimals() const;
     // The user closed a secondary window.
     void Form3_Unload() { Form3.open = false; }
     void Form2_Unload() { Form2.open = false; }

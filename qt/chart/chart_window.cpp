@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScatterSeries>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -22,12 +23,17 @@
 #include <stdexcept>
 
 #include "engine/failure.h"
+#include "graph/point_text.h"
 #include "graph/xlsx_sheet.h"
 #include "qt/announcer.h"
+#include "qt/chart/chart_view.h"
+#include "qt/chart/key_points_list.h"
 #include "qt/contrast.h"
 
 namespace numira {
 namespace {
+
+constexpr int kTicks = 5;
 
 QString text(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -66,6 +72,7 @@ QTableWidgetItem* cell(const QString& s) {
 void ChartSheet::beginTable(const graph::FunctionTable& table) {
     clear();
     m_window.startTable(table.request);
+    m_window.findKeyPoints(table);
     if (table.refused) {
         // No row could have a value: the window says why rather than show an empty table.
         m_window.showMessage(text(failureReasonBg(*table.refused)), true);
@@ -146,15 +153,16 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_yAxis->setTitleText(QStringLiteral("y"));
     m_chart->addAxis(m_xAxis, Qt::AlignBottom);
     m_chart->addAxis(m_yAxis, Qt::AlignLeft);
-    m_chartView = new QChartView(m_chart);
-    m_chartView->setRenderHint(QPainter::Antialiasing);
+    m_chartView = new ChartView(m_chart, m_xAxis, m_yAxis);
     m_chartView->setAccessibleName(QStringLiteral("Графика"));
+    m_pointsList = new KeyPointsList;
 
     auto* splitter = new QSplitter;
     splitter->addWidget(m_table);
     splitter->addWidget(m_chartView);
+    splitter->addWidget(m_pointsList);
     splitter->setStretchFactor(1, 2);
-    splitter->setSizes({340, 660});  // the table wide enough for its formulas
+    splitter->setSizes({340, 500, 160});  // the table wide enough for its formulas
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(controls);
@@ -167,6 +175,13 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     }
     connect(m_save, &QPushButton::clicked, this, [this] { saveClicked(); });
     connect(m_copy, &QPushButton::clicked, this, [this] { copyClicked(); });
+    connect(m_chartView, &ChartView::rangeChanged, this, [this] { drawRange(); });
+    connect(m_chartView, &ChartView::homeRequested, this, [this] { drawChart(); });
+    connect(m_chartView, &ChartView::traceMoved, this, [this](double x) { trace(x); });
+    connect(m_pointsList, &KeyPointsList::pointChosen, this, [this](double x, double y, bool hasY) {
+        const ChartRange r = m_chartView->range();
+        m_chartView->centreOn(x, hasY ? y : (r.yMin + r.yMax) / 2);
+    });
 }
 
 graph::GraphOutcome ChartWindow::showFunction(const graph::GraphRequest& request) {
@@ -245,9 +260,19 @@ QString ChartWindow::chartCoverage() const {
     return m_coverage->text();
 }
 
+QLineSeries* ChartWindow::newPiece() {
+    auto* piece = new QLineSeries;
+    QPen pen(QColor(0x1f, 0x4e, 0xa8));
+    pen.setWidthF(2);
+    piece->setPen(pen);
+    m_pieces.append(piece);
+    return piece;
+}
+
 void ChartWindow::drawChart() {
     m_chart->removeAllSeries();
     m_segments.clear();
+    m_pieces.clear();
     m_axisLine = nullptr;
     m_coverage->clear();
     const graph::TableSheet::Chart& sheetChart = m_sheet.chart();
@@ -273,11 +298,14 @@ void ChartWindow::drawChart() {
         const std::size_t index = first - 1 + k;
         return index < rows.size() ? &rows[index] : nullptr;
     };
-    QPen pen(QColor(0x1f, 0x4e, 0xa8));
-    pen.setWidthF(2);
+    const auto breakBetween = [this](double a, double b) {
+        return std::any_of(m_keyPoints.breaks.begin(), m_keyPoints.breaks.end(),
+                           [&](double x) { return a < x && x < b; });
+    };
     double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
     bool anyX = false, anyY = false;
     QLineSeries* segment = nullptr;
+    double lastX = 0;
     for (std::size_t k = 0; k < count; ++k) {
         const graph::TableSheet::Row* xRow = rowAt(sheetChart.categories->first, k);
         const graph::TableSheet::Row* yRow = rowAt(sheetChart.values->first, k);
@@ -294,15 +322,18 @@ void ChartWindow::drawChart() {
             continue;
         }
         const double y = *yRow->cached.value;
+        if (segment != nullptr && breakBetween(lastX, x)) {
+            segment = nullptr;  // a pole or a jump between the rows: no line across it
+        }
         yMin = anyY ? std::min(yMin, y) : y;
         yMax = anyY ? std::max(yMax, y) : y;
         anyY = true;
         if (segment == nullptr) {
-            segment = new QLineSeries;
-            segment->setPen(pen);
+            segment = newPiece();
             m_segments.append(segment);
         }
         segment->append(x, y);
+        lastX = x;
     }
     if (!anyY) {
         yMin = -1;
@@ -318,8 +349,12 @@ void ChartWindow::drawChart() {
     // Round numbers on the axes: the ticks of the default range land on 0, not on 0.5.
     m_xAxis->setRange(xMin, xMax);
     m_yAxis->setRange(yMin, yMax);
-    m_xAxis->applyNiceNumbers();
-    m_yAxis->applyNiceNumbers();
+    // The nice numbers change the tick count they start from: the same rows get the same axes
+    // every time, as Home expects.
+    for (QValueAxis* axis : {m_xAxis, m_yAxis}) {
+        axis->setTickCount(kTicks);
+        axis->applyNiceNumbers();
+    }
     yMin = m_yAxis->min();
     yMax = m_yAxis->max();
     for (QLineSeries* s : m_segments) {
@@ -341,6 +376,84 @@ void ChartWindow::drawChart() {
             m_axisLine->attachAxis(m_yAxis);
         }
     }
+    m_chartView->setHome({m_xAxis->min(), m_xAxis->max(), yMin, yMax});
+    drawKeyPoints();
+}
+
+void ChartWindow::findKeyPoints(const graph::FunctionTable& table) {
+    m_keyPoints = graph::findKeyPoints(table, m_engine);
+    m_pointsList->showPoints(m_keyPoints, table.request.decimals);
+}
+
+void ChartWindow::drawKeyPoints() {
+    const auto add = [this](const QList<QPointF>& points, QColor colour,
+                            QScatterSeries::MarkerShape shape) {
+        auto* marks = new QScatterSeries;
+        marks->setMarkerShape(shape);
+        marks->setMarkerSize(9);
+        marks->setColor(colour);
+        marks->setBorderColor(colour.darker());
+        marks->append(points);
+        m_chart->addSeries(marks);
+        marks->attachAxis(m_xAxis);
+        marks->attachAxis(m_yAxis);
+    };
+    QList<QPointF> zeros, minima, maxima, breaks;
+    for (const double x : m_keyPoints.zeros) {
+        zeros.append({x, 0});
+    }
+    for (const graph::CurvePoint& p : m_keyPoints.minima) {
+        minima.append({p.x, p.y});
+    }
+    for (const graph::CurvePoint& p : m_keyPoints.maxima) {
+        maxima.append({p.x, p.y});
+    }
+    for (const double x : m_keyPoints.breaks) {
+        breaks.append({x, 0});
+    }
+    add(zeros, QColor(0x1a, 0x8a, 0x3a), QScatterSeries::MarkerShapeCircle);
+    add(minima, QColor(0xc0, 0x6a, 0x00), QScatterSeries::MarkerShapeTriangle);
+    add(maxima, QColor(0xa0, 0x20, 0x60), QScatterSeries::MarkerShapeTriangle);
+    add(breaks, QColor(0xb0, 0x00, 0x00), QScatterSeries::MarkerShapeRectangle);
+}
+
+// The range in view, sampled afresh from the expression into the same line series.
+void ChartWindow::drawRange() {
+    const ChartRange r = m_chartView->range();
+    const graph::SampledCurve curve = graph::sampleCurve(
+        m_engine, m_request, r.xMin, r.xMax, graph::YRange{r.yMin, r.yMax}, m_curveBudget);
+    m_segments.clear();
+    for (std::size_t i = 0; i < curve.pieces.size(); ++i) {
+        QList<QPointF> points;
+        points.reserve(static_cast<qsizetype>(curve.pieces[i].size()));
+        for (const graph::CurvePoint& p : curve.pieces[i]) {
+            points.append({p.x, p.y});
+        }
+        QLineSeries* piece = nullptr;
+        if (i < static_cast<std::size_t>(m_pieces.size())) {
+            piece = m_pieces[static_cast<qsizetype>(i)];
+        } else {
+            piece = newPiece();
+            m_chart->addSeries(piece);
+            piece->attachAxis(m_xAxis);
+            piece->attachAxis(m_yAxis);
+        }
+        piece->replace(points);
+        m_segments.append(piece);
+    }
+    for (qsizetype i = m_segments.size(); i < m_pieces.size(); ++i) {
+        m_pieces[i]->clear();
+    }
+    if (m_axisLine != nullptr && m_axisLine->count() == 2) {
+        const double x = m_axisLine->at(0).x();
+        m_axisLine->replace({{x, r.yMin}, {x, r.yMax}});
+    }
+}
+
+void ChartWindow::trace(double x) {
+    const graph::XValue at = graph::tableX(x);
+    const graph::FunctionValue v = graph::evaluateAt(m_engine, m_request, at.text);
+    m_chartView->showTrace(at.x, v.value, text(graph::traceText(at.x, v, m_request.decimals)));
 }
 
 QString ChartWindow::tableText() const {

@@ -5,22 +5,27 @@
 #include <QWidget>
 #include <optional>
 
+#include "engine/engine.h"
 #include "graph/command3.h"
+#include "graph/curve_sampling.h"
+#include "graph/key_points.h"
 #include "graph/table_sheet.h"
 
 class QChart;
-class QChartView;
 class QDoubleSpinBox;
 class QLabel;
 class QLineSeries;
 class QPushButton;
+class QScatterSeries;
 class QTableWidget;
 class QValueAxis;
 
 namespace numira {
 
 class Announcer;
+class ChartView;
 class ChartWindow;
+class KeyPointsList;
 
 // The sheet the chart window stands for: the procedure's calls fill it, "Visible" shows the
 // window and the last call (the axis crossing) draws the table and the chart.
@@ -45,6 +50,11 @@ class ChartSheet : public graph::TableSheet {
 // last table stays; the range shown is the one the next table is made over. One button saves the
 // table as an .xlsx file, another copies it as tab-separated text with decimal commas. Opened again
 // on the same table it draws nothing anew.
+//
+// The chart is also a tool (ChartView): zoomed or panned, it draws the function afresh over the
+// range in view, from the expression, not from the rows; Home brings the rows back. Its
+// crosshair reads out the point under the pointer, and the table's key points are marked on it
+// and listed beside it, where choosing one centres the chart on it.
 class ChartWindow : public QWidget {
     Q_OBJECT
   public:
@@ -79,12 +89,22 @@ class ChartWindow : public QWidget {
     QDoubleSpinBox* toBox() const { return m_to; }
     QDoubleSpinBox* stepBox() const { return m_step; }
     QString rangeMessage() const;
+    ChartView* chartView() const { return m_chartView; }
+    KeyPointsList* keyPointsList() const { return m_pointsList; }
+    const graph::KeyPoints& keyPoints() const { return m_keyPoints; }
+    // The most points the chart draws a zoomed range with.
+    void setCurveBudget(std::size_t points) { m_curveBudget = points; }
     // Which x the line covers, when that is not the whole table; empty otherwise.
     QString chartCoverage() const;
 
   private:
     friend class ChartSheet;
     void startTable(const graph::GraphRequest& request);
+    void findKeyPoints(const graph::FunctionTable& table);
+    void drawKeyPoints();
+    void drawRange();
+    void trace(double x);
+    QLineSeries* newPiece();
     void draw();
     void drawTable();
     void drawChart();
@@ -109,7 +129,12 @@ class ChartWindow : public QWidget {
     QPushButton* m_copy = nullptr;
     QTableWidget* m_table = nullptr;
     QChart* m_chart = nullptr;
-    QChartView* m_chartView = nullptr;
+    ChartView* m_chartView = nullptr;
+    KeyPointsList* m_pointsList = nullptr;
+    Engine m_engine;  // for the points between the rows
+    graph::KeyPoints m_keyPoints;
+    std::size_t m_curveBudget = graph::kMaxCurvePoints;
+    QList<QLineSeries*> m_pieces;  // every line series of the curve, m_segments the ones in use
     QValueAxis* m_xAxis = nullptr;
     QValueAxis* m_yAxis = nullptr;
     QList<QLineSeries*> m_segments;

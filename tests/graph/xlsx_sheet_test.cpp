@@ -11,6 +11,7 @@
 
 #include <charconv>
 #include <clocale>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -348,6 +349,32 @@ TEST_F(SavedFile, AnExpressionWithNoValueAtAnyXSavesNothingAndSaysWhy) {
         (std::filesystem::path(::testing::TempDir()) / "refused.xlsx").string();
     EXPECT_EQ(saveTable(GraphRequest{"(x))", false, {}}, path), "Невалиден израз");
     EXPECT_FALSE(std::filesystem::exists(path));
+}
+
+// The second sheet lists the key points as numbers, each row under its list's title.
+TEST(XlsxSheet, KeyPointsHaveASheetOfTheirOwn) {
+    const std::string file = (std::filesystem::path(::testing::TempDir()) / "points.xlsx").string();
+    ASSERT_EQ(saveTable(GraphRequest{"x^2-2", false, {-3, 3, 0.5}}, file), std::nullopt);
+    EXPECT_NE(member(file, "xl/workbook.xml").find("<sheet name=\"Особени точки\""),
+              std::string::npos);
+    const std::string sheet = member(file, "xl/worksheets/sheet2.xml");
+    const std::string words = member(file, "xl/sharedStrings.xml");
+    struct Case {
+        const char* cell;
+        double value;
+    };
+    const Case kCells[] = {
+        {"B2", -std::sqrt(2.0)}, {"C2", 0}, {"B3", std::sqrt(2.0)}, {"B4", 0}, {"C4", -2}};
+    for (const Case& c : kCells) {
+        SCOPED_TRACE(c.cell);
+        const std::vector<double> v = numbers(cellXml(sheet, c.cell), "<v>");
+        ASSERT_EQ(v.size(), 1u);
+        EXPECT_NEAR(v[0], c.value, 1e-12);
+    }
+    EXPECT_EQ(cellXml(sheet, "A5"), "");
+    for (const std::string_view title : {kZerosTitle, kMinimaTitle}) {
+        EXPECT_NE(words.find(title), std::string::npos) << title;
+    }
 }
 
 }  // namespace

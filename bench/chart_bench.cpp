@@ -1,0 +1,52 @@
+// The chart window zoomed: the visible range sampled afresh from the expression (up to the
+// budget of points), put into the chart's series and drawn, as one frame (16 ms) must do.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QLineSeries>
+#include <QPainter>
+
+#include "qt/chart/chart_view.h"
+#include "qt/chart/chart_window.h"
+
+namespace {
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "numira-bench";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// A curve that bends everywhere, so that every zoom uses the whole budget.
+void qt_chart_zoom(benchmark::State& state) {
+    application();
+    numira::ChartWindow window;
+    window.resize(1000, 600);
+    window.setCurveBudget(static_cast<std::size_t>(state.range(0)));
+    window.showFunction({"x*SIN(x)", false, {-1000, 1000, 1}});
+    QApplication::processEvents();
+    numira::ChartView* view = window.chartView();
+    QImage frame(view->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    bool in = true;
+    std::size_t drawn = 0;
+    for (auto _ : state) {
+        const numira::ChartRange r = view->range();
+        view->zoomAbout({(r.xMin + r.xMax) / 2, (r.yMin + r.yMax) / 2}, in ? 0.8 : 1.25);
+        in = !in;
+        QPainter painter(&frame);
+        view->render(&painter);
+        drawn = 0;
+        for (const auto* s : window.segments()) {
+            drawn += static_cast<std::size_t>(s->count());
+        }
+    }
+    state.counters["points"] = static_cast<double>(drawn);
+}
+
+}  // namespace
+
+BENCHMARK(qt_chart_zoom)->Arg(10000)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,163 @@
+#include "graph/curve_sampling.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace numira::graph {
+namespace {
+
+struct Sample {
+    double x = 0;
+    std::optional<double> y;
+};
+
+// A point this far (as a part of the y range) off the line through its neighbours is a bend
+// worth more points: about a pixel of a chart 1,000 pixels high.
+constexpr double kBend = 1e-3;
+// Intervals are not split below this part of the x range: a pole is found to there.
+constexpr double kFinest = 1e-7;
+// A steep line through zero is checked for a break this many times a frame; past that, only a
+// line from above the view to below it is taken for one.
+constexpr int kMaxCrossingChecks = 64;
+// Enough to tell a pole from a steep zero for drawing: a millionth of the interval.
+constexpr int kCrossingHalvings = 20;
+
+YRange fitOf(const std::vector<Sample>& samples) {
+    std::vector<double> ys;
+    for (const Sample& s : samples) {
+        if (s.y) {
+            ys.push_back(*s.y);
+        }
+    }
+    if (ys.empty()) {
+        return {};
+    }
+    std::sort(ys.begin(), ys.end());
+    // The middle 96 % of the values, widened a little but never past the extremes: the spikes
+    // at a pole are left out, the ends of a parabola kept.
+    const std::size_t last = ys.size() - 1;
+    const double lo = ys[last * 2 / 100];
+    const double hi = ys[last - last * 2 / 100];
+    const double core = hi - lo;
+    YRange fit{std::max(ys.front(), lo - core / 4), std::min(ys.back(), hi + core / 4)};
+    if (fit.max - fit.min <= 1e-12 * std::max(1.0, std::fabs(fit.max))) {
+        const double pad = std::max(1.0, std::fabs(fit.max) / 10);
+        return {fit.min - pad, fit.max + pad};
+    }
+    const double margin = (fit.max - fit.min) / 20;
+    return {fit.min - margin, fit.max + margin};
+}
+
+double offLine(const Sample& a, const Sample& b, const Sample& c) {
+    const double t = (b.x - a.x) / (c.x - a.x);
+    return std::fabs(*b.y - (*a.y + (*c.y - *a.y) * t));
+}
+
+// How much the interval from samples[i] to samples[i + 1] needs a point in its middle.
+double need(const std::vector<Sample>& s, std::size_t i, double span, double finest) {
+    const Sample& a = s[i];
+    const Sample& b = s[i + 1];
+    if (b.x - a.x <= finest || (!a.y && !b.y)) {
+        return 0;
+    }
+    if (!a.y || !b.y) {
+        return 1;  // where the values start or stop
+    }
+    double worst = std::fabs(*b.y - *a.y) / span > 0.5 ? 1 : 0;
+    if (i > 0 && s[i - 1].y) {
+        worst = std::max(worst, offLine(s[i - 1], a, b) / span);
+    }
+    if (i + 2 < s.size() && s[i + 2].y) {
+        worst = std::max(worst, offLine(a, b, s[i + 2]) / span);
+    }
+    return worst;
+}
+
+}  // namespace
+
+std::size_t SampledCurve::pointCount() const {
+    std::size_t n = 0;
+    for (const auto& piece : pieces) {
+        n += piece.size();
+    }
+    return n;
+}
+
+SampledCurve sampleCurve(Engine& engine, const GraphRequest& request, double from, double to,
+                         std::optional<YRange> view, std::size_t budget) {
+    SampledCurve curve;
+    if (!(to > from) || request.expression.empty()) {
+        return curve;
+    }
+    const FunctionOfX f(engine, request);
+    budget = std::max<std::size_t>(budget, 2);
+    const std::size_t even = std::max<std::size_t>(budget / 4, 2);
+    std::vector<Sample> samples(even);
+    for (std::size_t i = 0; i < even; ++i) {
+        const double x =
+            from + (to - from) * static_cast<double>(i) / static_cast<double>(even - 1);
+        samples[i] = {x, f(x)};
+    }
+    curve.fit = fitOf(samples);
+    const YRange shown = view.value_or(curve.fit);
+    const double span = std::max(shown.max - shown.min, 1e-300);
+    const double finest = (to - from) * kFinest;
+
+    std::vector<std::pair<double, std::size_t>> wanted;
+    std::vector<Sample> next;
+    while (samples.size() < budget) {
+        wanted.clear();
+        for (std::size_t i = 0; i + 1 < samples.size(); ++i) {
+            if (const double w = need(samples, i, span, finest); w > kBend) {
+                wanted.emplace_back(w, i);
+            }
+        }
+        if (wanted.empty()) {
+            break;
+        }
+        const std::size_t room = std::min(wanted.size(), budget - samples.size());
+        std::partial_sort(wanted.begin(), wanted.begin() + static_cast<std::ptrdiff_t>(room),
+                          wanted.end(), [](const auto& a, const auto& b) { return a > b; });
+        std::vector<bool> split(samples.size(), false);
+        for (std::size_t k = 0; k < room; ++k) {
+            split[wanted[k].second] = true;
+        }
+        next.clear();
+        next.reserve(samples.size() + room);
+        for (std::size_t i = 0; i < samples.size(); ++i) {
+            next.push_back(samples[i]);
+            if (split[i]) {
+                const double x = samples[i].x + (samples[i + 1].x - samples[i].x) / 2;
+                next.push_back({x, f(x)});
+            }
+        }
+        samples.swap(next);
+    }
+
+    int checks = 0;
+    std::vector<CurvePoint>* piece = nullptr;
+    for (const Sample& s : samples) {
+        if (!s.y) {
+            piece = nullptr;
+            continue;
+        }
+        if (piece != nullptr && std::fabs(*s.y - piece->back().y) > span / 2 &&
+            std::signbit(piece->back().y) != std::signbit(*s.y)) {
+            const CurvePoint last = piece->back();
+            const bool across =
+                (last.y > shown.max && *s.y < shown.min) || (last.y<shown.min&& * s.y> shown.max);
+            if (checks++ < kMaxCrossingChecks
+                    ? classifyCrossing(f, last.x, last.y, s.x, *s.y, kCrossingHalvings).isBreak
+                    : across) {
+                piece = nullptr;
+            }
+        }
+        if (piece == nullptr) {
+            piece = &curve.pieces.emplace_back();
+        }
+        piece->push_back({s.x, *s.y});
+    }
+    return curve;
+}
+
+}  // namespace numira::graph
