@@ -34,6 +34,7 @@
 #include "qt/key_hints.h"
 #include "qt/key_picture.h"
 #include "qt/menu_text.h"
+#include "qt/preview_label.h"
 #include "qt/twips.h"
 #include "qt/window_place.h"
 
@@ -384,6 +385,11 @@ void MainWindow::buildControls() {
     palette.setColor(QPalette::WindowText, kFailureRed);
     m_failureText->setPalette(palette);
     m_failureText->hide();
+
+    m_preview = new PreviewLabel(m_client);
+    m_preview->setObjectName(QStringLiteral("preview"));
+    m_preview->setFont(toFont(m_form.L.font));
+    m_preview->hide();
 }
 
 // Earlier controls lie in front of later ones: comp over t, t over tm, Pic2 over Pic1.
@@ -404,6 +410,7 @@ void MainWindow::stackControls() {
     }
     m_failureMark->raise();
     m_failureText->raise();
+    m_preview->raise();
 }
 
 void MainWindow::buildMenus() {
@@ -638,6 +645,8 @@ void MainWindow::refresh() {
                 menuItemText(toQString(item.caption), usedLetters,
                              key ? toQString(std::string(shortcutForKey(*key))) : QString()));
             action->setVisible(item.visible);
+            action->setCheckable(item.checked.has_value());
+            action->setChecked(item.checked.value_or(false));
         }
     }
 
@@ -663,6 +672,16 @@ void MainWindow::refresh() {
         setGeometryIfChanged(m_failureText, place);
     }
     m_failureText->setVisible(!shown.words.empty());
+
+    const Form1::PreviewText& preview = m_form.preview;
+    if (!preview.caption.empty()) {
+        m_preview->setText(toQString(preview.caption));
+        const Geometry& g = preview.place;
+        QRect place = twipsToPixels(g.left, g.top, g.width, g.height, this);
+        place.setWidth(std::max(place.width(), m_preview->sizeHint().width()));
+        setGeometryIfChanged(m_preview, place);
+    }
+    m_preview->setVisible(!preview.caption.empty());
 
     for (auto [timer, model] : {std::pair{m_timer1, &m_form.Timer1}, {m_timer2, &m_form.Timer2}}) {
         timer->setInterval(model->intervalMs);

@@ -21,6 +21,7 @@ namespace numira {
 class ClientArea;
 class ExpressionBox;
 class HistoryPanelView;
+class PreviewLabel;
 
 // The calculator window: Qt widgets made from the controls of the window model Form1, every
 // click, menu choice, combo choice, timer tick and key press forwarded to the model by the
@@ -55,6 +56,8 @@ class MainWindow : public QMainWindow {
     QLabel* failureMark() const { return m_failureMark; }
     // The reason of that failure in words, in the result's place.
     QLabel* failureText() const { return m_failureText; }
+    // The value while typing, in grey in the result's place.
+    PreviewLabel* previewLabel() const { return m_preview; }
     // The panel "История на изчисленията" shows.
     HistoryPanelView* historyPanel() const { return m_history; }
     // The last message the window showed (a refused paste, a missing help file).
@@ -86,6 +89,7 @@ class MainWindow : public QMainWindow {
     ExpressionBox* m_t = nullptr;
     QLabel* m_failureMark = nullptr;
     QLabel* m_failureText = nullptr;
+    PreviewLabel* m_preview = nullptr;
     HistoryPanelView* m_history = nullptr;
     std::map<std::string, QWidget*> m_widgets;
     std::map<std::string, QAction*> m_actions;
