@@ -612,6 +612,8 @@ void MainWindow::refresh() {
     setGeometryIfChanged(m_t, twipsToPixels(tg.left, tg.top, tg.width, tg.height, this));
     m_t->setVisible(m_form.t.visible);
     m_t->setModel(m_form.t);
+    m_t->setMarked(m_form.failureAt ? m_form.failureAt->begin : 0,
+                   m_form.failureAt ? m_form.failureAt->end : 0);
 
     for (auto [combo, model] : {std::pair{m_izbor, &m_form.Izbor}, {m_gradusi, &m_form.Gradusi}}) {
         const QSignalBlocker block(combo);
