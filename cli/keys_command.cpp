@@ -10,7 +10,7 @@
 #include "graph/table_sheet.h"
 #include "keypad/history_keys.h"
 #include "keypad/keys.h"
-#include "keypad/text_keys.h"
+#include "keypad/paste.h"
 #include "keypad/utf8.h"
 #include "window/fake_platform.h"
 #include "window/form1.h"

@@ -20,6 +20,24 @@ constexpr std::string_view kEValue = "(2.718281828459045)";
 constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
 constexpr double kDegreesPerRadian = 180.0 / std::numbers::pi;
 
+// How a Tiny value is written between the passes: a number text that reads as 0 but is not
+// the text of a zero, so that the next scan knows it for what it is.
+constexpr std::string_view kTinyText = "1E-999";
+
+// A number text of a nonzero value beyond the double range at the small end ("1E-400").
+bool isTinyText(std::string_view text) {
+    const std::string_view mantissa = text.substr(0, text.find('E'));
+    return mantissa.find_first_of("123456789") != std::string_view::npos && readNumber(text) == 0.0;
+}
+
+// An operand of a pass: its value, and whether that 0 stands for a nonzero value that
+// underflowed.
+struct Operand {
+    double value;
+    bool tiny;
+    bool nonzero() const { return value != 0 || tiny; }
+};
+
 [[noreturn]] void fail(Failure failure) {
     throw EvalError{failure};
 }
@@ -299,7 +317,8 @@ Evaluation Engine::Presmetni(const EngineSettings& settings) {
             reduceSegment(settings);
             clearTokens();
             if (finalPass) {
-                result.numberText = innerExpr;
+                // A value too small for a double is shown as the 0 it reads as.
+                result.numberText = isTinyText(innerExpr) ? "0" : innerExpr;
                 return result;
             }
             // Identical parenthesised segments have the same value: replace them together.
@@ -427,6 +446,13 @@ void Engine::Obedini() {
                 m_buffer += '+';
             }
             appendExactNumber(m_buffer, value);
+        } else if (token.kind == Token::Kind::Tiny) {
+            if (negative) {
+                m_buffer += '-';
+            } else if (afterOperand()) {
+                m_buffer += '+';
+            }
+            m_buffer += kTinyText;
         } else {
             std::string_view text = std::string_view(innerExpr).substr(token.begin, token.length);
             const bool number = isNumberStart(text[0]) || (text[0] == '-' && text.size() > 1);
@@ -456,8 +482,14 @@ void Engine::Stepenn() {
             continue;
         }
         // The result replaces the right operand, so powers chain from left to right.
-        const double result = power(operand(i - 1), operand(i + 1));
-        setValue(i + 1, result);
+        const double baseValue = operand(i - 1);
+        const Operand base{baseValue, baseValue == 0 && isTiny(i - 1)};
+        const double exponent = operand(i + 1);
+        if (base.tiny && exponent < 0) {
+            fail(Failure::TooLarge);  // the true base is no zero, its reciprocal no double
+        }
+        const double result = power(base.value, exponent);
+        setValue(i + 1, result, result == 0 && base.nonzero());
         tokens[i] = Token{Token::Kind::Plus, '+', 0, 1, 0};
         setEmpty(i - 1);
     }
@@ -474,39 +506,60 @@ void Engine::binaryPass(char op, F&& f) {
         // what the user typed: then the empty position is read, and refused.
         const bool skipGap = isEmpty(i + 1) && isChar(i + 2, '+');
         const std::size_t right = skipGap ? i + 3 : i + 1;
-        const double result = f(operand(i - 1), operand(right));
-        setValue(right, result);
+        const auto at = [this](std::size_t position) {
+            const double value = operand(position);
+            return Operand{value, value == 0 && isTiny(position)};
+        };
+        const Operand left = at(i - 1);
+        const Operand result = f(left, at(right));
+        setValue(right, result.value, result.tiny);
         for (std::size_t k = i - 1; k < right; ++k) {
             setEmpty(k);
         }
     }
 }
 
+// A product or quotient of nonzero values that underflows stays Tiny.
 void Engine::Delene() {
-    binaryPass('/', [](double a, double b) {
-        if (b == 0) {
-            fail(Failure::DivisionByZero);
+    binaryPass('/', [](Operand a, Operand b) {
+        if (b.value == 0) {
+            if (!b.tiny) {
+                fail(Failure::DivisionByZero);
+            }
+            if (!a.nonzero()) {
+                return Operand{0, false};
+            }
+            fail(Failure::TooLarge);  // the divisor is too small for a double, not zero
         }
-        return finite(a / b, Failure::TooLarge, Failure::InvalidExpression);
+        const double q = finite(a.value / b.value, Failure::TooLarge, Failure::InvalidExpression);
+        return Operand{q, q == 0 && a.nonzero()};
     });
 }
 
 void Engine::Umnovenie() {
-    binaryPass('*', [](double a, double b) {
-        return finite(a * b, Failure::TooLarge, Failure::InvalidExpression);
+    binaryPass('*', [](Operand a, Operand b) {
+        const double p = finite(a.value * b.value, Failure::TooLarge, Failure::InvalidExpression);
+        return Operand{p, p == 0 && a.nonzero() && b.nonzero()};
     });
 }
 
 void Engine::IzvadiSyberi() {
     double sum = 0;
+    bool tiny = false;  // a Tiny term and nothing else nonzero: the sum is Tiny
     for (std::size_t i = 1; i < m_used; ++i) {
         if (isEmpty(i) || isChar(i, '+')) {
             continue;
         }
-        sum = finite(sum + operand(i), Failure::TooLarge, Failure::InvalidExpression);
+        const double term = operand(i);
+        tiny = sum == 0 && term == 0 && (tiny || isTiny(i));
+        sum = finite(sum + term, Failure::TooLarge, Failure::InvalidExpression);
     }
     innerExpr.clear();
-    appendExactNumber(innerExpr, sum);
+    if (tiny) {
+        innerExpr = kTinyText;
+    } else {
+        appendExactNumber(innerExpr, sum);
+    }
 }
 
 template <typename F>
@@ -582,6 +635,8 @@ std::string Engine::tokenText(const Token& token) const {
         }
         case Token::Kind::Text:
             return innerExpr.substr(token.begin, token.length);
+        case Token::Kind::Tiny:
+            return std::string(kTinyText);
     }
     return {};
 }
@@ -621,6 +676,8 @@ double Engine::operand(std::size_t position) const {
             }
             return finite(*value, Failure::TooLarge, Failure::InvalidExpression);
         }
+        case Token::Kind::Tiny:
+            return 0;
         case Token::Kind::Empty:
         case Token::Kind::Plus:
             break;
@@ -628,8 +685,16 @@ double Engine::operand(std::size_t position) const {
     fail(Failure::InvalidExpression);
 }
 
-void Engine::setValue(std::size_t position, double value) {
-    tokens[position] = Token{Token::Kind::Value, 0, 0, 0, value};
+bool Engine::isTiny(std::size_t position) const {
+    const Token& token = tokens[position];
+    return token.kind == Token::Kind::Tiny ||
+           (token.kind == Token::Kind::Text &&
+            isTinyText(std::string_view(innerExpr).substr(token.begin, token.length)));
+}
+
+void Engine::setValue(std::size_t position, double value, bool tiny) {
+    tokens[position] =
+        Token{tiny ? Token::Kind::Tiny : Token::Kind::Value, 0, 0, 0, tiny ? 0 : value};
 }
 
 void Engine::setEmpty(std::size_t position) {

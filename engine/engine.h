@@ -27,10 +27,11 @@ struct Evaluation {
 };
 
 // One position of the token row: nothing, a slice of the scanned text (a number, a lone
-// "-", an operator, a function code or any other character), a value a pass computed, or the
-// neutral "+" the power pass leaves behind.
+// "-", an operator, a function code or any other character), a value a pass computed, the
+// neutral "+" the power pass leaves behind, or a nonzero value a pass computed that is too
+// small for a double (Tiny: it counts as 0, but dividing by it gives a value too large).
 struct Token {
-    enum class Kind : std::uint8_t { Empty, Text, Value, Plus };
+    enum class Kind : std::uint8_t { Empty, Text, Value, Plus, Tiny };
     Kind kind = Kind::Empty;
     char last = 0;             // Text: the slice's last character ("+" for Plus)
     std::uint32_t begin = 0;   // Text: where the slice starts in innerExpr
@@ -92,7 +93,8 @@ class Engine {
     double operand(std::size_t position) const;
     bool isEmpty(std::size_t position) const;
     bool isChar(std::size_t position, char c) const;
-    void setValue(std::size_t position, double value);
+    bool isTiny(std::size_t position) const;
+    void setValue(std::size_t position, double value, bool tiny = false);
     void setEmpty(std::size_t position);
     template <typename F>
     void applyFunction(char code, F&& f);

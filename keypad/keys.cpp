@@ -5,6 +5,7 @@
 
 #include "keypad/entry.h"
 #include "keypad/history_keys.h"
+#include "keypad/paste.h"
 
 namespace numira {
 
@@ -50,6 +51,10 @@ void historyForward(Form1& f) {
             press(f, f.platform(), Key::Clear);
         }
     }
+}
+
+void pasteClipboard(Form1& f) {
+    paste(f, f.platform(), f.platform().clipboardText());
 }
 
 void tick1(Form1& f) {
@@ -152,6 +157,8 @@ constexpr std::array<KeyRow, static_cast<std::size_t>(Key::Tick2) + 1> kKeys{{
      "", "", "Ctrl+Shift+C", "копиране на израза"},
     {Key::MenuCopRez, "CopRez", "menu:CopRez", menu<&Form1::CopRez_Click>, false, U"", "", "", "",
      "Ctrl+C", "копиране на резултата"},
+    {Key::MenuPostavyane, "Postavyane", "menu:Postavyane", pasteClipboard, false, U"", "", "", "",
+     "Ctrl+V", "поставяне на текст от клипборда"},
     {Key::MenuTF, "TF", "menu:TF", menu<&Form1::TF_Click>, false, U"", "", "", "", "Ctrl+F",
      "допълнителни функции"},
     {Key::MenuStepen, "Stepen", "menu:Stepen", menu<&Form1::Stepen_Click>, false, U"", "", "", "",

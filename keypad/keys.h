@@ -66,6 +66,7 @@ enum class Key {
     MenuKomEkran,
     MenuCopEkran,
     MenuCopRez,
+    MenuPostavyane,  // "Поставяне": pastes the clipboard's text (keypad/paste.h)
     MenuTF,
     MenuStepen,
     MenuFFun,

@@ -1,14 +1,13 @@
 #include "qt/main_window.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QComboBox>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
@@ -335,6 +334,16 @@ void MainWindow::buildControls() {
         refresh();
     });
     m_widgets["t"] = m_t;
+    // The box's own menu: what a mouse needs to move an expression in and out.
+    m_t->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_t, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu(m_t);
+        menu.setObjectName(QStringLiteral("tMenu"));
+        for (const char* name : {"CopEkran", "CopRez", "Postavyane"}) {
+            menu.addAction(m_actions.at(name));
+        }
+        menu.exec(m_t->mapToGlobal(at));
+    });
 
     auto makeCombo = [this](ComboBox& model, QWidget* parent) {
         auto* combo = new QComboBox(parent);
@@ -489,19 +498,9 @@ void MainWindow::pressKey(Key key) {
     refresh();
 }
 
-bool MainWindow::typeText(const QString& text) {
-    const bool typed = paste(m_form, m_platform, text.toStdString());
-    refresh();
-    return typed;
-}
-
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
         pressKey(Key::MenuCopRez);
-        return;
-    }
-    if (event->matches(QKeySequence::Paste)) {
-        typeText(QGuiApplication::clipboard()->text());
         return;
     }
     switch (event->key()) {

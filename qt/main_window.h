@@ -43,9 +43,6 @@ class MainWindow : public QMainWindow {
 
     // Forwards one key to the model and refreshes the widgets.
     void pressKey(Key key);
-    // Types a text through the keys (Ctrl+V). A text with a character that no key types is
-    // refused whole with a message naming that character; nothing is typed then.
-    bool typeText(const QString& text);
 
     // Copies the model into the widgets.
     void refresh();

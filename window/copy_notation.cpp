@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "engine/function_names.h"
+#include "engine/implied_exponent.h"
+
 namespace numira {
 namespace {
 
@@ -73,21 +76,62 @@ void appendHtml(std::string& out, std::string_view text) {
     }
 }
 
+// Engine notation as the copy writes it.
+std::string notationOf(std::string_view comp) {
+    std::string points(comp);
+    std::replace(points.begin(), points.end(), ',', '.');
+    const std::string grouped = groupImpliedExponents(points);
+    std::string out;
+    for (std::size_t i = 0; i < grouped.size();) {
+        if (const std::size_t name = functionNameAt(std::string_view(grouped).substr(i))) {
+            for (std::size_t j = i; j < i + name; ++j) {
+                const char c = grouped[j];
+                out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+            }
+            i += name;
+            continue;
+        }
+        out += grouped[i] == '.' ? ',' : grouped[i];
+        ++i;
+    }
+    return out;
+}
+
 }  // namespace
 
-CopiedExpression copyNotation(std::string_view text, std::string_view raisedMask) {
+std::vector<bool> exponentStarts(std::string_view t, std::string_view comp) {
+    std::vector<bool> marks(t.size() + 1, false);
+    std::size_t at = 0;
+    for (const char c : comp) {
+        if (c != '^') {
+            ++at;
+        } else if (at < marks.size()) {
+            marks[at] = true;
+        }
+    }
+    if (at != t.size()) {
+        return {};
+    }
+    return marks;
+}
+
+CopiedExpression copyNotation(std::string_view t, std::string_view raisedMask,
+                              std::string_view comp, std::size_t from, std::size_t length) {
+    from = std::min(from, t.size());
+    const std::size_t to = from + std::min(length, t.size() - from);
     const auto raised = [&](std::size_t i) {
         return i < raisedMask.size() && raisedMask[i] == '1';
     };
+    const std::vector<bool> starts = exponentStarts(t, comp);
     CopiedExpression out;
-    std::size_t i = 0;
-    while (i < text.size()) {
+    std::size_t i = from;
+    while (i < to) {
         std::size_t end = i + 1;
         const bool up = raised(i);
-        while (end < text.size() && raised(end) == up) {
+        while (end < to && raised(end) == up && !(up && !starts.empty() && starts[end])) {
             ++end;
         }
-        const std::string_view run = text.substr(i, end - i);
+        const std::string_view run = t.substr(i, end - i);
         if (up) {
             const bool bare = oneItem(run);
             out.text += bare ? "^" : "^(";
@@ -101,6 +145,24 @@ CopiedExpression copyNotation(std::string_view text, std::string_view raisedMask
             appendHtml(out.html, run);
         }
         i = end;
+    }
+    if (!starts.empty()) {
+        // comp's characters for t's part: those of its characters, and the "^" before each
+        // of them but the first.
+        std::size_t begin = 0;
+        std::size_t seen = 0;
+        for (; begin < comp.size() && seen < from; ++begin) {
+            seen += comp[begin] != '^' ? 1 : 0;
+        }
+        while (begin < comp.size() && comp[begin] == '^' && from > 0) {
+            ++begin;
+        }
+        std::size_t stop = begin;
+        for (; stop < comp.size() && seen < to; ++stop) {
+            seen += comp[stop] != '^' ? 1 : 0;
+        }
+        // A "^" with nothing raised after it yet (the power key just pressed) is no exponent.
+        out.text = notationOf(comp.substr(begin, stop - begin));
     }
     return out;
 }

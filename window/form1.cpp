@@ -262,6 +262,7 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
           {"KomEkran", "Включване на компютърен запис на екрана", true, {}},
           {"CopEkran", "Копиране на екрана", true, {}},
           {"CopRez", "Копиране на резултат", true, {}},
+          {"Postavyane", "Поставяне", true, {}},
           {"Istoria", "История на изчисленията", true, {}},
           {"Preview", "Междинен резултат", true, true}}},
         {"Funk",
@@ -690,10 +691,9 @@ void Form1::processKeystrokes() {
                     if (t.selectionLength() > 0) {
                         // The box's own notation (23 for 2 raised to 3, 6.7 for 6 times 7)
                         // would paste back as another number: the copy spells out its meaning.
-                        const std::string mask = t.raisedMask();
-                        const CopiedExpression copy = copyNotation(
-                            t.selectedText(),
-                            std::string_view(mask).substr(t.selectionStart(), t.selectionLength()));
+                        const CopiedExpression copy =
+                            copyNotation(t.text(), t.raisedMask(), comp.text, t.selectionStart(),
+                                         t.selectionLength());
                         m_platform->clearClipboard();
                         m_platform->setClipboardRich(copy.text, copy.html);
                     }

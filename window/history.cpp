@@ -1,31 +1,11 @@
 #include "window/history.h"
 
 #include <algorithm>
-#include <array>
 #include <string_view>
 
+#include "window/copy_notation.h"
+
 namespace numira {
-
-namespace {
-
-constexpr std::array<std::string_view, 10> kSuperscripts{"\u2070", "\u00B9", "\u00B2", "\u00B3",
-                                                         "\u2074", "\u2075", "\u2076", "\u2077",
-                                                         "\u2078", "\u2079"};
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-// The display text of the base line as paste reads it: "." is the decimal comma there.
-std::string pasteSpelling(std::string_view display) {
-    std::string out;
-    for (const char c : display) {
-        out += c == '.' ? '*' : c;
-    }
-    return out;
-}
-
-}  // namespace
 
 bool History::add(HistoryEntry entry) {
     m_cursor.reset();
@@ -67,52 +47,15 @@ std::optional<std::size_t> History::stepForward() {
 }
 
 std::vector<bool> History::powerMarks(const HistoryEntry& entry) {
-    std::vector<bool> marks(entry.t.size() + 1, false);
-    std::size_t at = 0;
-    for (const char c : entry.comp) {
-        if (c != '^') {
-            ++at;
-        } else if (at < marks.size()) {
-            marks[at] = true;
-        }
-    }
-    if (at != entry.t.size()) {
+    std::vector<bool> marks = exponentStarts(entry.t, entry.comp);
+    if (marks.empty()) {
         marks.assign(entry.t.size() + 1, false);
     }
     return marks;
 }
 
 std::string History::pasteText(const HistoryEntry& entry) {
-    const auto raisedAt = [&](std::size_t i) {
-        return i < entry.raised.size() && entry.raised[i] == '1';
-    };
-    const std::vector<bool> powers = powerMarks(entry);
-    std::string out;
-    std::size_t i = 0;
-    while (i < entry.t.size()) {
-        const bool raised = raisedAt(i);
-        std::size_t end = i + 1;
-        while (end < entry.t.size() && raisedAt(end) == raised && !(raised && powers[end])) {
-            ++end;
-        }
-        const std::string_view run = std::string_view(entry.t).substr(i, end - i);
-        if (!raised) {
-            out += pasteSpelling(run);
-        } else if (std::all_of(run.begin(), run.end(), isDigit) &&
-                   (end == entry.t.size() || entry.t[end] != ')')) {
-            // Not before ")": a paste types that at the level of the superscript.
-            for (const char c : run) {
-                out += kSuperscripts[static_cast<std::size_t>(c - '0')];
-            }
-        } else {
-            out += '^' + pasteSpelling(run);
-            if (run.back() != ')') {
-                out += '^';
-            }
-        }
-        i = end;
-    }
-    return out;
+    return copyNotation(entry.t, entry.raised, entry.comp).text;
 }
 
 std::string History::resultText(const HistoryEntry& entry) {
@@ -133,10 +76,22 @@ std::string History::settingsText(const HistoryEntry& entry) {
     return out;
 }
 
+std::string History::copyLine(const HistoryEntry& entry) {
+    std::string settings;
+    if (entry.degrees) {
+        settings = *entry.degrees ? "градуси" : "радиани";
+    }
+    if (entry.x) {
+        settings += (settings.empty() ? "" : ", ") + std::string("x = ") + *entry.x;
+    }
+    return pasteText(entry) + " = " + resultText(entry) +
+           (settings.empty() ? "" : "   [" + settings + "]");
+}
+
 std::string History::copyText() const {
     std::string out;
     for (const HistoryEntry& entry : m_entries) {
-        out += pasteText(entry) + " = " + resultText(entry) + "\n";
+        out += copyLine(entry) + "\n";
     }
     return out;
 }

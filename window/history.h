@@ -54,21 +54,21 @@ class History {
     std::optional<std::size_t> stepForward();
     bool walking() const { return m_cursor.has_value(); }
 
-    // Where the power key started an exponent: true before each character of t (and at its
-    // end) where comp has a "^". Every key writes as many characters into comp as into t,
-    // apart from that "^"; when the two do not line up, nothing is marked.
+    // Where the power key started an exponent: exponentStarts (window/copy_notation.h), all
+    // false when t and comp do not line up.
     static std::vector<bool> powerMarks(const HistoryEntry& entry);
-    // The expression in the notation a paste reads: "." is written "*", function names as
-    // typed, a raised run of digits as superscript digits (unless a ")" follows) and any other
-    // raised run between
-    // "^" marks (the closing one left out after a ")", which ends the exponent by itself); a new
-    // exponent right after another starts a new run.
+    // The expression as "Копиране на екрана" copies it (copyNotation), which paste reads back.
     static std::string pasteText(const HistoryEntry& entry);
     // What "=" showed: the caption without its "=", or the reason it failed, in Bulgarian.
     static std::string resultText(const HistoryEntry& entry);
     // The settings it was computed with: "Градуси", "Радиани", "x = 2", or both, or "".
     static std::string settingsText(const HistoryEntry& entry);
-    // Every entry on its own line, oldest first: pasteText, " = ", resultText.
+    // One entry as the history's copy writes it: pasteText, " = ", resultText, and the
+    // settings it depends on after three spaces in brackets, in lower case:
+    // "sin(30) = 0,5   [градуси]", "x^2+1 = 5   [x = 2]", "[радиани, x = 1]". A paste of the
+    // line types its expression alone.
+    static std::string copyLine(const HistoryEntry& entry);
+    // Every entry's copyLine on its own line, oldest first.
     std::string copyText() const;
 
   private:

@@ -62,6 +62,8 @@ TEST(Evaluate, ArithmeticInTheEnginesOrder) {
         {"1E+20", "=1E+20"},
         {"15E+19", "=1,5E+20"},
         {"0.1+0.2", "=0,3"},
+        {"2*10^-330", "=0"},  // too small for a double, and shown as the 0 it reads as
+        {"0/(10^-330)", "=0"},
     });
 }
 
@@ -192,6 +194,10 @@ TEST(Evaluate, FailuresCarryTheirReason) {
         {"COTAN(180)", {true, false, ""}, Failure::OutsideDomain},
         {"1E+308*10", {}, Failure::TooLarge},
         {"10^400", {}, Failure::TooLarge},
+        {"1/10^-330", {}, Failure::TooLarge},  // the divisor underflowed: it is no zero
+        {"SQRT(1/10^-330)", {}, Failure::TooLarge},
+        {"1/10^-400*5", {}, Failure::TooLarge},
+        {"1/(10^-200*10^-200)", {}, Failure::TooLarge},
         {"1E+400", {}, Failure::TooLarge},
         {"x+1", {}, Failure::XHasNoValue},
         {"x+1", {false, true, ""}, Failure::XHasNoValue},

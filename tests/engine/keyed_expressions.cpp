@@ -473,9 +473,16 @@ class Reference {
         } else {
             v = std::pow(a.v, b.v);
         }
-        const long double in = std::abs(v) * (std::abs(b.v) * a.err / std::abs(a.v) +
-                                              std::abs(std::log(std::abs(a.v))) * b.err);
-        return checked({v, in + kEps * std::abs(v), 0});
+        // The error of a power is a factor: e to the relative error of the base times the
+        // exponent. Once that is no longer small, the engine's rounding decides the value:
+        // pi^-1E-18 is 1 as a double, and 1 to a huge power stays 1 where the exact value
+        // underflows to 0.
+        const long double relative =
+            std::abs(b.v) * a.err / std::abs(a.v) + std::abs(std::log(std::abs(a.v))) * b.err;
+        if (relative > 0.5L) {
+            throw Unsure{};
+        }
+        return checked({v, std::abs(v) * std::expm1(relative) + kEps * std::abs(v), 0});
     }
 
     // Whole quarter turns are exact; in radians, to within a few units in the last place.

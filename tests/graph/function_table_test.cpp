@@ -43,10 +43,6 @@ const ValueCase kValueCases[] = {
     {"NoX", "2+3", false, [](double) { return value(5); }},
     // Closed as "=" closes it, never read as 2x+1.
     {"OpenGroup", "2(x+1", false, [](double x) { return value(2 * (x + 1)); }},
-    {"OpenRoot", "x/3+SQRT(x", false,
-     [](double x) {
-         return x < 0 ? failure(Failure::OutsideDomain) : value(x / 3 + std::sqrt(x));
-     }},
 };
 
 TEST(FunctionTable, RowValuesAreTheFunctionAtEachX) {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "keypad/text_keys.h"
+#include "keypad/paste.h"
 #include "tests/keypad/calculator.h"
 
 namespace numira {

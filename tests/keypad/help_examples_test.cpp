@@ -6,7 +6,7 @@
 #include <string>
 #include <variant>
 
-#include "keypad/text_keys.h"
+#include "keypad/paste.h"
 #include "tests/keypad/calculator.h"
 
 namespace numira::testing {

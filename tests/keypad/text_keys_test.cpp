@@ -1,4 +1,5 @@
 #include "keypad/text_keys.h"
+#include "keypad/paste.h"
 
 #include <gtest/gtest.h>
 
@@ -9,39 +10,40 @@ namespace {
 
 TEST(TextKeys, PastedTextTypesThroughTheKeys) {
     struct Case {
-        std::string_view text, t, comp, caption;
+        std::string_view text, t, raised, comp;
     };
     constexpr Case kCases[] = {
-        {"2+3=", "2+3", "2+3", "=5"},
-        {" 1,5 . 2 =", "1,5,2", "1.5.2", ""},
-        {"3×4÷2=", "3.4:2", "3*4/2", "=6"},
-        {"3·4*2=", "3.4.2", "3*4*2", "=24"},
-        {"2²+1=", "22+1", "2^2+1", "=5"},
-        {"10³=", "103", "10^3", "=1000"},
-        {"2^(1+1)=", "2(1+1)", "2^(1+1)", "=4"},
-        {"sin(0)+COS(0)=", "Sin(0)+Cos(0)", "SIN(0)+COS(0)", "=1"},
-        {"Sqrt (16)=", "SQRT(16)", "SQRT(16)", "=4"},
-        {"√(9)=", "SQRT(9)", "SQRT(9)", "=3"},
-        {"cotan(1)", "Cotan(1)", "COTAN(1)", ""},
-        {"asin(1)acos(1)atan(1)", "Asin(1)Acos(1)Atan(1)", "Asin(1)Acos(1)Atan(1)", ""},
-        {"2π", "2pi", "2pi", ""},
-        {"PI", "pi", "pi", ""},
-        {"e", "e", "e", ""},
-        {"x+X", "x+x", "x+x", ""},
-        {"8/2:2=", "8/2:2", "8/2/2", "=2"},
-        {"5-2=", "5-2", "5-2", "=3"},
+        {" 1,5 . 2 ", "1,5,2", "00000", "1.5.2"},
+        {"3×4÷2", "3.4:2", "00000", "3*4/2"},
+        {"3·4*2", "3.4.2", "00000", "3*4*2"},
+        {"2²+1", "22+1", "0100", "2^2+1"},
+        {"2³4", "23.4", "0100", "2^3*4"},
+        {"2^(1+1)", "2(1+1)", "011111", "2^(1+1)"},
+        {"2^-1", "2(-1)", "01111", "2^(-1)"},
+        {"2^3^2", "232", "011", "2^3^2"},
+        {"2^3pi", "2(3pi)", "011111", "2^(3pi)"},
+        {"(2^3)^2", "(23)2", "00111", "(2^3)^2"},
+        {"sin(0)+COS(0)", "Sin(0)+Cos(0)", "0000000000000", "SIN(0)+COS(0)"},
+        {"Sqrt (16)", "SQRT(16)", "00000000", "SQRT(16)"},
+        {"√9+1", "SQRT(9)+1", "000000000", "SQRT(9)+1"},
+        {"2^√9", "2SQRT(9)", "01111111", "2^SQRT(9)"},
+        {"asin(1)acos(1)atan(1", "Asin(1)Acos(1)Atan(1", "00000000000000000000",
+         "Asin(1)Acos(1)Atan(1"},
+        {"2πe", "2pie", "0000", "2pie"},
+        {"PI+x+X", "pi+x+x", "000000", "pi+x+x"},
+        {"8/2:2", "8/2:2", "00000", "8/2/2"},
+        {"2³+1/4 = 8,25", "23+1/4", "010000", "2^3+1/4"},
+        {"SIN(30) = 0,5   [градуси]", "Sin(30)", "0000000", "SIN(30)"},
+        {"x^2+1 = 5   [x = 2]", "x2+1", "0100", "x^2+1"},
+        {"1+1 = 2\n2^-2 = 0,25\n", "2(-2)", "01111", "2^(-2)"},
     };
     for (const Case& k : kCases) {
         SCOPED_TRACE(k.text);
-        const auto result = keysForText(k.text);
-        ASSERT_TRUE(std::holds_alternative<std::vector<Key>>(result));
         Calculator c;
-        for (Key key : std::get<std::vector<Key>>(result)) {
-            press(c.form, c.platform, key);
-        }
+        ASSERT_TRUE(paste(c.form, c.platform, k.text)) << c.form.message;
         EXPECT_EQ(c.t(), k.t);
+        EXPECT_EQ(c.raised(), k.raised);
         EXPECT_EQ(c.comp(), k.comp);
-        EXPECT_EQ(c.form.L.caption, k.caption);
     }
 }
 
@@ -56,19 +58,20 @@ TEST(TextKeys, AnythingElseIsRefusedWhole) {
     struct Case {
         std::string_view text;
         std::size_t offset;
-        std::string_view character;
+        std::string_view part;
     };
     constexpr Case kCases[] = {
-        {"2+a", 2, "a"},     {"1€", 1, "€"},      {"sin30", 0, "s"},
-        {"1,5E+20", 3, "E"}, {"p", 0, "p"},       {"2\t3", 1, "\t"},
-        {"ln(2)", 0, "l"},   {"\xff", 0, "\xff"}, {"2²a", 3, "a"},
+        {"2+a", 2, "a"}, {"1€", 1, "€"},       {"sin30", 0, "s"},    {"1,5E+20", 3, "E"},
+        {"p", 0, "p"},   {"2\t3", 1, "\t"},    {"ln(2)", 0, "l"},    {"\xff", 0, "\xff"},
+        {"2²a", 3, "a"}, {"2^(3^2)", 4, "^2"}, {"2^(1+3²)", 6, "²"}, {"2^*3", 1, "^"},
+        {"√-4", 0, "√"}, {"^2", 0, "^"},       {"2+3=", 3, "="},
     };
     for (const Case& k : kCases) {
         SCOPED_TRACE(k.text);
         const auto result = keysForText(k.text);
         ASSERT_TRUE(std::holds_alternative<Refusal>(result));
         EXPECT_EQ(std::get<Refusal>(result).offset, k.offset);
-        EXPECT_EQ(std::get<Refusal>(result).character, k.character);
+        EXPECT_EQ(std::get<Refusal>(result).part, k.part);
     }
 }
 

@@ -157,6 +157,15 @@ TEST_F(ChartWindowTest, NothingOpensForAnEmptyExpression) {
     EXPECT_EQ(window.table()->rowCount(), 0);
 }
 
+TEST_F(ChartWindowTest, AnExpressionWithNoValueAtAnyXOpensWithTheReason) {
+    window.showFunction({"x^2", false, {}});
+    EXPECT_EQ(window.showFunction({"2+x)", false, {}}), graph::GraphOutcome::Refused);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.rangeMessage(), QStringLiteral("Невалиден израз"));
+    EXPECT_EQ(window.table()->rowCount(), 0) << "no table of the earlier expression stays";
+    EXPECT_EQ(pointCount(window.segments()), 0u);
+}
+
 TEST_F(ChartWindowTest, TheClipboardTextHasDecimalCommas) {
     window.showFunction({"1/x", false, {-1, 1, 0.5}});
     EXPECT_EQ(window.tableText(), QStringLiteral("x\ty\n-1\t-1\n-0,5\t-2\n0\t\n0,5\t2\n1\t1\n"));

@@ -17,6 +17,7 @@
 #include <memory>
 
 #include "keypad/keys.h"
+#include "keypad/paste.h"
 #include "keypad/text_keys.h"
 #include "qt/expression_box.h"
 #include "qt/help_viewer.h"
@@ -180,7 +181,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(menus.size(), expectedMenus.size());
         const QList<QStringList> expectedItems{
             {"Брой на цифрите след десетичната запетая", "Включване на компютърен запис на екрана",
-             "Копиране на екрана", "Копиране на резултат", "История на изчисленията",
+             "Копиране на екрана", "Копиране на резултат", "Поставяне", "История на изчисленията",
              "Междинен резултат"},
             {"Включване на допълнителни функции", "Графика на функцията"},
             {"Повдигане на степен", "Пресмятане на функция", "Колектив"}};
@@ -358,6 +359,28 @@ class MainWindowTest : public QObject {
         QCOMPARE(QString::fromStdString(window().form().comp.text), QString("2^3+1/4*7"));
     }
 
+    // A mouse pastes through the menu and through the box's own menu, which also copies.
+    void menusPaste() {
+        QGuiApplication::clipboard()->setText("2^-1");
+        chooseMenu("Postavyane");
+        QCOMPARE(QString::fromStdString(window().form().comp.text), QString("2^(-1)"));
+        clickAll({"butonC"});
+        QGuiApplication::clipboard()->setText("SIN(30) = 0,5   [градуси]");
+        QStringList offered;
+        QTimer::singleShot(0, [&offered] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu != nullptr);
+            for (QAction* action : menu->actions()) {
+                offered << action->objectName();
+            }
+            menu->actions().constLast()->trigger();
+            menu->close();
+        });
+        emit box().customContextMenuRequested(QPoint(5, 5));
+        QCOMPARE(offered, QStringList({"CopEkran", "CopRez", "Postavyane"}));
+        QCOMPARE(QString::fromStdString(window().form().comp.text), QString("SIN(30)"));
+    }
+
     // Ctrl+V types the clipboard's text key by key, or refuses it whole.
     void pasteTypesOrRefuses_data() {
         QTest::addColumn<QString>("pasted");
@@ -368,7 +391,9 @@ class MainWindowTest : public QObject {
         row("signs", "6×2÷3·1", "6.2:3.1", "0000000", "");
         row("superscript", "3²", "32", "01", "");
         row("root sign", "√(9)", "SQRT(9)", "0000000", "");
-        row("root closed at the equals sign", "√16=", "SQRT(16)", "00000000", "");
+        row("root of a number", "√16", "SQRT(16)", "00000000", "");
+        row("signed exponent", "2^-1", "2(-1)", "01111", "");
+        row("power in an exponent's parentheses", "2^(3^2)", "", "", "^2");
         row("function in capitals", "SIN(0)", "Sin(0)", "000000", "");
         row("line break around it", "\n7-1\r\n", "7-1", "000", "");
         row("letter without a key", "2+a", "", "", "a");
@@ -400,17 +425,18 @@ class MainWindowTest : public QObject {
     void failureMarkNamesTheReason_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("reason");
-        row("division by zero", "5:0=", "Деление на нула");
-        row("invalid expression", "5*=", "Невалиден израз");
-        row("parenthesis too many", "(2))=", "Невалиден израз");
-        row("root of a negative", "√(0-4)=", "Извън дефиниционната област");
-        row("too large", "9^999=", "Твърде голямо число");
+        row("division by zero", "5:0", "Деление на нула");
+        row("invalid expression", "5*", "Невалиден израз");
+        row("parenthesis too many", "(2))", "Невалиден израз");
+        row("root of a negative", "√(0-4)", "Извън дефиниционната област");
+        row("too large", "9^999", "Твърде голямо число");
     }
     void failureMarkNamesTheReason() {
         QFETCH(QString, typed);
         QFETCH(QString, reason);
         QGuiApplication::clipboard()->setText(typed);
         QTest::keyClick(&box(), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(&box(), Qt::Key_Return);
         QLabel* mark = window().failureMark();
         QVERIFY(mark->isVisible());
         QCOMPARE(mark->toolTip(), reason);
