@@ -42,25 +42,37 @@ struct Calculator {
     }
 };
 
-void pressOnExpression(benchmark::State& state, Key key) {
+// The keys alone are timed with the value while typing turned off; key/preview times the
+// digit with it on, so that the difference is what the preview costs a key.
+void pressOnExpression(benchmark::State& state, Key key, bool preview = false) {
     const auto length = static_cast<std::size_t>(state.range(0));
     // Typing again costs as much as the length, so the timed keys may lengthen the
     // expression by 5% before it is typed again.
     const std::size_t longest = length + length / 20;
     auto calculator = std::make_unique<Calculator>(length);
+    calculator->form.previewOn = preview;
     for (auto _ : state) {
         if (calculator->form.comp.text.size() > longest) {
             state.PauseTiming();
             calculator = std::make_unique<Calculator>(length);
+            calculator->form.previewOn = preview;
             state.ResumeTiming();
         }
         numira::press(calculator->form, calculator->platform, key);
     }
     state.counters["chars"] = static_cast<double>(calculator->form.comp.text.size());
+    if (preview) {
+        // 1 when the last key left a value on show: the time is that of a real preview.
+        state.counters["shown"] = calculator->form.preview.caption.empty() ? 0 : 1;
+    }
 }
 
 void BM_KeyDigit(benchmark::State& state) {
     pressOnExpression(state, Key::D7);
+}
+// Every digit gives the expression a new value to preview.
+void BM_KeyPreview(benchmark::State& state) {
+    pressOnExpression(state, Key::D7, true);
 }
 void BM_KeySin(benchmark::State& state) {
     pressOnExpression(state, Key::Sin);
@@ -94,6 +106,7 @@ void BM_EqualsFullHistory(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_KeyDigit)->Name("key/digit")->Arg(20)->Arg(500)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KeyPreview)->Name("key/preview")->Arg(20)->Arg(500)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KeySin)->Name("key/sin")->Arg(20)->Arg(500)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KeyDigitFullHistory)
     ->Name("key/digit/history:1000")

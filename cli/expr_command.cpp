@@ -3,6 +3,7 @@
 
 #include "cli/commands.h"
 #include "engine/engine.h"
+#include "engine/failure_span.h"
 #include "engine/result_caption.h"
 #include "window/form1.h"
 
@@ -69,7 +70,14 @@ int runExpr(std::span<const std::string_view> args) {
     }
     if (result.failure) {
         const std::string_view reason = numira::failureReason(*result.failure);
-        std::fprintf(stderr, "numira-cli: %.*s\n", static_cast<int>(reason.size()), reason.data());
+        const auto span = numira::locateFailure(expression, *result.failure, settings);
+        // The column of the failing part, counted in characters from 1 as editors count.
+        std::size_t column = 1;
+        for (std::size_t i = 0; span && i < span->begin; ++i) {
+            column += (static_cast<unsigned char>(expression[i]) & 0xC0) != 0x80 ? 1 : 0;
+        }
+        std::fprintf(stderr, "numira-cli: 1:%zu: %.*s\n", column, static_cast<int>(reason.size()),
+                     reason.data());
         return 1;
     }
     std::puts(numira::resultCaption(result.numberText, decimals).c_str());

@@ -60,6 +60,10 @@ class Json {
         const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
         m_out.append(buffer, end);
     }
+    void raw(std::string_view name, std::string_view json) {
+        field(name);
+        m_out += json;
+    }
     void null(std::string_view name) {
         field(name);
         m_out += "null";
@@ -159,6 +163,13 @@ std::string describe(numira::Form1& f, numira::FakePlatform& platform,
         j.null("failure");
     }
     j.string("failure_shown", f.failureShown.words);
+    if (f.failureAt) {
+        j.raw("failure_at", "[" + std::to_string(f.failureAt->begin) + "," +
+                                std::to_string(f.failureAt->end) + "]");
+    } else {
+        j.null("failure_at");
+    }
+    j.string("preview", f.preview.caption);
     j.string("memory", f.Label1.caption);
     j.boolean("label2_visible", f.Label2.visible);
     j.boolean("label3_visible", f.Label3.visible);

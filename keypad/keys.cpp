@@ -172,6 +172,8 @@ constexpr std::array<KeyRow, static_cast<std::size_t>(Key::Tick2) + 1> kKeys{{
      "", "Ctrl+G", "графика на функцията"},
     {Key::MenuIstoria, "Istoria", "menu:Istoria", menu<&Form1::Istoria_Click>, false, U"", "", "",
      "", "Ctrl+H", "история на изчисленията"},
+    {Key::MenuPreview, "Preview", "menu:Preview", menu<&Form1::Preview_Click>, false, U"", "", "",
+     "", ""},
     {Key::HistoryBack, "", "up", historyBack, true, U""},
     {Key::HistoryForward, "", "down", historyForward, true, U""},
     {Key::Tick1, "Timer1", "tick1", tick1, false, U""},

@@ -75,6 +75,7 @@ enum class Key {
     // "История на изчисленията"; the walk through the history: the previous expression into
     // the box (keyboard Up), the next one or an empty box after the newest (keyboard Down).
     MenuIstoria,
+    MenuPreview,  // "Междинен резултат": the value while typing, on or off
     HistoryBack,
     HistoryForward,
     Tick1,

@@ -17,6 +17,9 @@ namespace numira {
 namespace {
 constexpr int kBorder = 2;         // the sunken 3D border
 constexpr double kLeftMargin = 2;  // between the border and the first character
+// Where the last "=" failed: a light red behind the characters and a red line under them.
+const QColor kMarkTint(255, 210, 210);
+const QColor kMarkLine(220, 0, 0);
 }  // namespace
 
 QChar drawnCharacter(char c) {
@@ -128,6 +131,14 @@ void ExpressionBox::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
+void ExpressionBox::setMarked(std::size_t begin, std::size_t end) {
+    if (begin != m_markBegin || end != m_markEnd) {
+        m_markBegin = begin;
+        m_markEnd = end;
+        update();
+    }
+}
+
 void ExpressionBox::paintEvent(QPaintEvent*) {
     layoutText();
     QPainter painter(this);
@@ -140,8 +151,15 @@ void ExpressionBox::paintEvent(QPaintEvent*) {
     for (std::size_t i = 0; i < m_glyphs.size(); ++i) {
         const Glyph& glyph = m_glyphs[i];
         const bool selected = i >= selStart && i < selEnd;
+        const bool marked = i >= m_markBegin && i < m_markEnd;
         if (selected) {
             painter.fillRect(glyph.box, palette().highlight());
+        } else if (marked) {
+            painter.fillRect(glyph.box, kMarkTint);
+        }
+        if (marked) {
+            painter.fillRect(QRectF(glyph.box.left(), glyph.box.bottom() - 2, glyph.box.width(), 2),
+                             kMarkLine);
         }
         painter.setPen(selected ? palette().highlightedText().color() : QColor(Qt::black));
         painter.setFont(fontFor(m_box.formats()[i]));

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QRectF>
 #include <QWidget>
+#include <utility>
 #include <vector>
 
 #include "window/rich_text_box.h"
@@ -29,6 +30,10 @@ class ExpressionBox : public QWidget {
     // or caret is told to screen readers.
     void setModel(const RichTextBox& box);
     const RichTextBox& model() const { return m_box; }
+    // The characters [begin, end) where the last "=" failed, tinted and underlined in red;
+    // an empty span marks nothing.
+    void setMarked(std::size_t begin, std::size_t end);
+    std::pair<std::size_t, std::size_t> marked() const { return {m_markBegin, m_markEnd}; }
 
     // One drawn character: its box and base line in widget pixels, and its point size.
     struct Glyph {
@@ -65,6 +70,8 @@ class ExpressionBox : public QWidget {
     QLineF m_caretLine;
     double m_scroll = 0;  // pixels of the text scrolled out on the left
     bool m_followCaret = true;
+    std::size_t m_markBegin = 0;
+    std::size_t m_markEnd = 0;
     QString m_spoken;  // as screen readers were last told
     int m_spokenCaret = 0;
 };

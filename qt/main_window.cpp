@@ -35,6 +35,7 @@
 #include "qt/key_hints.h"
 #include "qt/key_picture.h"
 #include "qt/menu_text.h"
+#include "qt/preview_label.h"
 #include "qt/twips.h"
 #include "qt/window_place.h"
 
@@ -416,6 +417,11 @@ void MainWindow::buildControls() {
     m_angleMark->setFont(markFont);
     m_angleMark->setToolTip(
         QStringLiteral("Мярка за ъглите — клавиатура: %1").arg(shortcutText(Key::Degrees)));
+
+    m_preview = new PreviewLabel(m_client);
+    m_preview->setObjectName(QStringLiteral("preview"));
+    m_preview->setFont(toFont(m_form.L.font));
+    m_preview->hide();
 }
 
 // Earlier controls lie in front of later ones: comp over t, t over tm, Pic2 over Pic1.
@@ -436,6 +442,7 @@ void MainWindow::stackControls() {
     }
     m_failureMark->raise();
     m_failureText->raise();
+    m_preview->raise();
 }
 
 void MainWindow::buildMenus() {
@@ -652,6 +659,8 @@ void MainWindow::refresh() {
     setGeometryIfChanged(m_t, twipsToPixels(tg.left, tg.top, tg.width, tg.height, this));
     m_t->setVisible(m_form.t.visible);
     m_t->setModel(m_form.t);
+    m_t->setMarked(m_form.failureAt ? m_form.failureAt->begin : 0,
+                   m_form.failureAt ? m_form.failureAt->end : 0);
 
     for (auto [combo, model] : {std::pair{m_izbor, &m_form.Izbor}, {m_gradusi, &m_form.Gradusi}}) {
         const QSignalBlocker block(combo);
@@ -685,6 +694,8 @@ void MainWindow::refresh() {
                 menuItemText(toQString(item.caption), usedLetters,
                              key ? toQString(std::string(shortcutForKey(*key))) : QString()));
             action->setVisible(item.visible);
+            action->setCheckable(item.checked.has_value());
+            action->setChecked(item.checked.value_or(false));
         }
     }
 
@@ -724,6 +735,16 @@ void MainWindow::refresh() {
     setGeometryIfChanged(
         m_angleMark, QRect(box.right() + 1 - mark.width(), std::max(0, box.top() - mark.height()),
                            mark.width(), std::min(mark.height(), box.top())));
+
+    const Form1::PreviewText& preview = m_form.preview;
+    if (!preview.caption.empty()) {
+        m_preview->setText(toQString(preview.caption));
+        const Geometry& g = preview.place;
+        QRect place = twipsToPixels(g.left, g.top, g.width, g.height, this);
+        place.setWidth(std::max(place.width(), m_preview->sizeHint().width()));
+        setGeometryIfChanged(m_preview, place);
+    }
+    m_preview->setVisible(!preview.caption.empty());
 
     for (auto [timer, model] : {std::pair{m_timer1, &m_form.Timer1}, {m_timer2, &m_form.Timer2}}) {
         timer->setInterval(model->intervalMs);

@@ -23,6 +23,7 @@ class Announcer;
 class ClientArea;
 class ExpressionBox;
 class HistoryPanelView;
+class PreviewLabel;
 
 // The calculator window: Qt widgets made from the controls of the window model Form1, every
 // click, menu choice, combo choice, timer tick and key press forwarded to the model by the
@@ -56,6 +57,8 @@ class MainWindow : public QMainWindow {
     QLabel* failureText() const { return m_failureText; }
     // The angle unit's mark above the right end of the expression box.
     QLabel* angleUnitMark() const { return m_angleMark; }
+    // The value while typing, in grey in the result's place.
+    PreviewLabel* previewLabel() const { return m_preview; }
     // The panel "История на изчисленията" shows.
     HistoryPanelView* historyPanel() const { return m_history; }
     // The last message the window showed (a refused paste, a missing help file).
@@ -90,6 +93,7 @@ class MainWindow : public QMainWindow {
     QLabel* m_failureMark = nullptr;
     QLabel* m_failureText = nullptr;
     QLabel* m_angleMark = nullptr;
+    PreviewLabel* m_preview = nullptr;
     HistoryPanelView* m_history = nullptr;
     std::map<std::string, QWidget*> m_widgets;
     std::map<std::string, QAction*> m_actions;

@@ -1,7 +1,8 @@
 // Draws the README's pictures of the calculator offscreen: the window after start-up, after
-// 2 + 3 = and, after two more calculations, with its history panel open. scripts/screenshot.sh
+// 2 + 3 =, while 2 + 3 is typed (the value in grey), after two more calculations with its
+// history panel open, and after 5 : 0 = (the failing part marked). scripts/screenshot.sh
 // builds and runs it. Usage: numira-screenshot FOLDER (writes numira-start.png,
-// numira-2plus3.png and numira-history.png there).
+// numira-2plus3.png, numira-preview.png, numira-history.png and numira-failure.png there).
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
@@ -38,12 +39,18 @@ int main(int argc, char** argv) {
         save("numira-start.png") &&
         click({"Commandbutton1", "CommandButton11", "CommandButton10", "Ravno"}) &&
         save("numira-2plus3.png") &&
+        click({"butonC", "Commandbutton1", "CommandButton11", "CommandButton10"}) &&
+        save("numira-preview.png") &&
         click({"butonC", "Commandbutton1", "CommandButton21", "CommandButton5", "CommandButton11",
                "b1", "Ravno", "butonC", "b1", "CommandButton14", "CommandButton10", "Ravno"});
     if (done) {
         window.form().Istoria_Click();
         window.refresh();
         done = save("numira-history.png");
+        window.form().Istoria_Click();
+        done = done &&
+               click({"butonC", "CommandButton8", "CommandButton14", "CommandButton2", "Ravno"}) &&
+               save("numira-failure.png");
     }
     if (!done) {
         std::fprintf(stderr, "usage: numira-screenshot FOLDER (a folder it may write in)\n");

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Regenerates docs/numira.png, the README's picture of the calculator after 2 + 3 =, and
-# docs/numira-history.png, the window with its history panel, drawn offscreen by
+# Regenerates docs/numira.png, the README's picture of the calculator after 2 + 3 =,
+# docs/numira-preview.png, the value while 2 + 3 is typed, docs/numira-history.png, the window
+# with its history panel, and docs/numira-failure.png, the part of 5 : 0 that failed, drawn
+# offscreen by
 # scripts/screenshot.cpp. Usage: scripts/screenshot.sh [build-folder]  (default: build)
 set -euo pipefail
 
@@ -14,5 +16,8 @@ fi
 cmake --build "$build" -j2 --target numira-screenshot
 QT_QPA_PLATFORM=offscreen "$build/bin/numira-screenshot" "$build/screenshots"
 cp "$build/screenshots/numira-2plus3.png" "$root/docs/numira.png"
-cp "$build/screenshots/numira-history.png" "$root/docs/numira-history.png"
-echo "docs/numira.png and docs/numira-history.png updated from $build/screenshots/"
+for name in preview history failure; do
+  cp "$build/screenshots/numira-$name.png" "$root/docs/numira-$name.png"
+done
+echo "docs/numira.png, numira-preview.png, numira-history.png and numira-failure.png updated" \
+  "from $build/screenshots/"

@@ -106,6 +106,7 @@ struct MenuItem {
     std::string name;
     std::string caption;
     bool visible = true;
+    std::optional<bool> checked;  // set for an item that is turned on and off
 };
 
 struct Menu {

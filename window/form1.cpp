@@ -4,12 +4,26 @@
 #include <cctype>
 #include <cmath>
 
+#include "engine/open_parens.h"
 #include "engine/result_caption.h"
 #include "window/copy_notation.h"
 
 namespace numira {
 
 namespace {
+
+// A part of comp as the same part of t. The two spell an expression character for character,
+// save the "^" that t shows as raised text; nothing when they do not.
+std::optional<TextSpan> displaySpan(std::string_view engine, std::string_view display,
+                                    std::optional<TextSpan> span) {
+    const auto carets = [engine](std::size_t end) {
+        return static_cast<std::size_t>(std::count(engine.begin(), engine.begin() + end, '^'));
+    };
+    if (!span || display.size() + carets(engine.size()) != engine.size()) {
+        return std::nullopt;
+    }
+    return TextSpan{span->begin - carets(span->begin), span->end - carets(span->end)};
+}
 
 constexpr Rgb kGrey{128, 128, 128};
 constexpr Rgb kPanelText{255, 255, 128};
@@ -246,23 +260,24 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
     menus = {
         {"OPCII",
          "Опции",
-         {{"Raund", "Брой на цифрите след десетичната запетая", true},
-          {"KomEkran", "Включване на компютърен запис на екрана", true},
-          {"CopEkran", "Копиране на екрана", true},
-          {"CopRez", "Копиране на резултат", true},
-          {"Postavyane", "Поставяне", true},
-          {"Istoria", "История на изчисленията", true}}},
+         {{"Raund", "Брой на цифрите след десетичната запетая", true, {}},
+          {"KomEkran", "Включване на компютърен запис на екрана", true, {}},
+          {"CopEkran", "Копиране на екрана", true, {}},
+          {"CopRez", "Копиране на резултат", true, {}},
+          {"Postavyane", "Поставяне", true, {}},
+          {"Istoria", "История на изчисленията", true, {}},
+          {"Preview", "Междинен резултат", true, true}}},
         {"Funk",
          "Функции",
-         {{"TF", "Включване на допълнителни функции", true},
-          {"Grafika", "Графика на функцията", true}}},
+         {{"TF", "Включване на допълнителни функции", true, {}},
+          {"Grafika", "Графика на функцията", true, {}}}},
         {"Help",
          "Помощ",
-         {{"Stepen", "Повдигане на степен", true},
-          {"FFun", "Пресмятане на функция", true},
-          {"Kolektiv", "Колектив", true},
+         {{"Stepen", "Повдигане на степен", true, {}},
+          {"FFun", "Пресмятане на функция", true, {}},
+          {"Kolektiv", "Колектив", true, {}},
           // The full help, which the button "S / V" opens as well.
-          {"Command15", "Ръководство", true}}},
+          {"Command15", "Ръководство", true, {}}}},
     };
 }
 
@@ -352,13 +367,14 @@ void Form1::RRavno() {
         return;
     }
     Lok();
-    const EngineSettings settings{degreesMode, keypad.xEntryMode == 1, Label4.caption};
-    const Evaluation result = m_engine.evaluate(comp.text, settings);
+    const Evaluation result = m_engine.evaluate(comp.text, engineSettings());
     m_lastEvaluation = result;
     ++evaluations;
     L.geometry.height = t.geometry.height;
     if (result.evaluated && result.failure) {
         showFailure(*result.failure);
+        failureAt = displaySpan(comp.text, t.text(),
+                                locateFailure(comp.text, *result.failure, engineSettings()));
     } else if (result.ok()) {
         setCaption(L, resultCaption(result.numberText, chosenDecimals(), roundingOn == 1));
         L.visible = true;
@@ -368,6 +384,40 @@ void Form1::RRavno() {
         L.geometry.top = place.top;
     }
     tabb();
+}
+
+EngineSettings Form1::engineSettings() const {
+    return {degreesMode, keypad.xEntryMode == 1, Label4.caption};
+}
+
+void Form1::updatePreview() {
+    // An expression that ends in an operator waits for its operand: "=" would drop a
+    // trailing "+" or "^", but the value it gives then is not the one being typed.
+    if (!previewOn || L.visible || lastFailure || comp.text.empty() ||
+        std::string_view("+-*/^").find(comp.text.back()) != std::string_view::npos) {
+        preview = {};
+        return;
+    }
+    PreviewInputs inputs{comp.text,      degreesMode,      keypad.xEntryMode == 1,
+                         Label4.caption, chosenDecimals(), roundingOn == 1};
+    // "=" closes what is still open before it evaluates; so does the preview, in its copy.
+    inputs.expression.append(missingCloseParens(comp.text).value_or(0), ')');
+    if (inputs != m_previewInputs) {
+        const Evaluation value =
+            m_engine.evaluate(inputs.expression, {inputs.degrees, inputs.xEntry, inputs.xValue});
+        m_previewValue = value.ok()
+                             ? resultCaption(value.numberText, inputs.decimals, inputs.rounding)
+                             : std::string();
+        m_previewInputs = std::move(inputs);
+    }
+    preview.caption = m_previewValue;
+    const float width = preview.caption.empty() ? 0 : m_platform->textWidth(preview.caption);
+    preview.place = resultPlace(width);
+}
+
+void Form1::Preview_Click() {
+    previewOn = !previewOn;
+    menuItem("Preview")->checked = previewOn;
 }
 
 void Form1::t_Change() {
@@ -661,6 +711,7 @@ void Form1::processKeystrokes() {
         m_delivered.push_back(std::move(stroke));
     }
     t.setTypingFormat(level());
+    updatePreview();
 }
 
 std::vector<Keystroke> Form1::takeDelivered() {

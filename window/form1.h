@@ -11,6 +11,7 @@
 
 #include "engine/engine.h"
 #include "engine/failure.h"
+#include "engine/failure_span.h"
 #include "graph/command3.h"
 #include "graph/sheet_app.h"
 #include "window/controls.h"
@@ -95,6 +96,8 @@ class Form1 {
     void CopRez_Click();
     // "История на изчисленията": shows or hides the history panel below the keypad.
     void Istoria_Click();
+    // "Междинен резултат": turns the preview of the value on or off.
+    void Preview_Click();
     void Stepen_Click();
     void FFun_Click();
     void Kolektiv_Click();
@@ -193,10 +196,24 @@ class Form1 {
         float fontSize = 12;
     };
     FailureText failureShown;
+    // Where in t the last "=" failed ([begin, end) in characters of t), for the box to mark;
+    // nothing when no part of t can be named.
+    std::optional<TextSpan> failureAt;
     void clearFailure() {
         lastFailure.reset();
         failureShown = {};
+        failureAt.reset();
     }
+    // The value "=" would give now, shown in grey in the result's place while the expression
+    // changes (its parentheses closed as "=" closes them): the caption, "" while a result or a
+    // failure is shown, while the expression has no value, or while the preview is off. It is
+    // computed after every event (processKeystrokes) and changes nothing else.
+    struct PreviewText {
+        std::string caption;
+        Geometry place;
+    };
+    PreviewText preview;
+    bool previewOn = true;
     // The calculations of the session and the panel that shows them.
     History history;
     HistoryPanel historyPanel;
@@ -223,6 +240,8 @@ class Form1 {
     void loadSecondary(SecondaryWindow& window);
     void showHelpPage(std::string_view name);
     void showFailure(Failure failure);
+    EngineSettings engineSettings() const;
+    void updatePreview();
     // Widens the window for a result of this width beside the box, up to two thirds of the
     // screen, as the result label has always done.
     void widenForResult(float width);
@@ -233,6 +252,19 @@ class Form1 {
     Engine m_engine;
     // What the last RRavno computed; nothing when it only entered x-entry mode.
     std::optional<Evaluation> m_lastEvaluation;
+    // What the preview was computed from, so that an event that changed none of it costs no
+    // evaluation.
+    struct PreviewInputs {
+        std::string expression;
+        bool degrees = false;
+        bool xEntry = false;
+        std::string xValue;
+        int decimals = 0;
+        bool rounding = false;
+        friend bool operator==(const PreviewInputs&, const PreviewInputs&) = default;
+    };
+    PreviewInputs m_previewInputs;
+    std::string m_previewValue;  // the caption for m_previewInputs
     std::deque<Keystroke> m_queue;
     std::vector<Keystroke> m_delivered;
 };

@@ -27,6 +27,7 @@
 #include "qt/key_hints.h"
 #include "qt/main_window.h"
 #include "qt/menu_text.h"
+#include "qt/preview_label.h"
 #include "qt/resources.h"
 #include "qt/twips.h"
 
@@ -190,7 +191,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(menus.size(), expectedMenus.size());
         const QList<QStringList> expectedItems{
             {"Брой на цифрите след десетичната запетая", "Включване на компютърен запис на екрана",
-             "Копиране на екрана", "Копиране на резултат", "Поставяне", "История на изчисленията"},
+             "Копиране на екрана", "Копиране на резултат", "Поставяне", "История на изчисленията",
+             "Междинен резултат"},
             {"Включване на допълнителни функции", "Графика на функцията"},
             {"Повдигане на степен", "Пресмятане на функция", "Колектив", "Ръководство"}};
         for (qsizetype i = 0; i < menus.size(); ++i) {
@@ -457,6 +459,32 @@ class MainWindowTest : public QObject {
         click("CommandButton6");
         QVERIFY(!mark->isVisible());
         QVERIFY(!words->isVisible());
+    }
+
+    // The value while typing, grey in the result's place; gone on "=", on a failure and when
+    // the menu item turns it off. The box marks the part a failed "=" names.
+    void previewShowsAndClears() {
+        numira::PreviewLabel* preview = window().previewLabel();
+        QTest::keyClicks(&box(), "2+3");
+        QVERIFY(preview->isVisible());
+        QCOMPARE(preview->text(), QString("=5"));
+        QVERIFY(!result().isVisible());
+        QVERIFY(window().clientArea()->rect().contains(preview->geometry()));
+        QVERIFY(preview->accessibleName().isEmpty());
+        QTest::keyClicks(&box(), "+");
+        QVERIFY(!preview->isVisible());
+        QTest::keyClicks(&box(), "1=");
+        QVERIFY(!preview->isVisible());
+        QVERIFY(result().isVisible());
+        QTest::keyClicks(&box(), ":0=");
+        QVERIFY(!preview->isVisible());
+        QCOMPARE(box().marked(), (std::pair<std::size_t, std::size_t>{5, 7}));
+        click("CommandButton6");
+        QCOMPARE(box().marked(), (std::pair<std::size_t, std::size_t>{0, 0}));
+        chooseMenu("Preview");
+        QVERIFY(!window().findChild<QAction*>("Preview")->isChecked());
+        QTest::keyClicks(&box(), "4");
+        QVERIFY(!preview->isVisible());
     }
 
     void failureMarkForXWithoutValue() {

@@ -69,9 +69,9 @@ TEST(StartUp, MenusInOrder) {
             items.push_back(item.name);
         }
     }
-    const std::vector<std::string> expected{"Raund",      "KomEkran", "CopEkran", "CopRez",
-                                            "Postavyane", "Istoria",  "TF",       "Grafika",
-                                            "Stepen",     "FFun",     "Kolektiv", "Command15"};
+    const std::vector<std::string> expected{
+        "Raund", "KomEkran", "CopEkran", "CopRez", "Postavyane", "Istoria",  "Preview",
+        "TF",    "Grafika",  "Stepen",   "FFun",   "Kolektiv",   "Command15"};
     EXPECT_EQ(items, expected);
 }
 

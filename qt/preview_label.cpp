@@ -1,0 +1,28 @@
+#include "qt/preview_label.h"
+
+#include <QPainter>
+
+namespace numira {
+
+PreviewLabel::PreviewLabel(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void PreviewLabel::setText(const QString& text) {
+    if (text != m_text) {
+        m_text = text;
+        update();
+    }
+}
+
+QSize PreviewLabel::sizeHint() const {
+    return fontMetrics().size(Qt::TextSingleLine, m_text);
+}
+
+void PreviewLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, m_text);
+}
+
+}  // namespace numira
