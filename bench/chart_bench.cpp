@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Numira contributors
 // The chart window zoomed: the visible range sampled afresh from the expression (up to the
 // budget of points), put into the chart's series and drawn, as one frame (16 ms) must do.
 #include <benchmark/benchmark.h>

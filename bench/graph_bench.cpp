@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Numira contributors
 // The function table of the chart window: 200 rows, each computed by the engine, with the
 // spreadsheet formula of each row. It must stay far below one frame (16 ms).
 #include <benchmark/benchmark.h>

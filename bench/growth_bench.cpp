@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Numira contributors
 // How the one-shot cost grows with the length of an expression, for each shape that once grew
 // faster than its length: per_char is the cost per character and should stay flat from 1k to
 // 100k characters.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Numira contributors
 // One key press on the window model: the handler, the keystrokes it queues and t_Change
 // with its text measurement, through the fake platform. The expression is typed up to the
 // wanted length first and typed again, untimed, whenever the timed keys have made it

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Numira contributors
 // numira-bench: every benchmark that needs no display, in one program, followed by the
 // summary of Numira beside its peers. "--check-corpus" only checks that every library gives
 // the corpus the same values.

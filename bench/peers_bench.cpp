@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Numira contributors
 // The one-shot cost, text in and result out, of each corpus expression by Numira and by the
 // expression libraries it is measured beside. Each library keeps between evaluations what it
 // can keep for a new text: Numira its engine object, muparser its parser (SetExpr parses

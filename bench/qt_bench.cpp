@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Numira contributors
 // The real window, offscreen: "=" with the history panel open, at a short and at a full
 // history, and the chart window opened on a fresh window and opened again. Each timed step
 // runs until the event loop has nothing left to do, so that the layout and the drawing it

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Numira contributors
 # Start-up of Numira beside SpeedCrunch and galculator, in one run, under Xvfb: the time
 # from starting a program to its first top-level window being mapped, and its resident
 # memory (VmRSS) one second later. Each program runs once to warm the caches, then RUNS

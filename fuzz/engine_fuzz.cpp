@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Numira contributors
 // Arbitrary bytes as an evaluation: the first byte chooses the angle unit, x-entry mode and
 // the decimals; the rest is the expression, and after a newline, the value of x.
 #include <cstddef>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Numira contributors
 // The fuzzer's bytes choose an expression the keypad can type; the engine must agree with
 // the independent reference on it.
 #include <cstddef>

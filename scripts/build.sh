@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Numira contributors
 # Installs what is missing and builds into build/bin/.
 #   scripts/build.sh          the calculator and numira-cli
 #   scripts/build.sh test     everything the tests run, the benchmarks included

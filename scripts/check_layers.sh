@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Numira contributors
 # Fails when a file includes a project header from a layer above its own. Each folder names
 # the folders it may include from; tests, benchmarks and fuzzers may include anything.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Numira contributors
 # Fails when a tracked source, script or CMake file does not state its licence in an
 # SPDX line, so that no file joins the tree without one.
 set -euo pipefail

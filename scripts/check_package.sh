@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Numira contributors
 # Checks build/numira_*.deb as a distribution would: unpacked into a scratch root, its
 # numira-cli evaluates and the help file and chart module sit where numira looks for them;
 # its desktop entry and metainfo validate; lintian finds no error.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Numira contributors
 # What a blind user hears: runs the calculator under Orca in Bulgarian with the hear tool
 # (HEAR, else shared/tools/hear/hear.sh in the folder above the repository or above that) and checks that the main
 # loop is spoken: the result after "=", the reason of a failure, the angle unit after Ctrl+D,

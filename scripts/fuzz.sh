@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Numira contributors
 # Builds the engine's fuzz targets with clang, replays the seed corpus and every regression
 # input, then fuzzes for the given number of seconds (default 60): two thirds for arbitrary
 # text, one third for expressions of the keypad's grammar checked against the reference

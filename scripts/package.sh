@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Numira contributors
 # Builds the Debian package build/numira_<version>_<arch>.deb: a release build for the
 # prefix /usr in build-deb/, with the distribution's hardening flags, packed by CPack.
 set -euo pipefail

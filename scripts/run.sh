@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Numira contributors
 # Set-up, build, and start the calculator.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Numira contributors
 // Draws the README's pictures of the calculator offscreen: the window after start-up, after
 // 2 + 3 =, while 2 + 3 is typed (the value in grey), after two more calculations with its
 // history panel open, and after 5 : 0 = (the failing part marked). scripts/screenshot.sh

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Numira contributors
 # Regenerates docs/numira.png, the README's picture of the calculator after 2 + 3 =,
 # docs/numira-preview.png, the value while 2 + 3 is typed, docs/numira-history.png, the window
 # with its history panel, and docs/numira-failure.png, the part of 5 : 0 that failed, drawn

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Numira contributors
 # Installs from Debian's packages what a job needs, and nothing that is already there.
 #   scripts/setup.sh          build and run the calculator
 #   scripts/setup.sh test     the above, and what the tests, the fuzzer and the checks need

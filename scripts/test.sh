@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Numira contributors
 # Set-up, build, and every test: formatting and layering; the unit, golden and widget tests
 # under the C and the Bulgarian locale; the Debian package; a minute of fuzzing the engine;
 # the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Numira contributors
 // The engine's number: what it reads from number text and what it writes back.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Numira contributors
 // Input at the edges: very long and deeply nested expressions, the ends of the double range,
 // the undefined powers, and values of x with hundreds of digits.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Numira contributors
 #include "tests/engine/keyed_expressions.h"
 
 #include <mpreal.h>

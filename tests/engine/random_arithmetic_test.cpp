@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Numira contributors
 // Random expressions of every shape the keypad can type, against an independent reference.
 #include <gtest/gtest.h>
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Numira contributors
 # Runs one golden file through numira-cli. Each line is `INPUT => EXPECTED`; blank lines and
 # lines starting with # are skipped, and a file with no cases fails.
 #

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Numira contributors
 // From the keys to the table: what comp holds after the keys is what the menu item tabulates.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Numira contributors
 // The window model under long key sequences: each ends with what the user expects.
 #include <gtest/gtest.h>
 

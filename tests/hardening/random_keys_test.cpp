@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Numira contributors
 // Seeded runs of random keys, menu items and timer ticks on the window model, checking after
 // every event what must always hold. A failure names its seed and step so it can be replayed.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Numira contributors
 // The chart as a tool, driven as a user drives it: the wheel, drags, double-clicks and keys on
 // the real widgets, offscreen.
 #include <gtest/gtest.h>

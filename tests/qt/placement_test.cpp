@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright 2026 Numira contributors
 // Where the secondary windows open under a real window manager (run by
 // under_window_manager.sh): with the calculator in each corner of the screen and in its
 // centre, every window has its whole frame on the screen, and the short help pages and the

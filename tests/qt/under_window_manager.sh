@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright 2026 Numira contributors
 # Runs a test program on its own 1366x768 Xvfb screen under the openbox window manager, with
 # Qt on X11. Without Xvfb or openbox it exits 77, which CTest reports as skipped.
 set -u
