@@ -18,7 +18,7 @@ echo "== the suite again under the Bulgarian locale"
 LC_ALL=bg_BG.UTF-8 ctest --test-dir build --output-on-failure -j"$jobs"
 
 echo "== the Debian package"
-scripts/package.sh
+scripts/package.sh build
 scripts/check_package.sh
 
 echo "== fuzzing the engine"
