@@ -10,7 +10,6 @@ jobs=$(nproc)
 
 scripts/build.sh test
 scripts/check_format.sh
-scripts/check_layers.sh
 scripts/check_licence.sh
 export QT_QPA_PLATFORM=offscreen
 LC_ALL=C ctest --test-dir build --output-on-failure -j"$jobs"
