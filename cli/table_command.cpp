@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "engine/failure.h"
 #include "engine/number_text.h"
+#include "engine/words.h"
 #include "graph/command3.h"
 #include "graph/key_points.h"
 #include "graph/xlsx_sheet.h"
@@ -89,7 +90,7 @@ int runTable(std::span<const std::string_view> args) {
         return 1;
     };
     if (request.expression.empty()) {
-        return fail(numira::graph::kNothingToTabulate);
+        return fail(numira::word(numira::Word::NothingToTabulate));
     }
     if (const auto problem = numira::graph::rangeProblem(request.range)) {
         return fail(*problem);

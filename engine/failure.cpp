@@ -2,6 +2,8 @@
 // Copyright 2026 Numira contributors
 #include "engine/failure.h"
 
+#include "engine/words.h"
+
 namespace numira {
 
 std::string_view failureReason(Failure failure) {
@@ -23,17 +25,17 @@ std::string_view failureReason(Failure failure) {
 std::string_view failureReasonBg(Failure failure) {
     switch (failure) {
         case Failure::DivisionByZero:
-            return "Деление на нула";
+            return word(Word::DivisionByZero);
         case Failure::InvalidExpression:
-            return "Невалиден израз";
+            return word(Word::InvalidExpression);
         case Failure::OutsideDomain:
-            return "Извън дефиниционната област";
+            return word(Word::OutsideDomain);
         case Failure::TooLarge:
-            return "Твърде голямо число";
+            return word(Word::TooLarge);
         case Failure::XHasNoValue:
-            return "x няма стойност";
+            return word(Word::XHasNoValue);
     }
-    return "Невалиден израз";
+    return word(Word::InvalidExpression);
 }
 
 }  // namespace numira

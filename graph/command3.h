@@ -16,10 +16,6 @@ enum class GraphOutcome {
     Refused,            // no x gives a value (the table's refused says why): only beginTable
 };
 
-// The window's message for an empty expression.
-inline constexpr std::string_view kNothingToTabulate =
-    "Няма функция за таблица: въведете израз с x, например x^2.";
-
 // The function table and chart: tabulates the request's expression (see tabulate) and sends
 // sheetApp the table, x in column A and the formulas in column b with their computed values,
 // then a line chart of the first rows (at most 100) against x whose value axis crosses the

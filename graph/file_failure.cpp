@@ -4,39 +4,41 @@
 
 #include <cerrno>
 
+#include "engine/words.h"
+
 namespace numira::graph {
 
 std::string fileFailureReason(int error) {
     switch (error) {
         case ENOENT:
-            return "папката не съществува";
+            return std::string(word(Word::FolderMissing));
         case ENOTDIR:
-            return "част от пътя не е папка";
+            return std::string(word(Word::PathNotFolder));
         case EACCES:
         case EPERM:
-            return "няма права за запис в папката";
+            return std::string(word(Word::NoWriteRights));
         case EROFS:
-            return "дискът е само за четене";
+            return std::string(word(Word::ReadOnlyDisk));
         case ENOSPC:
         case EDQUOT:
         case EFBIG:
-            return "няма място на диска";
+            return std::string(word(Word::DiskFull));
         case EISDIR:
-            return "на това място има папка със същото име";
+            return std::string(word(Word::FolderInTheWay));
         case ENAMETOOLONG:
-            return "името на файла е твърде дълго";
+            return std::string(word(Word::NameTooLong));
         case EIO:
-            return "грешка при запис на диска";
+            return std::string(word(Word::DiskWriteError));
         case EMFILE:
         case ENFILE:
-            return "програмата има твърде много отворени файлове";
+            return std::string(word(Word::TooManyOpenFiles));
         default:
-            return "системна грешка " + std::to_string(error);
+            return word(Word::SystemError, {std::to_string(error)});
     }
 }
 
 std::string saveFailureMessage(const std::string& reason) {
-    return "Таблицата не е записана: " + reason + ". Предишният файл, ако има такъв, е непроменен.";
+    return word(Word::TableNotSaved, {reason});
 }
 
 }  // namespace numira::graph

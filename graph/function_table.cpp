@@ -7,6 +7,7 @@
 
 #include "engine/number_text.h"
 #include "engine/open_parens.h"
+#include "engine/words.h"
 #include "graph/sheet_formula.h"
 
 namespace numira::graph {
@@ -20,16 +21,16 @@ constexpr double kStepSlack = 1e-9;
 
 std::optional<std::string_view> rangeProblem(const TableRange& range) {
     if (!std::isfinite(range.from) || !std::isfinite(range.to) || !std::isfinite(range.step)) {
-        return "Началото, краят и стъпката трябва да са числа.";
+        return word(Word::RangeNotNumbers);
     }
     if (range.step <= 0) {
-        return "Стъпката трябва да е по-голяма от нула.";
+        return word(Word::StepNotPositive);
     }
     if (range.to < range.from) {
-        return "Краят не може да е преди началото.";
+        return word(Word::EndBeforeStart);
     }
     if ((range.to - range.from) / range.step + kStepSlack >= static_cast<double>(kMaxRows)) {
-        return "Таблицата може да има най-много 10 000 реда: увеличете стъпката.";
+        return word(Word::TooManyRows);
     }
     return std::nullopt;
 }

@@ -10,13 +10,6 @@
 
 namespace numira::graph {
 
-// The names the window and the saved file give the key points.
-inline constexpr std::string_view kKeyPointsTitle = "Особени точки";
-inline constexpr std::string_view kZerosTitle = "Нули";
-inline constexpr std::string_view kMinimaTitle = "Минимуми";
-inline constexpr std::string_view kMaximaTitle = "Максимуми";
-inline constexpr std::string_view kBreaksTitle = "Прекъсвания";
-
 struct CurvePoint {
     double x = 0;
     double y = 0;

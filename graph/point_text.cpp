@@ -4,6 +4,7 @@
 
 #include "engine/number_text.h"
 #include "engine/result_caption.h"
+#include "engine/words.h"
 
 namespace numira::graph {
 namespace {
@@ -27,7 +28,8 @@ std::string pointText(double x, std::optional<double> y, int decimals) {
 std::string traceText(double x, const FunctionValue& value, int decimals) {
     std::string out = pointText(x, value.value, decimals);
     if (!value.value) {
-        out += "; няма стойност";
+        out += "; ";
+        out += word(Word::PointHasNoValue);
         if (value.failure) {
             out += ": ";
             out += failureReasonBg(*value.failure);

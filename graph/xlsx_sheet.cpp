@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <stdexcept>
 
+#include "engine/words.h"
 #include "graph/file_failure.h"
 #include "graph/zip_check.h"
 
@@ -224,7 +225,7 @@ void XlsxSheet::cacheChartValues() {
 
 std::optional<std::string> XlsxSheet::close() {
     if (m_workbook == nullptr) {
-        return saveFailureMessage("файлът вече е затворен");
+        return saveFailureMessage(std::string(word(Word::FileAlreadyClosed)));
     }
     if (m_failure != 0) {
         abandon();
@@ -239,9 +240,8 @@ std::optional<std::string> XlsxSheet::close() {
     const int written = errno;
     std::optional<std::string> reason;
     if (error != LXW_NO_ERROR) {
-        reason = written != 0
-                     ? fileFailureReason(written)
-                     : "грешка при писане на файла (" + std::string(lxw_strerror(error)) + ")";
+        reason = written != 0 ? fileFailureReason(written)
+                              : word(Word::FileWriteError, {lxw_strerror(error)});
     } else if (const int fd = ::open(m_temporary.c_str(), O_RDONLY); fd < 0 || ::fsync(fd) != 0) {
         reason = fileFailureReason(errno);
         if (fd >= 0) {
@@ -250,7 +250,7 @@ std::optional<std::string> XlsxSheet::close() {
     } else {
         ::close(fd);
         if (zipProblem(m_temporary)) {
-            reason = "записаният файл излезе непълен, най-вероятно няма място на диска";
+            reason = word(Word::SavedFileIncomplete);
         } else if (::rename(m_temporary.c_str(), m_target.c_str()) != 0) {
             reason = fileFailureReason(errno);
         } else {
@@ -294,7 +294,8 @@ void XlsxSheet::setRangeFormula(std::string_view cell, std::string_view formula,
 }
 
 void XlsxSheet::addKeyPoints(const KeyPoints& points) {
-    lxw_worksheet* sheet = workbook_add_worksheet(m_workbook, std::string(kKeyPointsTitle).c_str());
+    lxw_worksheet* sheet =
+        workbook_add_worksheet(m_workbook, std::string(word(Word::KeyPoints)).c_str());
     if (sheet == nullptr) {
         throw std::invalid_argument("cannot add the sheet of key points");
     }
@@ -307,21 +308,22 @@ void XlsxSheet::addKeyPoints(const KeyPoints& points) {
         }
         ++row;
     };
-    check(worksheet_write_string(sheet, row, 0, "Вид", nullptr));
+    check(worksheet_write_string(sheet, row, 0, std::string(word(Word::KindColumn)).c_str(),
+                                 nullptr));
     check(worksheet_write_string(sheet, row, 1, "x", nullptr));
     check(worksheet_write_string(sheet, row, 2, "y", nullptr));
     ++row;
     for (const double x : points.zeros) {
-        put(kZerosTitle, x, 0.0);
+        put(word(Word::Zeros), x, 0.0);
     }
     for (const CurvePoint& p : points.minima) {
-        put(kMinimaTitle, p.x, p.y);
+        put(word(Word::Minima), p.x, p.y);
     }
     for (const CurvePoint& p : points.maxima) {
-        put(kMaximaTitle, p.x, p.y);
+        put(word(Word::Maxima), p.x, p.y);
     }
     for (const double x : points.breaks) {
-        put(kBreaksTitle, x, std::nullopt);
+        put(word(Word::Breaks), x, std::nullopt);
     }
 }
 
@@ -389,7 +391,7 @@ std::optional<std::string> saveTable(const FunctionTable& table, const std::stri
                 file.addKeyPoints(findKeyPoints(table, engine));
                 return file.close();
             case GraphOutcome::NothingToTabulate:
-                return std::string(kNothingToTabulate);
+                return std::string(word(Word::NothingToTabulate));
             case GraphOutcome::BadRange:
                 return std::string(*rangeProblem(table.request.range));
             case GraphOutcome::Refused:

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/words.h"
 #include "keypad/entry.h"
 #include "keypad/keys.h"
 
@@ -129,7 +130,7 @@ void levelBefore(Form1& f, Platform& platform, const HistoryEntry& entry,
 const HistoryEntry* entryOrMessage(Form1& f, std::size_t n) {
     const HistoryEntry* entry = f.history.fromNewest(n);
     if (entry == nullptr) {
-        f.message = "В историята няма запис с номер " + std::to_string(n) + ".";
+        f.message = word(Word::NoHistoryEntry, {std::to_string(n)});
     }
     return entry;
 }
@@ -145,7 +146,7 @@ bool recallHistory(Form1& f, Platform& platform, std::size_t n) {
     const HistoryEntry entry = *found;
     const auto parts = partsOf(entry.t);
     if (!parts) {
-        f.message = "Изразът „" + entry.t + "“ не може да бъде набран отново.";
+        f.message = word(Word::CannotRetype, {entry.t});
         return false;
     }
     const std::vector<bool> powers = History::powerMarks(entry);
@@ -173,8 +174,7 @@ bool recallHistoryResult(Form1& f, Platform& platform, std::size_t n) {
         return false;
     }
     if (entry->failure) {
-        f.message =
-            "Изразът „" + entry->t + "“ няма резултат: " + History::resultText(*entry) + ".";
+        f.message = word(Word::HistoryHasNoResult, {entry->t, History::resultText(*entry)});
         return false;
     }
     f.setPlatform(platform);

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "engine/function_names.h"
+#include "engine/words.h"
 #include "keypad/text_keys.h"
 #include "keypad/utf8.h"
 #include "window/fake_platform.h"
@@ -214,11 +215,10 @@ struct Step {
     std::size_t lexeme = 0;  // the part it types, to name it when it goes wrong
 };
 
-constexpr std::string_view kPowerInRaisedGroup =
-    "степен в скобите на степенен показател: там клавишът за степен не действа";
-constexpr std::string_view kPowerWithoutExponent = "знакът за степен няма показател след себе си";
-constexpr std::string_view kBareRoot = "„√“ без скоби се отнася само за число, pi, e или x";
-constexpr std::string_view kKeysDiffer = "клавишите не могат да го наберат със същия смисъл";
+const std::string_view kPowerInRaisedGroup = word(Word::PastePowerInRaisedGroup);
+const std::string_view kPowerWithoutExponent = word(Word::PastePowerWithoutExponent);
+const std::string_view kBareRoot = word(Word::PasteBareRoot);
+const std::string_view kKeysDiffer = word(Word::PasteKeysDiffer);
 
 class Typist {
   public:
@@ -538,12 +538,9 @@ bool paste(Form1& form, Platform& platform, std::string_view text) {
     const auto keys = keysForText(text);
     if (const auto* refusal = std::get_if<Refusal>(&keys)) {
         if (refusal->reason.empty()) {
-            form.message = "Текстът не може да бъде набран: знакът „" +
-                           visibleCharacter(refusal->part) +
-                           "“ няма клавиш в калкулатора. Нищо не е набрано.";
+            form.message = word(Word::PasteNoKey, {visibleCharacter(refusal->part)});
         } else {
-            form.message = "Текстът не може да бъде набран: „" + refusal->part + "“ — " +
-                           std::string(refusal->reason) + ". Нищо не е набрано.";
+            form.message = word(Word::PasteRefused, {refusal->part, refusal->reason});
         }
         return false;
     }

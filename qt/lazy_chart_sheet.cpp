@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLibrary>
 
+#include "engine/words.h"
 #include "qt/chart/chart_module.h"
 #include "qt/window_place.h"
 
@@ -19,7 +20,7 @@ QString LazyChartSheet::defaultModulePath() {
 
 graph::SheetApp* LazyChartSheet::fail(const QString& message) {
     if (onFailure) {
-        onFailure(QStringLiteral("Графиката не може да се зареди: ") + message);
+        onFailure(QString::fromUtf8(word(Word::ChartNotLoaded)).arg(message));
     }
     return nullptr;
 }
@@ -34,18 +35,18 @@ graph::SheetApp* LazyChartSheet::sheet() {
         return m_sheet;
     }
     if (!QFileInfo::exists(m_modulePath)) {
-        return fail(QStringLiteral("липсва модулът за графики %1.").arg(m_modulePath));
+        return fail(QString::fromUtf8(word(Word::ChartModuleMissing)).arg(m_modulePath));
     }
     // The library stays loaded for the rest of the run: the window's code lives in it.
     QLibrary library(m_modulePath);
     if (!library.load()) {
-        return fail(QStringLiteral("модулът за графики %1 не се зарежда (%2).")
+        return fail(QString::fromUtf8(word(Word::ChartModuleBroken))
                         .arg(m_modulePath, library.errorString()));
     }
     const auto create =
         reinterpret_cast<CreateChartWindow>(library.resolve(kCreateChartWindowSymbol));
     if (create == nullptr) {
-        return fail(QStringLiteral("%1 не е модул за графики.").arg(m_modulePath));
+        return fail(QString::fromUtf8(word(Word::NotAChartModule)).arg(m_modulePath));
     }
     QWidget* window = create(m_owner, &m_sheet);
     window->setObjectName(QStringLiteral("chartWindow"));

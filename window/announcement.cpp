@@ -2,6 +2,7 @@
 // Copyright 2026 Numira contributors
 #include "window/announcement.h"
 
+#include "engine/words.h"
 #include "window/form1.h"
 
 namespace numira {
@@ -9,24 +10,25 @@ namespace numira {
 namespace {
 
 std::string decimalsText(int decimals) {
-    return std::to_string(decimals) + (decimals == 1 ? " цифра" : " цифри") + " след запетаята";
+    return word(decimals == 1 ? Word::SaidOneDecimal : Word::SaidDecimals,
+                {std::to_string(decimals)});
 }
 
 }  // namespace
 
 std::string resultAnnouncement(const Form1& form) {
     if (!form.failureShown.words.empty()) {
-        return "Грешка. " + form.failureShown.words;
+        return word(Word::SaidFailure, {form.failureShown.words});
     }
     if (!form.L.visible || form.L.caption.empty()) {
         return {};
     }
     // A reader says "-" as a dash; the minus sign is read as "минус".
-    std::string said = "Резултат ";
+    std::string said;
     for (const char c : std::string_view(form.L.caption).substr(form.L.caption.front() == '=')) {
         said += c == '-' ? std::string_view("\u2212") : std::string_view(&c, 1);
     }
-    return said;
+    return word(Word::SaidResult, {said});
 }
 
 AnnouncedState announcedState(const Form1& form) {
@@ -36,7 +38,7 @@ AnnouncedState announcedState(const Form1& form) {
     // Label1 reads "M=42".
     const std::string& memory = form.Label1.caption;
     if (memory.size() > 2) {
-        s.memory = "Памет " + memory.substr(2);
+        s.memory = word(Word::SaidMemory, {memory.substr(2)});
     }
     s.xEntry = form.keypad.xEntryMode == 1;
     s.panels = form.F2.visible;
@@ -59,14 +61,13 @@ std::string announcement(const AnnouncedState& before, const AnnouncedState& aft
         say(after.decimals);
     }
     if (after.memory != before.memory) {
-        say(after.memory.empty() ? "Паметта е изчистена" : after.memory);
+        say(after.memory.empty() ? std::string(word(Word::SaidMemoryCleared)) : after.memory);
     }
     if (after.panels != before.panels) {
-        say(after.panels ? "Допълнителните функции са показани"
-                         : "Допълнителните функции са скрити");
+        say(std::string(word(after.panels ? Word::SaidPanelsShown : Word::SaidPanelsHidden)));
     }
     if (after.xEntry && !before.xEntry) {
-        say("Въвеждане на стойност на x");
+        say(std::string(word(Word::SaidXEntry)));
     }
     if (after.evaluations != before.evaluations || after.result != before.result) {
         say(after.result);

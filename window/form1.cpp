@@ -8,6 +8,7 @@
 
 #include "engine/open_parens.h"
 #include "engine/result_caption.h"
+#include "engine/words.h"
 #include "window/copy_notation.h"
 
 namespace numira {
@@ -208,8 +209,8 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
     F2 = frame("F2", {240, 4180, 3255, 1095}, false, kPanelText, arial(9.75F), 38);
     Gradusi.name = "Gradusi";
     Gradusi.container = Container::F2;
-    Gradusi.entries = {"Радиани", "Градуси"};
-    Gradusi.text = "Градуси";
+    Gradusi.entries = {std::string(word(Word::Radians)), std::string(word(Word::Degrees))};
+    Gradusi.text = word(Word::Degrees);
     Gradusi.geometry = {2280, 720, 975, 315};
     Gradusi.background = kGrey;
     Gradusi.foreground = kPanelText;
@@ -521,6 +522,10 @@ void Form1::selectIzbor(int position) {
     Izbor_Click();
 }
 
+std::string_view Form1::angleUnitMark() const {
+    return word(degreesMode ? Word::DegreesMark : Word::RadiansMark);
+}
+
 void Form1::Gradusi_Click() {
     if (Gradusi.listIndex == 0) {
         degreesMode = false;
@@ -544,7 +549,7 @@ void Form1::Raund_Click() {
 void Form1::TF_Click() {
     MenuItem& item = *menuItem("TF");
     if (F2.visible) {
-        item.caption = "Включване на допълнителни функции";
+        item.caption = word(Word::ShowPanels);
         F2.visible = false;
         Frame2.visible = false;
         windowHeight = kKeypadHeight;
@@ -552,7 +557,7 @@ void Form1::TF_Click() {
         Line5.y2 = Frame1.geometry.top + Frame1.geometry.height;
     } else {
         windowHeight = kPanelsHeight;
-        item.caption = "Изключване на допълнителни функции";
+        item.caption = word(Word::HidePanels);
         Frame2.visible = true;
         F2.visible = true;
         Line6.y2 = Frame2.geometry.top + Frame2.geometry.height;
@@ -568,10 +573,10 @@ void Form1::KomEkran_Click() {
     MenuItem& item = *menuItem("KomEkran");
     if (comp.visible) {
         comp.visible = false;
-        item.caption = "Включване на компютърен запис на екрана";
+        item.caption = word(Word::ShowComp);
     } else {
         comp.visible = true;
-        item.caption = "Изключване на компютърен запис на екрана";
+        item.caption = word(Word::HideComp);
     }
 }
 
@@ -653,7 +658,7 @@ void Form1::Command15_Click() {
     helpFilePath = m_platform->programFolder() + "/" + std::string(kHelpFileName);
     helpFileOpened = m_platform->openHelpFile(helpFilePath);
     if (!*helpFileOpened) {
-        message = "Файлът с помощта не може да бъде отворен: " + helpFilePath;
+        message = word(Word::HelpFileNotOpened, {helpFilePath});
     }
 }
 
@@ -725,10 +730,10 @@ std::vector<Keystroke> Form1::takeDelivered() {
 void Form1::Command3_Click() {
     Lok();
     if (!sheetApp) {
-        message = "Няма къде да се покаже графиката.";
+        message = word(Word::NoPlaceForChart);
     } else if (comp.text.empty()) {
         // Nothing to tabulate asks for no sheet, so the chart window is not loaded for it.
-        message = graph::kNothingToTabulate;
+        message = word(Word::NothingToTabulate);
     } else if (graph::SheetApp* sheet = sheetApp()) {
         graph::Command3_Click(*sheet,
                               graph::GraphRequest{comp.text, degreesMode,

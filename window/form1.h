@@ -184,7 +184,7 @@ class Form1 {
     int screenWidth = 0;
 
     // The angle unit as a calculator's display marks it, shown at all times above the result.
-    std::string_view angleUnitMark() const { return degreesMode ? "ГРАД" : "РАД"; }
+    std::string_view angleUnitMark() const;
 
     // Why the last "=" could not evaluate; the next key clears it (clearFailure).
     std::optional<Failure> lastFailure;

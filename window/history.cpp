@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "engine/words.h"
 #include "window/copy_notation.h"
 
 namespace numira {
@@ -91,7 +92,7 @@ std::string History::resultText(const HistoryEntry& entry) {
 std::string History::settingsText(const HistoryEntry& entry) {
     std::string out;
     if (entry.degrees) {
-        out = *entry.degrees ? "Градуси" : "Радиани";
+        out = word(*entry.degrees ? Word::Degrees : Word::Radians);
     }
     if (entry.x) {
         out += (out.empty() ? "" : ", ") + std::string("x = ") + *entry.x;
@@ -102,7 +103,7 @@ std::string History::settingsText(const HistoryEntry& entry) {
 std::string History::copyLine(const HistoryEntry& entry) {
     std::string settings;
     if (entry.degrees) {
-        settings = *entry.degrees ? "градуси" : "радиани";
+        settings = word(*entry.degrees ? Word::DegreesInCopy : Word::RadiansInCopy);
     }
     if (entry.x) {
         settings += (settings.empty() ? "" : ", ") + std::string("x = ") + *entry.x;

@@ -25,6 +25,7 @@
 #include <stdexcept>
 
 #include "engine/failure.h"
+#include "engine/words.h"
 #include "graph/point_text.h"
 #include "graph/xlsx_sheet.h"
 #include "qt/announcer.h"
@@ -495,7 +496,7 @@ void ChartWindow::saveAs(const QString& path) {
         return;
     }
     m_saveFolder = QFileInfo(path).absolutePath();
-    showMessage(QStringLiteral("Таблицата е записана в %1").arg(path), false);
+    showMessage(QString::fromUtf8(word(Word::TableSaved)).arg(path), false);
 }
 
 void ChartWindow::saveClicked() {

@@ -4,6 +4,7 @@
 
 #include <QHeaderView>
 
+#include "engine/words.h"
 #include "graph/point_text.h"
 
 namespace numira {
@@ -26,10 +27,10 @@ void add(QTreeWidgetItem* group, double x, std::optional<double> y, int decimals
 
 KeyPointsList::KeyPointsList() {
     setHeaderHidden(true);
-    setAccessibleName(text(graph::kKeyPointsTitle));
+    setAccessibleName(text(word(Word::KeyPoints)));
     setRootIsDecorated(false);
     for (const std::string_view title :
-         {graph::kZerosTitle, graph::kMinimaTitle, graph::kMaximaTitle, graph::kBreaksTitle}) {
+         {word(Word::Zeros), word(Word::Minima), word(Word::Maxima), word(Word::Breaks)}) {
         auto* group = new QTreeWidgetItem(this, {text(title)});
         group->setFlags(Qt::ItemIsEnabled);
         QFont bold = group->font(0);

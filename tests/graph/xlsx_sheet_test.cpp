@@ -20,6 +20,7 @@
 #include <iterator>
 #include <set>
 
+#include "engine/words.h"
 #include "graph/command3.h"
 
 namespace numira::graph {
@@ -215,14 +216,14 @@ TEST(XlsxSheet, AFailedSaveKeepsTheOldFileAndSaysWhy) {
     struct Case {
         const char* name;
         std::filesystem::path path;
-        const char* reason;
+        Word reason;
     };
     const Case kCases[] = {
-        {"NoSuchFolder", folder / "missing" / "t.xlsx", "папката не съществува"},
-        {"AFolderInTheWay", folder / "a-folder.xlsx", "папка със същото име"},
-        {"PathThroughAFile", folder / "plain-file" / "t.xlsx", "част от пътя не е папка"},
-        {"NameTooLong", folder / (std::string(300, 'n') + ".xlsx"), "твърде дълго"},
-        {"DiskFull", folder / "old.xlsx", "няма място на диска"},
+        {"NoSuchFolder", folder / "missing" / "t.xlsx", Word::FolderMissing},
+        {"AFolderInTheWay", folder / "a-folder.xlsx", Word::FolderInTheWay},
+        {"PathThroughAFile", folder / "plain-file" / "t.xlsx", Word::PathNotFolder},
+        {"NameTooLong", folder / (std::string(300, 'n') + ".xlsx"), Word::NameTooLong},
+        {"DiskFull", folder / "old.xlsx", Word::DiskFull},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.name);
@@ -257,7 +258,7 @@ TEST(XlsxSheet, AFailedSaveKeepsTheOldFileAndSaysWhy) {
             Command3_Click(sheet, GraphRequest{"x", false, {}});
             message = sheet.close().value_or("saved");
         }
-        EXPECT_NE(message.find(c.reason), std::string::npos) << message;
+        EXPECT_NE(message.find(word(c.reason)), std::string::npos) << message;
         EXPECT_EQ(folderList(folder), before);
         EXPECT_EQ(fileText(folder / "old.xlsx"), "the old table");
     }
@@ -349,7 +350,7 @@ TEST_F(SavedFile, DegreesGoThroughRadians) {
 TEST_F(SavedFile, AnExpressionWithNoValueAtAnyXSavesNothingAndSaysWhy) {
     const std::string path =
         (std::filesystem::path(::testing::TempDir()) / "refused.xlsx").string();
-    EXPECT_EQ(saveTable(GraphRequest{"(x))", false, {}}, path), "Невалиден израз");
+    EXPECT_EQ(saveTable(GraphRequest{"(x))", false, {}}, path), word(Word::InvalidExpression));
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
@@ -357,7 +358,8 @@ TEST_F(SavedFile, AnExpressionWithNoValueAtAnyXSavesNothingAndSaysWhy) {
 TEST(XlsxSheet, KeyPointsHaveASheetOfTheirOwn) {
     const std::string file = (std::filesystem::path(::testing::TempDir()) / "points.xlsx").string();
     ASSERT_EQ(saveTable(GraphRequest{"x^2-2", false, {-3, 3, 0.5}}, file), std::nullopt);
-    EXPECT_NE(member(file, "xl/workbook.xml").find("<sheet name=\"Особени точки\""),
+    EXPECT_NE(member(file, "xl/workbook.xml")
+                  .find("<sheet name=\"" + std::string(word(Word::KeyPoints)) + "\""),
               std::string::npos);
     const std::string sheet = member(file, "xl/worksheets/sheet2.xml");
     const std::string words = member(file, "xl/sharedStrings.xml");
@@ -374,7 +376,7 @@ TEST(XlsxSheet, KeyPointsHaveASheetOfTheirOwn) {
         EXPECT_NEAR(v[0], c.value, 1e-12);
     }
     EXPECT_EQ(cellXml(sheet, "A5"), "");
-    for (const std::string_view title : {kZerosTitle, kMinimaTitle}) {
+    for (const std::string_view title : {word(Word::Zeros), word(Word::Minima)}) {
         EXPECT_NE(words.find(title), std::string::npos) << title;
     }
 }

@@ -6,6 +6,7 @@
 #include <random>
 #include <variant>
 
+#include "engine/words.h"
 #include "keypad/history_keys.h"
 #include "keypad/paste.h"
 #include "tests/keypad/calculator.h"
@@ -208,9 +209,10 @@ TEST(History, ReuseOfMissingOrFailedEntries) {
     Calculator c;
     c.keys("5 : 0 = 7");
     EXPECT_FALSE(recallHistory(c.form, c.platform, 1));
-    EXPECT_EQ(c.form.takeMessage(), "В историята няма запис с номер 1.");
+    EXPECT_EQ(c.form.takeMessage(), word(Word::NoHistoryEntry, {"1"}));
     EXPECT_FALSE(recallHistoryResult(c.form, c.platform, 0));
-    EXPECT_EQ(c.form.takeMessage(), "Изразът „5:0“ няма резултат: Деление на нула.");
+    EXPECT_EQ(c.form.takeMessage(),
+              word(Word::HistoryHasNoResult, {"5:0", word(Word::DivisionByZero)}));
     EXPECT_EQ(c.t(), "5:07");
 }
 
@@ -218,8 +220,8 @@ TEST(History, CopyText) {
     Calculator c;
     c.keys("1 , 5 * 2 ^ 1 0 = C 2 ^ ( 1 + 1 ) = C 2 ^ pi ^ + 1 = C 1 : 0 =");
     copyHistory(c.form, c.platform);
-    EXPECT_EQ(c.platform.clipboard,
-              "1,5*2^10 = 1536\n2^(1+1) = 4\n2^pi+1 = 9,82498\n1/0 = Деление на нула\n");
+    EXPECT_EQ(c.platform.clipboard, "1,5*2^10 = 1536\n2^(1+1) = 4\n2^pi+1 = 9,82498\n1/0 = " +
+                                        std::string(word(Word::DivisionByZero)) + "\n");
 }
 
 }  // namespace

@@ -13,10 +13,16 @@
 #include <mutex>
 #include <thread>
 
+#include "engine/words.h"
 #include "qt/main_window.h"
 #include "qt/resources.h"
 
 namespace {
+
+// What a reader hears for a failure: the catalogue's words, not a copy of them.
+QString said(numira::Word reason) {
+    return QString::fromStdString(numira::word(numira::Word::SaidFailure, {numira::word(reason)}));
+}
 
 // Every interface under `root`, depth first.
 void collect(QAccessibleInterface* root, QList<QAccessibleInterface*>& out) {
@@ -94,11 +100,9 @@ class AccessibilityTest : public QObject {
                                         << "7÷4"
                                         << "Резултат 1,75";
         QTest::newRow("failure") << "5:0="
-                                 << "5÷0"
-                                 << "Грешка. Деление на нула";
+                                 << "5÷0" << said(numira::Word::DivisionByZero);
         QTest::newRow("invalid") << "5*="
-                                 << "5×"
-                                 << "Грешка. Невалиден израз";
+                                 << "5×" << said(numira::Word::InvalidExpression);
     }
     void readsTheWindow() {
         QFETCH(QString, typed);

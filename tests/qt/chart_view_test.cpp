@@ -13,6 +13,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "engine/words.h"
 #include "qt/chart/chart_view.h"
 #include "qt/chart/chart_window.h"
 #include "qt/chart/key_points_list.h"
@@ -164,11 +165,10 @@ TEST_F(ChartViewTest, NoLineRunsAcrossAPoleAtAnyZoom) {
 TEST_F(ChartViewTest, KeyPointsAreListedAndCentredWhenChosen) {
     open({"x^2-2", false, {-3, 3, 0.5}});
     KeyPointsList* list = window.keyPointsList();
-    const QStringList titles = {QStringLiteral("Нули"), QStringLiteral("Минимуми"),
-                                QStringLiteral("Максимуми"), QStringLiteral("Прекъсвания")};
+    const Word titles[] = {Word::Zeros, Word::Minima, Word::Maxima, Word::Breaks};
     const int counts[] = {2, 1, 0, 0};
     for (int kind = 0; kind < 4; ++kind) {
-        EXPECT_EQ(list->group(kind)->text(0), titles[kind]);
+        EXPECT_EQ(list->group(kind)->text(0), QString::fromUtf8(word(titles[kind])));
         EXPECT_EQ(list->group(kind)->childCount(), counts[kind]);
     }
     EXPECT_EQ(list->group(0)->child(1)->text(0), QStringLiteral("x = 1,41421"));

@@ -12,10 +12,20 @@
 #include <QTableWidget>
 #include <filesystem>
 
+#include "engine/words.h"
 #include "qt/announcer.h"
 
 namespace numira {
 namespace {
+
+QString words(Word id) {
+    return QString::fromUtf8(word(id));
+}
+
+// A save into a folder that does not exist.
+QString noFolderMessage() {
+    return QString::fromStdString(word(Word::TableNotSaved, {word(Word::FolderMissing)}));
+}
 
 // One application for all the tests, made before the first window, with no screen.
 QApplication& application() {
@@ -167,7 +177,7 @@ TEST_F(ChartWindowTest, AnExpressionWithNoValueAtAnyXOpensWithTheReason) {
     window.showFunction({"x^2", false, {}});
     EXPECT_EQ(window.showFunction({"2+x)", false, {}}), graph::GraphOutcome::Refused);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(window.rangeMessage(), QStringLiteral("Невалиден израз"));
+    EXPECT_EQ(window.rangeMessage(), words(Word::InvalidExpression));
     EXPECT_EQ(window.table()->rowCount(), 0) << "no table of the earlier expression stays";
     EXPECT_EQ(pointCount(window.segments()), 0u);
 }
@@ -183,9 +193,7 @@ TEST_F(ChartWindowTest, SavesTheTableShown) {
         (std::filesystem::path(::testing::TempDir()) / "chart-window.xlsx").string());
     EXPECT_EQ(window.saveTo(path), std::nullopt);
     EXPECT_GT(QFileInfo(path).size(), 0);
-    EXPECT_EQ(window.saveTo(QStringLiteral("/nonexistent-folder/a.xlsx")),
-              QStringLiteral("Таблицата не е записана: папката не съществува. Предишният файл, "
-                             "ако има такъв, е непроменен."));
+    EXPECT_EQ(window.saveTo(QStringLiteral("/nonexistent-folder/a.xlsx")), noFolderMessage());
 }
 
 // Each save's outcome replaces the last in the message line; the dialog starts in the folder
@@ -200,11 +208,8 @@ TEST_F(ChartWindowTest, ASaveSaysHowItWentAndRemembersItsFolder) {
         QString folderAfter;
     };
     const Case kCases[] = {
-        {folder + "/a.xlsx", "Таблицата е записана в " + folder + "/a.xlsx", folder},
-        {"/nonexistent-folder/a.xlsx",
-         "Таблицата не е записана: папката не съществува. Предишният файл, ако има такъв, е "
-         "непроменен.",
-         folder},
+        {folder + "/a.xlsx", words(Word::TableSaved).arg(folder + "/a.xlsx"), folder},
+        {"/nonexistent-folder/a.xlsx", noFolderMessage(), folder},
     };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.path.toStdString());

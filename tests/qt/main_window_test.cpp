@@ -20,6 +20,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "engine/words.h"
 #include "keypad/keys.h"
 #include "keypad/paste.h"
 #include "keypad/text_keys.h"
@@ -36,6 +37,10 @@
 using numira::MainWindow;
 
 namespace {
+
+QString words(numira::Word id) {
+    return QString::fromUtf8(numira::word(id));
+}
 
 // One row of a data table: its name, then one value per column.
 template <typename... Values>
@@ -437,11 +442,11 @@ class MainWindowTest : public QObject {
     void failureMarkNamesTheReason_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("reason");
-        row("division by zero", "5:0", "Деление на нула");
-        row("invalid expression", "5*", "Невалиден израз");
-        row("parenthesis too many", "(2))", "Невалиден израз");
-        row("root of a negative", "√(0-4)", "Извън дефиниционната област");
-        row("too large", "9^999", "Твърде голямо число");
+        row("division by zero", "5:0", words(numira::Word::DivisionByZero));
+        row("invalid expression", "5*", words(numira::Word::InvalidExpression));
+        row("parenthesis too many", "(2))", words(numira::Word::InvalidExpression));
+        row("root of a negative", "√(0-4)", words(numira::Word::OutsideDomain));
+        row("too large", "9^999", words(numira::Word::TooLarge));
     }
     void failureMarkNamesTheReason() {
         QFETCH(QString, typed);
@@ -493,7 +498,7 @@ class MainWindowTest : public QObject {
         chooseMenu("TF");
         clickAll({"Command2", "Command7", "Command5"});
         QVERIFY(window().failureMark()->isVisible());
-        QCOMPARE(window().failureMark()->toolTip(), QString("x няма стойност"));
+        QCOMPARE(window().failureMark()->toolTip(), words(numira::Word::XHasNoValue));
     }
 
     void tooltipsNameTheKeyboardEquivalent() {
@@ -540,17 +545,17 @@ class MainWindowTest : public QObject {
         QVERIFY(widget<QWidget>("F2")->isVisible());
         QVERIFY(widget<QWidget>("Frame2")->isVisible());
         QCOMPARE(numira::captionOf(window().findChild<QAction*>("TF")->text()),
-                 QString("Изключване на допълнителни функции"));
+                 words(numira::Word::HidePanels));
         // The whole lower panel lies inside the client area.
         const QRect panel = widget<QWidget>("Frame2")->geometry();
         QVERIFY(window().clientArea()->rect().contains(panel));
-        QCOMPARE(widget<QComboBox>("Gradusi")->currentText(), QString("Радиани"));
+        QCOMPARE(widget<QComboBox>("Gradusi")->currentText(), words(numira::Word::Radians));
 
         chooseMenu("TF");
         QCOMPARE(window().size(), window().innerSizeFor(form.windowWidth, 5100));
         QVERIFY(!widget<QWidget>("F2")->isVisible());
         QCOMPARE(numira::captionOf(window().findChild<QAction*>("TF")->text()),
-                 QString("Включване на допълнителни функции"));
+                 words(numira::Word::ShowPanels));
     }
 
     void angleUnitChoiceReachesTheModel() {
@@ -583,7 +588,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(comp->text(), QString("2.5^2"));
         QCOMPARE(comp->geometry(), box().geometry());
         QCOMPARE(numira::captionOf(window().findChild<QAction*>("KomEkran")->text()),
-                 QString("Изключване на компютърен запис на екрана"));
+                 words(numira::Word::HideComp));
         // comp lies in front of t: it is later among the siblings drawn.
         const QObjectList siblings = window().clientArea()->children();
         QVERIFY(siblings.indexOf(comp) > siblings.indexOf(&box()));
@@ -697,9 +702,10 @@ class MainWindowTest : public QObject {
         QTest::keyClicks(&box(), "x^2");
         chooseMenu("Grafika");
         QVERIFY(window().chartWindow() == nullptr);
-        QCOMPARE(window().lastMessage(),
-                 QString("Графиката не може да се зареди: липсва модулът за графики "
-                         "/nonexistent/libnumira-chart.so."));
+        QCOMPARE(window().lastMessage(), QString::fromStdString(numira::word(
+                                             numira::Word::ChartNotLoaded,
+                                             {numira::word(numira::Word::ChartModuleMissing,
+                                                           {"/nonexistent/libnumira-chart.so"})})));
         QVERIFY(window().findChild<QMessageBox*>("message") != nullptr);
         QTest::keyClick(&box(), Qt::Key_Escape);
         QTest::keyClicks(&box(), "1+1=");

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "engine/words.h"
 #include "tests/keypad/calculator.h"
 #include "window/spoken_text.h"
 
@@ -35,24 +36,29 @@ std::string characterAt(std::string_view utf8, std::size_t index) {
 // What a screen reader is told after each step of keys, on one calculator.
 TEST(Announcement, SaysEachResultReasonAndChangedSetting) {
     struct Step {
-        std::string_view keys, said;
+        std::string_view keys;
+        std::string said;
     };
-    constexpr Step kSteps[] = {
+    const auto result = [](std::string_view number) { return word(Word::SaidResult, {number}); };
+    const auto then = [](std::string_view first, const std::string& second) {
+        return std::string(first) + ". " + second;
+    };
+    const Step kSteps[] = {
         {"7 * 2 ^ 3", ""},
-        {"=", "Резултат 56"},
-        {"=", "Резултат 56"},  // said again: the user asked again
-        {"M", "Памет 56"},
-        {"C 5 : 0 =", "Грешка. Деление на нула"},
-        {"C 2 : 3 round:2 =", "2 цифри след запетаята. Резултат 0,67"},
-        {"round:1", "1 цифра след запетаята"},
-        {"C sin 3 0 ) = deg", "Градуси. Резултат 0,5"},
-        {"rad", "Радиани. Резултат −1"},
-        {"MC", "Паметта е изчистена"},
+        {"=", result("56")},
+        {"=", result("56")},  // said again: the user asked again
+        {"M", word(Word::SaidMemory, {"56"})},
+        {"C 5 : 0 =", word(Word::SaidFailure, {word(Word::DivisionByZero)})},
+        {"C 2 : 3 round:2 =", then(word(Word::SaidDecimals, {"2"}), result("0,67"))},
+        {"round:1", word(Word::SaidOneDecimal, {"1"})},
+        {"C sin 3 0 ) = deg", then(word(Word::Degrees), result("0,5"))},
+        {"rad", then(word(Word::Radians), result("−1"))},
+        {"MC", std::string(word(Word::SaidMemoryCleared))},
         {"MC", ""},
-        {"menu:TF", "Допълнителните функции са показани"},
-        {"C X + 1 =", "Въвеждане на стойност на x"},
-        {"2 =", "Резултат 3"},
-        {"menu:TF", "Допълнителните функции са скрити"},
+        {"menu:TF", std::string(word(Word::SaidPanelsShown))},
+        {"C X + 1 =", std::string(word(Word::SaidXEntry))},
+        {"2 =", result("3")},
+        {"menu:TF", std::string(word(Word::SaidPanelsHidden))},
         {"C 2 +", ""},
     };
     Calculator c;

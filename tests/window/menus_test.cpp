@@ -2,6 +2,7 @@
 // Copyright 2026 Numira contributors
 #include <gtest/gtest.h>
 
+#include "engine/words.h"
 #include "tests/keypad/calculator.h"
 
 namespace numira::testing {
@@ -15,14 +16,14 @@ TEST(Menus, AdditionalFunctionsToggle) {
     EXPECT_EQ(c.form.windowHeight, 6900);
     EXPECT_EQ(c.form.Line5.y2, 5960);
     EXPECT_EQ(c.form.Line6.y2, 5960);
-    EXPECT_EQ(c.form.menuItem("TF")->caption, "Изключване на допълнителни функции");
+    EXPECT_EQ(c.form.menuItem("TF")->caption, word(Word::HidePanels));
     c.keys("deg menu:TF");
     EXPECT_FALSE(c.form.F2.visible);
     EXPECT_FALSE(c.form.Frame2.visible);
     EXPECT_EQ(c.form.windowHeight, 5100);
     EXPECT_EQ(c.form.Line5.y2, 4125);
     EXPECT_EQ(c.form.Line6.y2, 4125);
-    EXPECT_EQ(c.form.menuItem("TF")->caption, "Включване на допълнителни функции");
+    EXPECT_EQ(c.form.menuItem("TF")->caption, word(Word::ShowPanels));
     EXPECT_TRUE(c.form.degreesMode) << "the angle unit survives hiding the panel";
 }
 
@@ -30,10 +31,10 @@ TEST(Menus, ComputerNotationToggle) {
     Calculator c;
     c.keys("menu:KomEkran");
     EXPECT_TRUE(c.form.comp.visible);
-    EXPECT_EQ(c.form.menuItem("KomEkran")->caption, "Изключване на компютърен запис на екрана");
+    EXPECT_EQ(c.form.menuItem("KomEkran")->caption, word(Word::HideComp));
     c.keys("menu:KomEkran");
     EXPECT_FALSE(c.form.comp.visible);
-    EXPECT_EQ(c.form.menuItem("KomEkran")->caption, "Включване на компютърен запис на екрана");
+    EXPECT_EQ(c.form.menuItem("KomEkran")->caption, word(Word::ShowComp));
 }
 
 TEST(Menus, CopyResultCopiesTheCaptionAsShown) {

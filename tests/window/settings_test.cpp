@@ -2,6 +2,7 @@
 // Copyright 2026 Numira contributors
 #include <gtest/gtest.h>
 
+#include "engine/words.h"
 #include "tests/keypad/calculator.h"
 
 namespace numira::testing {
@@ -13,7 +14,7 @@ TEST(Settings, AngleUnitRecomputesTheResultOnDisplay) {
     EXPECT_EQ(c.form.L.caption, "=-0,98803");
     c.keys("deg");
     EXPECT_TRUE(c.form.degreesMode);
-    EXPECT_EQ(c.form.Gradusi.text, "Градуси");
+    EXPECT_EQ(c.form.Gradusi.text, word(Word::Degrees));
     EXPECT_EQ(c.form.L.caption, "=0,5");
     EXPECT_TRUE(c.form.L.visible);
     c.keys("rad");

@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "engine/words.h"
 #include "tests/keypad/calculator.h"
 
 namespace numira::testing {
@@ -13,7 +14,7 @@ TEST(StartUp, WindowAsTheFirstLoadLeavesIt) {
     Calculator c;
     const Form1& f = c.form;
     EXPECT_FALSE(f.degreesMode);
-    EXPECT_EQ(f.Gradusi.text, "Радиани");
+    EXPECT_EQ(f.Gradusi.text, word(Word::Radians));
     EXPECT_EQ(f.Gradusi.listIndex, 0);
     EXPECT_EQ(f.Izbor.listIndex, 5);
     EXPECT_EQ(f.Izbor.text, "0,00001");
@@ -103,16 +104,16 @@ TEST(FailureMark, EqualsShowsTheReasonAndTheNextKeyClearsIt) {
     struct Case {
         std::string_view keys;
         Failure failure;
-        std::string_view words;
+        Word words;
         float screen;  // twips; a narrow screen leaves the window no room to widen
     };
     constexpr Case kCases[] = {
-        {"5 : 0 =", Failure::DivisionByZero, "Деление на нула", 28800},
-        {"5 + ) =", Failure::InvalidExpression, "Невалиден израз", 28800},
-        {"5 * =", Failure::InvalidExpression, "Невалиден израз", 28800},
-        {"asin 2 =", Failure::OutsideDomain, "Извън дефиниционната област", 28800},
-        {"asin 2 =", Failure::OutsideDomain, "Извън дефиниционната област", 4500},
-        {"menu:TF X = =", Failure::XHasNoValue, "x няма стойност", 28800},
+        {"5 : 0 =", Failure::DivisionByZero, Word::DivisionByZero, 28800},
+        {"5 + ) =", Failure::InvalidExpression, Word::InvalidExpression, 28800},
+        {"5 * =", Failure::InvalidExpression, Word::InvalidExpression, 28800},
+        {"asin 2 =", Failure::OutsideDomain, Word::OutsideDomain, 28800},
+        {"asin 2 =", Failure::OutsideDomain, Word::OutsideDomain, 4500},
+        {"menu:TF X = =", Failure::XHasNoValue, Word::XHasNoValue, 28800},
     };
     for (const Case& k : kCases) {
         SCOPED_TRACE(k.keys);
@@ -121,7 +122,7 @@ TEST(FailureMark, EqualsShowsTheReasonAndTheNextKeyClearsIt) {
         c.keys(k.keys);
         EXPECT_EQ(c.form.lastFailure, k.failure);
         const Form1::FailureText& shown = c.form.failureShown;
-        EXPECT_EQ(shown.words, k.words);
+        EXPECT_EQ(shown.words, word(k.words));
         EXPECT_LE(shown.fontSize, c.form.L.font.size);
         EXPECT_FLOAT_EQ(shown.place.width,
                         c.platform.textWidth(shown.words) * shown.fontSize / c.form.L.font.size);
