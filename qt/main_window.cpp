@@ -122,17 +122,11 @@ QString comboStyle(const QString& name, const QColor& background, const QColor& 
 
 // The window's size, no larger than the screen's free area less the window frame.
 QSize fitToScreen(const QSize& size, const QWidget* window) {
-    const QScreen* screen = window->screen();
-    if (screen == nullptr) {
-        return size;
-    }
-    const QRect area = screen->availableGeometry();
-    const QSize largest = area.size() - (window->frameGeometry().size() - window->size());
-    QSize fitted = size.boundedTo(largest);
+    QSize fitted = sizeOnScreen(window, size);
     if (fitted.height() < size.height()) {
         // Room for the vertical scroll bar, so that no horizontal one is needed as well.
         const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
-        fitted.setWidth(std::min(largest.width(), size.width() + bar));
+        fitted.setWidth(sizeOnScreen(window, size + QSize(bar, 0)).width());
     }
     return fitted;
 }
@@ -231,6 +225,7 @@ MainWindow::MainWindow(QWidget* parent)
     refresh();
     m_t->setFocus();
     returnFocusFromSecondaryWindows(this);
+    keepWindowsOnScreen();
 }
 
 QString MainWindow::lastAnnouncement() const {

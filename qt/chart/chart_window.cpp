@@ -31,6 +31,7 @@
 #include "qt/chart/chart_view.h"
 #include "qt/chart/key_points_list.h"
 #include "qt/contrast.h"
+#include "qt/scrolling_page.h"
 
 namespace numira {
 namespace {
@@ -118,6 +119,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_message->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_coverage = new QLabel;
     m_save = new QPushButton(QStringLiteral("Запис като файл .xlsx…"));
+    m_save->setObjectName(QStringLiteral("saveTable"));
     m_copy = new QPushButton(QStringLiteral("Копиране на таблицата"));
     m_from->setAccessibleName(QStringLiteral("от"));
     m_to->setAccessibleName(QStringLiteral("до"));
@@ -166,7 +168,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     splitter->setStretchFactor(1, 2);
     splitter->setSizes({340, 500, 160});  // the table wide enough for its formulas
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(scrollingPage(this));
     layout->addLayout(controls);
     layout->addWidget(m_message);
     layout->addWidget(splitter, 1);
