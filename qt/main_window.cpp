@@ -33,6 +33,7 @@
 #include "qt/announcer.h"
 #include "qt/contrast.h"
 #include "qt/expression_box.h"
+#include "qt/focus_ring.h"
 #include "qt/history_panel.h"
 #include "qt/key_hints.h"
 #include "qt/key_picture.h"
@@ -226,6 +227,7 @@ MainWindow::MainWindow(QWidget* parent)
     m_t->setFocus();
     returnFocusFromSecondaryWindows(this);
     keepWindowsOnScreen();
+    showKeyboardFocus();
 }
 
 QString MainWindow::lastAnnouncement() const {

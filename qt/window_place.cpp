@@ -32,10 +32,13 @@ QRect freeArea(const QWidget* window) {
     return screen == nullptr ? QRect() : screen->availableGeometry();
 }
 
-// The window's frame margins; before the window manager has framed it, its owner's.
+// The window's frame margins; before the window manager has framed it, and while it reframes
+// it (the frame is then briefly smaller than the window), its owner's.
 QMargins expectedMargins(const QWidget* window) {
     QMargins margins = frameMargins(window);
-    if (margins.isNull() && window->parentWidget() != nullptr) {
+    const bool known = !margins.isNull() && margins.left() >= 0 && margins.top() >= 0 &&
+                       margins.right() >= 0 && margins.bottom() >= 0;
+    if (!known && window->parentWidget() != nullptr) {
         margins = frameMargins(window->parentWidget()->window());
     }
     return margins;
