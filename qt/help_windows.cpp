@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "qt/contrast.h"
 #include "qt/key_picture.h"
 #include "qt/scrolling_page.h"
 #include "qt/twips.h"
@@ -22,6 +23,9 @@ namespace numira {
 
 namespace {
 
+// The pictures' own colours: light text on navy, whatever the desktop's palette.
+const QColor kPictureBackground(0, 0, 128);
+const QColor kPictureText = readableAgainst(Qt::white, kPictureBackground);
 const QColor kOrange(255, 128, 0);
 const QColor kYellow(255, 255, 0);
 const QColor kCyan(0, 255, 255);
@@ -115,9 +119,11 @@ void makePage(QWidget* parent, const char* objectName, const char* html) {
     page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     page->setFocusPolicy(Qt::StrongFocus);  // the keyboard scrolls it
     page->setOpenLinks(false);
-    page->setStyleSheet(
-        QStringLiteral("QTextBrowser { background: #000080; color: white; "
-                       "border: 2px solid #c0c0c0; }"));
+    QPalette colours = page->palette();
+    colours.setColor(QPalette::Base, kPictureBackground);
+    colours.setColor(QPalette::Text, kPictureText);
+    page->setPalette(colours);
+    page->setStyleSheet(QStringLiteral("QTextBrowser { border: 2px solid #c0c0c0; }"));
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(11);
     font.setBold(true);
@@ -140,9 +146,12 @@ void makeCreditsPicture(QWidget* parent, const char* objectName, const QString& 
     picture->setObjectName(QString::fromLatin1(objectName));
     picture->setFrameShape(QFrame::Box);
     picture->setAutoFillBackground(true);
-    picture->setStyleSheet(QStringLiteral("QFrame#%1 { background: #000080; border: 2px solid "
-                                          "#c0c0c0; } QLabel { color: white; }")
-                               .arg(QLatin1String(objectName)));
+    QPalette colours = picture->palette();
+    colours.setColor(QPalette::Window, kPictureBackground);
+    colours.setColor(QPalette::WindowText, kPictureText);
+    picture->setPalette(colours);
+    picture->setStyleSheet(
+        QStringLiteral("QFrame#%1 { border: 2px solid #c0c0c0; }").arg(QLatin1String(objectName)));
     auto* text = new QLabel(html, picture);
     text->setObjectName(QString::fromLatin1(objectName) + QStringLiteral("Text"));
     text->setAlignment(Qt::AlignCenter);

@@ -167,7 +167,8 @@ class ClientArea : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.setPen(QPen(Qt::black, 1));
+        // The window's text colour: black on the usual light window, light on a dark one.
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
         painter.drawLines(m_lines);
         if (afterFirstPaint) {
             QTimer::singleShot(0, this, std::exchange(afterFirstPaint, nullptr));

@@ -4,18 +4,26 @@
 // the keyboard is, and every text readable.
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QTextTable>
 #include <QVBoxLayout>
 #include <QtTest>
+#include <algorithm>
 
 #include "qt/contrast.h"
 #include "qt/focus_ring.h"
 #include "qt/main_window.h"
 #include "qt/numira_style.h"
+#include "qt/preview_label.h"
 #include "qt/resources.h"
 
 using numira::contrast;
@@ -36,6 +44,83 @@ QPalette darkHighContrast() {
         p.setColor(QPalette::All, role, colour);
     }
     return p;
+}
+
+// The colour behind a widget: its own where it fills its background, else its parent's.
+QColor behind(const QWidget* widget) {
+    while (!widget->autoFillBackground() && !widget->isWindow()) {
+        widget = widget->parentWidget();
+    }
+    return widget->palette().color(widget->backgroundRole());
+}
+
+QColor brushOr(const QBrush& brush, const QColor& otherwise) {
+    return brush.style() == Qt::NoBrush ? otherwise : brush.color();
+}
+
+// Every text of the window's visible widgets under 4.5:1, as "what: ratio".
+QStringList unreadable(QWidget* window) {
+    QStringList found;
+    const auto check = [&](const QWidget* w, const QString& what, QColor fg, QColor bg) {
+        if (contrast(fg, bg) < 4.5) {
+            found << QStringLiteral("%1 %2 \"%3\": %4 on %5, %6:1")
+                         .arg(w->metaObject()->className(), w->objectName(), what.left(30),
+                              fg.name(), bg.name())
+                         .arg(contrast(fg, bg), 0, 'f', 2);
+        }
+    };
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!w->isVisible()) {
+            continue;
+        }
+        const QPalette& p = w->palette();
+        if (auto* label = qobject_cast<QLabel*>(w); label != nullptr && !label->text().isEmpty()) {
+            check(w, label->text(), p.color(w->foregroundRole()), behind(w));
+        } else if (auto* preview = qobject_cast<numira::PreviewLabel*>(w)) {
+            check(w, preview->text(), preview->textColour(), behind(w));
+        } else if (auto* button = qobject_cast<QAbstractButton*>(w);
+                   button != nullptr && !button->text().isEmpty()) {
+            check(w, button->text(), p.color(QPalette::ButtonText), p.color(QPalette::Button));
+        } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+            check(w, combo->currentText(), p.color(QPalette::ButtonText),
+                  p.color(QPalette::Button));
+        } else if (qobject_cast<QLineEdit*>(w) != nullptr) {
+            check(w, qobject_cast<QLineEdit*>(w)->text(), p.color(QPalette::Text),
+                  p.color(QPalette::Base));
+        } else if (auto* view = qobject_cast<QAbstractItemView*>(w);
+                   view != nullptr && qobject_cast<QHeaderView*>(w) == nullptr) {
+            const QAbstractItemModel* model = view->model();
+            for (int r = 0; model != nullptr && r < std::min(model->rowCount(), 20); ++r) {
+                for (int c = 0; c < model->columnCount(); ++c) {
+                    const QModelIndex i = model->index(r, c);
+                    const bool selected = view->selectionModel()->isSelected(i);
+                    check(w, i.data().toString(),
+                          selected ? p.color(QPalette::HighlightedText)
+                                   : brushOr(i.data(Qt::ForegroundRole).value<QBrush>(),
+                                             p.color(QPalette::Text)),
+                          selected ? p.color(QPalette::Highlight)
+                                   : brushOr(i.data(Qt::BackgroundRole).value<QBrush>(),
+                                             p.color(QPalette::Base)));
+                }
+            }
+        } else if (auto* text = qobject_cast<QTextEdit*>(w)) {
+            const QTextDocument* document = text->document();
+            for (QTextBlock b = document->begin(); b.isValid(); b = b.next()) {
+                QColor bg = brushOr(b.blockFormat().background(), p.color(QPalette::Base));
+                QTextCursor at(b);
+                if (const QTextTable* table = at.currentTable()) {
+                    bg = brushOr(table->cellAt(at).format().background(), bg);
+                }
+                for (auto f = b.begin(); !f.atEnd(); ++f) {
+                    const QTextCharFormat format = f.fragment().charFormat();
+                    check(w, f.fragment().text(),
+                          brushOr(format.foreground(), p.color(QPalette::Text)),
+                          brushOr(format.background(), bg));
+                }
+            }
+        }
+    }
+    return found;
 }
 
 }  // namespace
@@ -117,6 +202,34 @@ class LookTest : public QObject {
         const QRect title = bar->actionGeometry(bar->activeAction());
         const QPoint inside = title.topLeft() + QPoint(2, title.height() / 2);
         QVERIFY(contrast(after.pixelColor(inside), before.pixelColor(inside)) >= 3);
+    }
+
+    // Every text in every window 4.5:1 against what it is drawn on.
+    void everyTextIsReadable_data() { palettes_data(); }
+    void everyTextIsReadable() {
+        QFETCH(QPalette, palette);
+        QApplication::setPalette(palette);
+        numira::MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        using numira::Key;
+        for (const Key key :
+             {Key::MenuTF, Key::MenuIstoria, Key::MenuKolektiv, Key::MenuStepen, Key::Help, Key::D5,
+              Key::Colon, Key::D0, Key::Equals, Key::X, Key::MenuGrafika, Key::D1}) {
+            window.pressKey(key);
+        }
+        QStringList found;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->isVisible()) {
+                found << unreadable(top);
+            }
+        }
+        QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top != &window) {
+                top->close();
+            }
+        }
     }
 };
 
