@@ -26,6 +26,7 @@ namespace {
 // The pictures' own colours: light text on navy, whatever the desktop's palette.
 const QColor kPictureBackground(0, 0, 128);
 const QColor kPictureText = readableAgainst(Qt::white, kPictureBackground);
+const QColor kPictureBorder(0xc0, 0xc0, 0xc0);
 const QColor kOrange(255, 128, 0);
 const QColor kYellow(255, 255, 0);
 const QColor kCyan(0, 255, 255);
@@ -123,7 +124,8 @@ void makePage(QWidget* parent, const char* objectName, const char* html) {
     colours.setColor(QPalette::Base, kPictureBackground);
     colours.setColor(QPalette::Text, kPictureText);
     page->setPalette(colours);
-    page->setStyleSheet(QStringLiteral("QTextBrowser { border: 2px solid #c0c0c0; }"));
+    page->setStyleSheet(
+        QStringLiteral("QTextBrowser { border: 2px solid %1; }").arg(kPictureBorder.name()));
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(11);
     font.setBold(true);
@@ -144,15 +146,17 @@ void makeCreditsPicture(QWidget* parent, const char* objectName, const QString& 
                         const QMargins& margins, bool withIcon) {
     auto* picture = new QFrame(parent);
     picture->setObjectName(QString::fromLatin1(objectName));
-    picture->setFrameShape(QFrame::Box);
+    // A plain box is drawn in the frame's text colour: the grey border; the text is light.
+    picture->setFrameStyle(QFrame::Box | QFrame::Plain);
+    picture->setLineWidth(2);
     picture->setAutoFillBackground(true);
     QPalette colours = picture->palette();
     colours.setColor(QPalette::Window, kPictureBackground);
-    colours.setColor(QPalette::WindowText, kPictureText);
+    colours.setColor(QPalette::WindowText, kPictureBorder);
     picture->setPalette(colours);
-    picture->setStyleSheet(
-        QStringLiteral("QFrame#%1 { border: 2px solid #c0c0c0; }").arg(QLatin1String(objectName)));
     auto* text = new QLabel(html, picture);
+    colours.setColor(QPalette::WindowText, kPictureText);
+    text->setPalette(colours);
     text->setObjectName(QString::fromLatin1(objectName) + QStringLiteral("Text"));
     text->setAlignment(Qt::AlignCenter);
     text->setWordWrap(true);
