@@ -197,10 +197,10 @@ class MainWindowTest : public QObject {
         const QStringList expectedMenus{"Опции", "Функции", "Помощ"};
         QCOMPARE(menus.size(), expectedMenus.size());
         const QList<QStringList> expectedItems{
-            {"Брой на цифрите след десетичната запетая", "Включване на компютърен запис на екрана",
+            {"Брой на цифрите след десетичната запетая", words(numira::Word::ShowComp),
              "Копиране на екрана", "Копиране на резултат", "Поставяне", "История на изчисленията",
              "Междинен резултат"},
-            {"Включване на допълнителни функции", "Графика на функцията"},
+            {words(numira::Word::ShowPanels), "Графика на функцията"},
             {"Повдигане на степен", "Пресмятане на функция", "Колектив", "Ръководство"}};
         for (qsizetype i = 0; i < menus.size(); ++i) {
             QCOMPARE(numira::captionOf(menus[i]->text()), expectedMenus[i]);
