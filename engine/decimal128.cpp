@@ -72,6 +72,9 @@ std::optional<Decimal128> Decimal128::read(std::string_view text) {
     std::size_t i = sign;
     std::size_t digits = 0;
     bool point = false;
+    // The first 19 digits fit a 64-bit word, which is much cheaper to multiply.
+    constexpr int kWordDigits = 19;
+    std::uint64_t word = 0;
     Coefficient coefficient = 0;
     int significant = 0;
     long exponent = 0;
@@ -81,7 +84,13 @@ std::optional<Decimal128> Decimal128::read(std::string_view text) {
             ++digits;
             if (significant > 0 || c != '0') {
                 ++significant;
-                coefficient = coefficient * 10 + static_cast<unsigned>(c - '0');
+                const auto digit = static_cast<unsigned>(c - '0');
+                if (significant <= kWordDigits) {
+                    word = word * 10 + digit;
+                } else {
+                    coefficient =
+                        (significant == kWordDigits + 1 ? word : coefficient) * 10 + digit;
+                }
             }
             exponent -= point ? 1 : 0;
         } else if (c == '.' && !point) {
@@ -92,6 +101,9 @@ std::optional<Decimal128> Decimal128::read(std::string_view text) {
     }
     if (digits == 0) {
         return std::nullopt;
+    }
+    if (significant <= kWordDigits) {
+        coefficient = word;
     }
     // Most numbers the engine reads are its own, of at most 34 digits: they are encoded
     // directly, and the library reads the rest.
@@ -239,7 +251,7 @@ bool Decimal128::isZero() const {
 }
 
 bool Decimal128::isNegative() const {
-    return *this < Decimal128();
+    return (m_high >> 63) != 0 && !isNaN() && !isZero();
 }
 
 bool Decimal128::isInteger() const {

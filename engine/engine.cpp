@@ -25,6 +25,14 @@ bool isNumberStart(char c) {
     return isDigit(c) || c == '.';
 }
 
+// Where a value stays a value between passes, the text holds this mark in its place.
+constexpr char kMark = '\x01';
+
+// A number ends here: its last digit, its point, or the mark of a value.
+bool endsOperand(char c, bool marking) {
+    return isNumberStart(c) || (marking && c == kMark);
+}
+
 // Replaces every occurrence of `from`, left to right, without searching inserted text again.
 void replaceAll(std::string& text, std::string_view from, std::string_view to, std::string& scratch,
                 std::size_t start = 0) {
@@ -73,21 +81,21 @@ void insertImpliedMultiplication(std::string& text, std::string& scratch) {
 // "-" for an odd count of minus signs and nothing otherwise: "5--3" is 8, "2*-+3" is -6,
 // "2*2^3" may come back as "2*+8". A run at the end is left for the passes to refuse.
 // The first sign that folding would change, or npos: most segments only add.
-std::size_t firstFold(std::string_view text) {
+std::size_t firstFold(std::string_view text, bool marking) {
     for (std::size_t i = text.find_first_of("+-"); i != std::string_view::npos;
          i = text.find_first_of("+-", i + 1)) {
         const char prev = i > 0 ? text[i - 1] : '\0';
-        const bool afterOperand = isDigit(prev) || prev == '.' || prev == 'E';
+        const bool afterOperand = endsOperand(prev, marking) || prev == 'E';
         const bool more = i + 1 < text.size() && (text[i + 1] == '+' || text[i + 1] == '-');
-        if (more || (text[i] == '-' ? isDigit(prev) || prev == '.' : !afterOperand)) {
+        if (more || (text[i] == '-' ? endsOperand(prev, marking) : !afterOperand)) {
             return i;
         }
     }
     return std::string_view::npos;
 }
 
-void foldSigns(std::string& text, std::string& scratch) {
-    std::size_t i = firstFold(text);
+void foldSigns(std::string& text, std::string& scratch, bool marking) {
+    std::size_t i = firstFold(text, marking);
     if (i == std::string::npos) {
         return;
     }
@@ -107,7 +115,7 @@ void foldSigns(std::string& text, std::string& scratch) {
             scratch.append(text, i, end - i);
             break;
         }
-        if (isDigit(prev) || prev == '.') {
+        if (endsOperand(prev, marking)) {
             scratch += c == '-' ? "+-1*" : "+";
             ++i;
         }
@@ -388,6 +396,8 @@ Evaluation Engine::Presmetni(const EngineSettings& settings) {
         return result;
     }
     result.evaluated = true;
+    m_marking = workExpr.find(kMark) == std::string::npos;
+    m_values.clear();
     try {
         Preobrazi(settings);
         workExpr.erase(0, 1);
@@ -403,7 +413,8 @@ Evaluation Engine::Presmetni(const EngineSettings& settings) {
         // is searched twice, so the cost grows with the length alone.
         m_reduced.clear();
         m_opens.clear();
-        for (const char c : workExpr) {
+        for (std::size_t i = 0; i < workExpr.size(); ++i) {
+            const char c = workExpr[i];
             if (c != ')') {
                 if (c == '(') {
                     m_opens.push_back(m_reduced.size());
@@ -417,22 +428,25 @@ Evaluation Engine::Presmetni(const EngineSettings& settings) {
             const std::size_t open = m_opens.back();
             m_opens.pop_back();
             innerExpr.assign(m_reduced, open + 1);
-            reduceSegment(settings);
+            const Decimal128 value = reduceSegment(settings);
             clearTokens();
             m_reduced.resize(open);
-            m_reduced += innerExpr;
+            // A number right after the ")" ("(2)E5") would join the value's digits.
+            putValue(m_reduced, value, i + 1 >= workExpr.size() || !isNumberChar(workExpr[i + 1]));
         }
         workExpr.swap(m_reduced);
         innerExpr = workExpr;
-        reduceSegment(settings);
+        const Decimal128 value = reduceSegment(settings);
         clearTokens();
+        innerExpr.clear();
+        value.appendTo(innerExpr);
         result.numberText = innerExpr;
-        return result;
     } catch (const EvalError& error) {
         clearTokens();
         result.failure = error.failure;
-        return result;
     }
+    m_marking = false;
+    return result;
 }
 
 void Engine::Preobrazi(const EngineSettings& settings) {
@@ -458,22 +472,26 @@ void Engine::Preobrazi(const EngineSettings& settings) {
     insertImpliedMultiplication(workExpr, m_buffer);
 }
 
-void Engine::reduceSegment(const EngineSettings& settings) {
-    foldSigns(innerExpr, m_buffer);
+Decimal128 Engine::reduceSegment(const EngineSettings& settings) {
+    foldSigns(innerExpr, m_buffer, m_marking);
     const bool degrees = settings.degreesMode;
     // A group whose code or operator is absent would only scan and merge the text back. The
     // passes write back only numbers, so what is absent now stays absent.
     std::array<bool, 128> present{};
+    std::size_t marks = 0;
     for (const char c : innerExpr) {
         present[static_cast<unsigned char>(c) & 127] = true;
+        marks += c == kMark ? 1 : 0;
     }
+    // The segment's marks are the last values: those of the groups it encloses.
+    m_firstValue = m_marking ? m_values.size() - marks : m_values.size();
     const auto group = [this, &present](char code, auto&& work) {
         if (!present[static_cast<unsigned char>(code)]) {
             return;
         }
         Smasiv();
         work();
-        Obedini();
+        merge(true);
     };
     group('S', [&] { SSIN(degrees); });
     group('C', [&] { CCOS(degrees); });
@@ -487,7 +505,9 @@ void Engine::reduceSegment(const EngineSettings& settings) {
     group('/', [&] { Delene(); });
     group('*', [&] { Umnovenie(); });
     Smasiv();
-    IzvadiSyberi();
+    const Decimal128 value = sum();
+    m_values.resize(m_firstValue);
+    return value;
 }
 
 void Engine::Smasiv() {
@@ -498,9 +518,21 @@ void Engine::Smasiv() {
         tokens.resize(2 * n + 2);
     }
     std::size_t cursor = 1;
+    std::size_t nextValue = m_firstValue;
     for (std::size_t i = 0; i < n; ++i) {
         const char c = innerExpr[i];
         Token& current = tokens[cursor];
+        if (m_marking && c == kMark) {
+            // A mark stands only where a number's first digit would, alone or after its "-".
+            const bool negative =
+                current.kind == Token::Kind::Text && current.length == 1 && current.last == '-';
+            if ((current.kind != Token::Kind::Empty && !negative) || nextValue >= m_values.size()) {
+                fail(Failure::InvalidExpression);
+            }
+            const Decimal128 value = m_values[nextValue++];
+            setValue(cursor, negative ? -value : value);
+            continue;
+        }
         // After "E" comes the exponent's sign.
         if (isNumberChar(c) || current.last == 'E') {
             // The characters of one token always stand together in the text.
@@ -523,7 +555,11 @@ void Engine::Smasiv() {
     m_used = std::min(cursor + 1, tokens.size());
 }
 
-void Engine::Obedini() {
+void Engine::merge(bool keepValues) {
+    keepValues = keepValues && m_marking;
+    if (keepValues) {
+        m_values.resize(m_firstValue);
+    }
     // Every "-" here is a sign: the segment's subtractions became additions before the
     // passes. The signs before a token fold into one, and into the number that follows, so
     // that "-" before the negative value of a function, or the "+" a power leaves after
@@ -532,7 +568,7 @@ void Engine::Obedini() {
     bool pending = false;
     bool negative = false;
     const auto afterOperand = [this] {
-        return !m_buffer.empty() && isNumberStart(m_buffer.back());
+        return !m_buffer.empty() && endsOperand(m_buffer.back(), m_marking);
     };
     for (std::size_t i = 1; i < m_used; ++i) {
         const Token& token = tokens[i];
@@ -549,7 +585,7 @@ void Engine::Obedini() {
             if (!value.isNegative() && afterOperand()) {
                 m_buffer += '+';
             }
-            value.appendTo(m_buffer);
+            putValue(m_buffer, value, keepValues);
         } else {
             std::string_view text = std::string_view(innerExpr).substr(token.begin, token.length);
             const bool number = isNumberStart(text[0]) || (text[0] == '-' && text.size() > 1);
@@ -561,6 +597,13 @@ void Engine::Obedini() {
                 m_buffer += '-';
             } else if ((number || pending) && afterOperand()) {
                 m_buffer += '+';
+            }
+            if (keepValues && !m_buffer.empty() && m_buffer.back() == kMark &&
+                isNumberChar(text[0])) {
+                // What joins a value's digits ("3" "E5") joins its text.
+                m_buffer.pop_back();
+                m_values.back().appendTo(m_buffer);
+                m_values.pop_back();
             }
             m_buffer.append(text);
         }
@@ -621,15 +664,38 @@ void Engine::Umnovenie() {
 }
 
 void Engine::IzvadiSyberi() {
-    Decimal128 sum;
+    const Decimal128 total = sum();
+    innerExpr.clear();
+    total.appendTo(innerExpr);
+}
+
+Decimal128 Engine::sum() {
+    Decimal128 total;
     for (std::size_t i = 1; i < m_used; ++i) {
         if (isEmpty(i) || isChar(i, '+')) {
             continue;
         }
-        sum = finite(sum + operand(i), Failure::TooLarge, Failure::InvalidExpression);
+        total = finite(total + operand(i), Failure::TooLarge, Failure::InvalidExpression);
     }
-    innerExpr.clear();
-    sum.appendTo(innerExpr);
+    return total;
+}
+
+void Engine::putValue(std::string& text, Decimal128 value, bool keepValue) {
+    if (value.isNegative()) {
+        text += '-';
+    }
+    value = abs(value);
+    // The scan reads a mark as a value where a number's first digit would start a token: not
+    // after a number's character, nor after a sign an "E" takes as its exponent's.
+    const std::size_t n = text.size();
+    const bool fits = n == 0 || (!isNumberChar(text[n - 1]) && text[n - 1] != kMark &&
+                                 (n < 2 || text[n - 2] != 'E'));
+    if (keepValue && m_marking && fits) {
+        text += kMark;
+        m_values.push_back(value);
+    } else {
+        value.appendTo(text);
+    }
 }
 
 template <typename F>

@@ -64,7 +64,7 @@ class Engine {
     void Smasiv();
     // Joins tokens back into innerExpr, dropping a "+" before a negative number, then empties
     // the row.
-    void Obedini();
+    void Obedini() { merge(false); }
 
     // Operator passes over the token row (they throw EvalError on failure).
     void Stepenn();
@@ -90,7 +90,10 @@ class Engine {
     std::vector<Token> tokens;  // sized to the segment; tokens[0] is never used
 
   private:
-    void reduceSegment(const EngineSettings& settings);
+    Decimal128 reduceSegment(const EngineSettings& settings);
+    void merge(bool keepValues);
+    Decimal128 sum();
+    void putValue(std::string& text, Decimal128 value, bool keepValue);
     void clearTokens();
     Decimal128 operand(std::size_t position) const;
     bool isEmpty(std::size_t position) const;
@@ -106,6 +109,12 @@ class Engine {
     std::string m_reduced;             // the text reduced so far, its open groups at the end
     std::vector<std::size_t> m_opens;  // where each "(" still open stands in m_reduced
     std::size_t m_used = 0;            // one past the last position the scan filled
+    // During an evaluation a value between passes, or of a closed group, stays a value: the
+    // text holds a mark in its place, and the values stand here in the order of their marks.
+    // An expression that itself holds the mark character is evaluated without marks.
+    bool m_marking = false;
+    std::vector<Decimal128> m_values;
+    std::size_t m_firstValue = 0;  // the first value of the segment under reduction
 };
 
 // A failure inside the engine's procedures; Presmetni turns it into the Evaluation.
