@@ -485,13 +485,21 @@ Decimal128 Engine::reduceSegment(const EngineSettings& settings) {
     }
     // The segment's marks are the last values: those of the groups it encloses.
     m_firstValue = m_marking ? m_values.size() - marks : m_values.size();
-    const auto group = [this, &present](char code, auto&& work) {
+    Smasiv();
+    // A row of numbers, operators and codes is joined and scanned again in place; anything
+    // else takes the way through the text, whose scan decides what it becomes.
+    const bool plain = rowIsPlain();
+    const auto group = [this, &present, plain](char code, auto&& work) {
         if (!present[static_cast<unsigned char>(code)]) {
             return;
         }
-        Smasiv();
         work();
-        merge(true);
+        if (plain) {
+            compact();
+        } else {
+            merge(true);
+            Smasiv();
+        }
     };
     group('S', [&] { SSIN(degrees); });
     group('C', [&] { CCOS(degrees); });
@@ -504,7 +512,6 @@ Decimal128 Engine::reduceSegment(const EngineSettings& settings) {
     group('^', [&] { Stepenn(); });
     group('/', [&] { Delene(); });
     group('*', [&] { Umnovenie(); });
-    Smasiv();
     const Decimal128 value = sum();
     m_values.resize(m_firstValue);
     return value;
@@ -587,7 +594,10 @@ void Engine::merge(bool keepValues) {
             }
             putValue(m_buffer, value, keepValues);
         } else {
-            std::string_view text = std::string_view(innerExpr).substr(token.begin, token.length);
+            std::string_view text = slice(token);
+            if (token.kind == Token::Kind::NegatedText) {
+                negative = !negative;
+            }
             const bool number = isNumberStart(text[0]) || (text[0] == '-' && text.size() > 1);
             if (number && text[0] == '-') {
                 text.remove_prefix(1);
@@ -767,9 +777,137 @@ std::string Engine::tokenText(const Token& token) const {
         case Token::Kind::Value:
             return token.value.text();
         case Token::Kind::Text:
-            return innerExpr.substr(token.begin, token.length);
+            return std::string(slice(token));
+        case Token::Kind::NegatedText:
+            return "-" + std::string(slice(token));
     }
     return {};
+}
+
+std::string_view Engine::slice(const Token& token) const {
+    // A character the joining placed has no place in the text, but it is its own last one.
+    if (token.length == 1) {
+        return {&token.last, 1};
+    }
+    return std::string_view(innerExpr).substr(token.begin, token.length);
+}
+
+namespace {
+
+bool isPlainCharacter(char c) {
+    return c == '+' || c == '-' || c == '*' || c == '/' || c == '^' ||
+           (c >= 'A' && c <= 'Z' && c != 'E');
+}
+
+}  // namespace
+
+bool Engine::rowIsPlain() const {
+    // Numbers that begin and end with a digit or a point, and single characters that can
+    // neither join a number nor be joined by one.
+    for (std::size_t i = 1; i < m_used; ++i) {
+        const Token& token = tokens[i];
+        if (token.kind != Token::Kind::Text) {
+            continue;
+        }
+        const std::string_view text = slice(token);
+        if (text.size() == 1 && isPlainCharacter(text[0])) {
+            continue;
+        }
+        const char first = text[0] == '-' && text.size() > 1 ? text[1] : text[0];
+        if (!isNumberStart(first) || !isNumberStart(text.back())) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// What Obedini and then Smasiv make of a plain row, built directly: the signs before each
+// token fold as Obedini folds them, and each token takes the position the scan of the joined
+// text would give it. The row holds no other characters, so nothing else can join.
+void Engine::compact() {
+    if (m_spare.size() < 2 * m_used + 4) {
+        m_spare.resize(2 * m_used + 4);
+    }
+    std::fill(m_spare.begin(), m_spare.begin() + static_cast<std::ptrdiff_t>(m_spareUsed), Token{});
+    std::size_t cursor = 1;
+    bool gapPending = false;  // an operator was placed: a free position follows unless a "-" does
+    bool afterOperand = false;
+    bool pending = false;
+    bool negative = false;
+    const auto start = [&](bool minusFirst) {
+        if (gapPending && !minusFirst) {
+            ++cursor;
+        }
+        gapPending = false;
+    };
+    const auto placeChar = [&](char c) {
+        ++cursor;
+        m_spare[cursor] = Token{Token::Kind::Text, c, 0, 1, {}};
+    };
+    // A number after its sign: a "-" and the number are one token, a "+" stands apart.
+    const auto placeNumber = [&](Token number, bool minus) {
+        start(minus);
+        if (minus) {
+            ++cursor;
+            if (number.kind == Token::Kind::Value) {
+                number.value = -number.value;
+            } else {
+                number.kind = Token::Kind::NegatedText;
+            }
+        } else if (afterOperand) {
+            placeChar('+');
+            ++cursor;
+        }
+        m_spare[cursor] = number;
+        afterOperand = true;
+    };
+    for (std::size_t i = 1; i < m_used; ++i) {
+        const Token& token = tokens[i];
+        if (token.kind == Token::Kind::Empty) {
+            continue;
+        }
+        if (token.kind == Token::Kind::Plus || isChar(i, '+') || isChar(i, '-')) {
+            pending = true;
+            negative = negative != (token.last == '-');
+            continue;
+        }
+        if (token.kind == Token::Kind::Value) {
+            const Decimal128 value = negative ? -token.value : token.value;
+            placeNumber(Token{Token::Kind::Value, 0, 0, 0, abs(value)}, value.isNegative());
+        } else if (token.length > 1 || isNumberStart(token.last)) {
+            Token number = token;
+            negative = negative != (token.kind == Token::Kind::NegatedText);
+            number.kind = Token::Kind::Text;
+            if (token.length > 1 && innerExpr[token.begin] == '-') {
+                negative = !negative;
+                ++number.begin;
+                --number.length;
+            }
+            placeNumber(number, negative);
+        } else {
+            start(negative);
+            if (negative) {
+                placeChar('-');
+            } else if (pending && afterOperand) {
+                placeChar('+');
+                ++cursor;
+            }
+            placeChar(token.last);
+            gapPending = true;
+            afterOperand = false;
+        }
+        pending = negative = false;
+    }
+    if (negative) {
+        start(true);
+        placeChar('-');
+    }
+    if (gapPending) {
+        ++cursor;
+    }
+    std::swap(tokens, m_spare);
+    m_spareUsed = m_used;
+    m_used = std::min(cursor + 1, tokens.size());
 }
 
 void Engine::clearTokens() {
@@ -799,13 +937,14 @@ Decimal128 Engine::operand(std::size_t position) const {
     switch (token.kind) {
         case Token::Kind::Value:
             return token.value;
-        case Token::Kind::Text: {
-            const std::optional<Decimal128> value =
-                Decimal128::read(std::string_view(innerExpr).substr(token.begin, token.length));
+        case Token::Kind::Text:
+        case Token::Kind::NegatedText: {
+            const std::optional<Decimal128> value = Decimal128::read(slice(token));
             if (!value) {
                 fail(Failure::InvalidExpression);
             }
-            return finite(*value, Failure::TooLarge, Failure::InvalidExpression);
+            return finite(token.kind == Token::Kind::Text ? *value : -*value, Failure::TooLarge,
+                          Failure::InvalidExpression);
         }
         case Token::Kind::Empty:
         case Token::Kind::Plus:
