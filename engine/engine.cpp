@@ -57,21 +57,24 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to, s
 void insertImpliedMultiplication(std::string& text, std::string& scratch) {
     scratch.clear();
     scratch.reserve(text.size() + text.size() / 4);
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    std::size_t done = 0;  // the text before this has gone over
+    for (std::size_t i = 1; i < text.size(); ++i) {
         const char c = text[i];
-        if (i > 0) {
-            const char prev = text[i - 1];
-            const bool prevOperand = isDigit(prev) || prev == '.' || prev == ')';
-            const bool startsFactor =
-                c == '(' || ((c == 'S' || c == 'C' || c == 'T' || c == 'A') &&
-                             functionNameAt(std::string_view(text).substr(i)) > 0);
-            const bool startsNumberAfterParen = prev == ')' && (isDigit(c) || c == '.');
-            if ((prevOperand && startsFactor) || startsNumberAfterParen) {
-                scratch += '*';
-            }
+        const char prev = text[i - 1];
+        const bool prevOperand = isDigit(prev) || prev == '.' || prev == ')';
+        const bool startsFactor =
+            c == '(' || ((c == 'S' || c == 'C' || c == 'T' || c == 'A') &&
+                         functionNameAt(std::string_view(text).substr(i)) > 0);
+        const bool startsNumberAfterParen = prev == ')' && (isDigit(c) || c == '.');
+        if ((prevOperand && startsFactor) || startsNumberAfterParen) {
+            scratch.append(text, done, i - done).append(1, '*');
+            done = i;
         }
-        scratch += c;
     }
+    if (done == 0) {
+        return;  // nothing was implied
+    }
+    scratch.append(text, done);
     text.swap(scratch);
 }
 
@@ -226,11 +229,14 @@ Decimal128 tangentOfDegrees(Decimal128 r) {  // r from -180 to 180, not a multip
 // those units are no longer small beside a quarter turn, every angle is taken as it is.
 const Decimal128 kFarOut = constant("1E+15");
 
+// Below this no angle is nearer a quarter turn than zero.
+const Decimal128 kBelowEighthTurn = constant("0.78");
+
 Angle reduceRadians(Decimal128 radians) {
     if (radians.isZero()) {
         return {0, 0, false, radians};
     }
-    if (abs(radians) < kFarOut) {
+    if (abs(radians) >= kBelowEighthTurn && abs(radians) < kFarOut) {
         const Decimal128 quarters = nearestInteger(radians / kQuarterTurn);
         if (!quarters.isZero() && abs(radians - quarters * kQuarterTurn) <= kClose * abs(radians)) {
             const auto q = static_cast<int>((quarters.nearestInt64() % 4 + 4) % 4);
@@ -414,11 +420,19 @@ Evaluation Engine::Presmetni(const EngineSettings& settings) {
         m_reduced.clear();
         m_opens.clear();
         for (std::size_t i = 0; i < workExpr.size(); ++i) {
+            // The text up to the next parenthesis goes over as it is.
+            std::size_t next = i;
+            while (next < workExpr.size() && workExpr[next] != '(' && workExpr[next] != ')') {
+                ++next;
+            }
+            m_reduced.append(workExpr, i, next - i);
+            i = next;
+            if (i == workExpr.size()) {
+                break;
+            }
             const char c = workExpr[i];
-            if (c != ')') {
-                if (c == '(') {
-                    m_opens.push_back(m_reduced.size());
-                }
+            if (c == '(') {
+                m_opens.push_back(m_reduced.size());
                 m_reduced += c;
                 continue;
             }
@@ -489,16 +503,33 @@ Decimal128 Engine::reduceSegment(const EngineSettings& settings) {
     // A row of numbers, operators and codes is joined and scanned again in place; anything
     // else takes the way through the text, whose scan decides what it becomes.
     const bool plain = rowIsPlain();
-    const auto group = [this, &present, plain](char code, auto&& work) {
-        if (!present[static_cast<unsigned char>(code)]) {
-            return;
-        }
-        work();
+    // When every function code stands right before a number, a function pass changes only
+    // its code and that number, which no other function pass reads: one joining after the
+    // last of them lays the row out as one after each would.
+    const bool functionsApart = plain && codesTakeNumbers();
+    bool joinPending = false;
+    const auto join = [&] {
         if (plain) {
             compact();
         } else {
             merge(true);
             Smasiv();
+        }
+        joinPending = false;
+    };
+    const auto group = [&](char code, auto&& work) {
+        if (!present[static_cast<unsigned char>(code)]) {
+            return;
+        }
+        const bool function = code != '^' && code != '/' && code != '*';
+        if (joinPending && !function) {
+            join();
+        }
+        work();
+        if (function && functionsApart) {
+            joinPending = true;
+        } else {
+            join();
         }
     };
     group('S', [&] { SSIN(degrees); });
@@ -512,6 +543,9 @@ Decimal128 Engine::reduceSegment(const EngineSettings& settings) {
     group('^', [&] { Stepenn(); });
     group('/', [&] { Delene(); });
     group('*', [&] { Umnovenie(); });
+    if (joinPending) {
+        join();
+    }
     const Decimal128 value = sum();
     m_values.resize(m_firstValue);
     return value;
@@ -815,6 +849,27 @@ bool Engine::rowIsPlain() const {
         }
         const char first = text[0] == '-' && text.size() > 1 ? text[1] : text[0];
         if (!isNumberStart(first) || !isNumberStart(text.back())) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Engine::codesTakeNumbers() const {
+    for (std::size_t i = 1; i < m_used; ++i) {
+        const Token& token = tokens[i];
+        if (token.kind != Token::Kind::Text || token.length != 1 || !isPlainCharacter(token.last) ||
+            token.last < 'A' || token.last > 'Z') {
+            continue;
+        }
+        if (i + 1 >= tokens.size()) {
+            return false;
+        }
+        const Token& next = tokens[i + 1];
+        const bool number =
+            next.kind == Token::Kind::Value || next.kind == Token::Kind::NegatedText ||
+            (next.kind == Token::Kind::Text && (next.length > 1 || isNumberStart(next.last)));
+        if (!number) {
             return false;
         }
     }

@@ -94,6 +94,7 @@ class Engine {
     Decimal128 reduceSegment(const EngineSettings& settings);
     void merge(bool keepValues);
     bool rowIsPlain() const;
+    bool codesTakeNumbers() const;
     void compact();
     std::string_view slice(const Token& token) const;
     Decimal128 sum();
