@@ -236,6 +236,27 @@ void Decimal128::appendTo(std::string& out) const {
     }
 }
 
+Decimal128 Decimal128::normalized() const {
+    Coefficient coefficient = (static_cast<Coefficient>(m_high & kCoefficientHigh) << 64) | m_low;
+    if (((m_high >> 61) & 3) == 3 || coefficient >= kTenTo34) {
+        return read(text()).value_or(*this);  // not the common form: the text decides
+    }
+    if (coefficient == 0) {
+        return Decimal128();  // "0"
+    }
+    // Most values end in a digit other than zero; a 64-bit coefficient tells it cheaply.
+    const bool wide = (m_high & kCoefficientHigh) != 0;
+    if ((wide ? static_cast<std::uint64_t>(coefficient % 10) : m_low % 10) != 0) {
+        return *this;
+    }
+    long exponent = static_cast<long>((m_high >> 49) & 0x3FFF) - kBias;
+    while (coefficient % 10 == 0) {
+        coefficient /= 10;
+        ++exponent;
+    }
+    return encoded((m_high >> 63) != 0, coefficient, exponent);
+}
+
 std::string Decimal128::text() const {
     std::string out;
     appendTo(out);

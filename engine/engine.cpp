@@ -33,6 +33,13 @@ bool endsOperand(char c, bool marking) {
     return isNumberStart(c) || (marking && c == kMark);
 }
 
+// The scan reads a mark as a value where a number's first digit would start a token: not
+// after a number's character, nor after a sign an "E" takes as its exponent's.
+bool markFits(std::string_view text, std::size_t at) {
+    return at == 0 || (!isNumberChar(text[at - 1]) && text[at - 1] != kMark &&
+                       (at < 2 || text[at - 2] != 'E'));
+}
+
 // Replaces every occurrence of `from`, left to right, without searching inserted text again.
 void replaceAll(std::string& text, std::string_view from, std::string_view to, std::string& scratch,
                 std::size_t start = 0) {
@@ -76,6 +83,40 @@ void insertImpliedMultiplication(std::string& text, std::string& scratch) {
     }
     scratch.append(text, done);
     text.swap(scratch);
+}
+
+// Puts each function's code in place of its name. The names are replaced one after another,
+// each everywhere, so a code can complete a name replaced later: "COSIN" becomes "COS" and
+// then "C", "Asincos" becomes "Acos". Without such a text ("COS" before "IN" or "QRT",
+// "Asin" before "cos") no two names overlap, and one pass from the left finds the same ones.
+void replaceFunctionNames(std::string& text, std::string& scratch) {
+    if (text.find("COSI") != std::string::npos || text.find("COSQ") != std::string::npos ||
+        text.find("Asincos") != std::string::npos) {
+        for (const FunctionCode& f : kFunctionCodes) {
+            replaceAll(text, f.name, std::string_view(&f.code, 1), scratch);
+        }
+        return;
+    }
+    scratch.clear();
+    std::size_t done = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c != 'S' && c != 'C' && c != 'T' && c != 'A') {
+            continue;
+        }
+        for (const FunctionCode& f : kFunctionCodes) {
+            if (std::string_view(text).substr(i).starts_with(f.name)) {
+                scratch.append(text, done, i - done).append(1, f.code);
+                done = i + f.name.size();
+                i = done - 1;
+                break;
+            }
+        }
+    }
+    if (done > 0) {
+        scratch.append(text, done);
+        text.swap(scratch);
+    }
 }
 
 // Folds every run of signs at the start of a segment. A "-" right after a number subtracts
@@ -407,9 +448,7 @@ Evaluation Engine::Presmetni(const EngineSettings& settings) {
     try {
         Preobrazi(settings);
         workExpr.erase(0, 1);
-        for (const FunctionCode& f : kFunctionCodes) {
-            replaceAll(workExpr, f.name, std::string_view(&f.code, 1), m_buffer);
-        }
+        replaceFunctionNames(workExpr, m_buffer);
         // The power key can leave a "^" with nothing after it at the end.
         while (!workExpr.empty() && workExpr.back() == '^') {
             workExpr.pop_back();
@@ -493,12 +532,33 @@ Decimal128 Engine::reduceSegment(const EngineSettings& settings) {
     // passes write back only numbers, so what is absent now stays absent.
     std::array<bool, 128> present{};
     std::size_t marks = 0;
-    for (const char c : innerExpr) {
+    bool marksFit = true;
+    for (std::size_t i = 0; i < innerExpr.size(); ++i) {
+        const char c = innerExpr[i];
         present[static_cast<unsigned char>(c) & 127] = true;
-        marks += c == kMark ? 1 : 0;
+        if (m_marking && c == kMark) {
+            ++marks;
+            marksFit = marksFit && markFits(innerExpr, i) &&
+                       (i + 1 == innerExpr.size() || !isNumberChar(innerExpr[i + 1]));
+        }
     }
     // The segment's marks are the last values: those of the groups it encloses.
-    m_firstValue = m_marking ? m_values.size() - marks : m_values.size();
+    m_firstValue = m_values.size() - marks;
+    if (!marksFit) {
+        // Folding the signs took away what stood between an "E" and a value ("2E-+(5)"): the
+        // values go back as text, to be scanned as they would have been.
+        std::size_t next = m_firstValue;
+        m_buffer.clear();
+        for (const char c : innerExpr) {
+            if (c == kMark) {
+                m_values[next++].appendTo(m_buffer);
+            } else {
+                m_buffer += c;
+            }
+        }
+        innerExpr.swap(m_buffer);
+        m_values.resize(m_firstValue);
+    }
     Smasiv();
     // A row of numbers, operators and codes is joined and scanned again in place; anything
     // else takes the way through the text, whose scan decides what it becomes.
@@ -522,15 +582,11 @@ Decimal128 Engine::reduceSegment(const EngineSettings& settings) {
             return;
         }
         const bool function = code != '^' && code != '/' && code != '*';
-        if (joinPending && !function) {
+        if (joinPending && !(function && functionsApart)) {
             join();
         }
         work();
-        if (function && functionsApart) {
-            joinPending = true;
-        } else {
-            join();
-        }
+        joinPending = true;
     };
     group('S', [&] { SSIN(degrees); });
     group('C', [&] { CCOS(degrees); });
@@ -543,7 +599,8 @@ Decimal128 Engine::reduceSegment(const EngineSettings& settings) {
     group('^', [&] { Stepenn(); });
     group('/', [&] { Delene(); });
     group('*', [&] { Umnovenie(); });
-    if (joinPending) {
+    // Numbers between "+" signs add up the same however they are laid out.
+    if (joinPending && !(plain && onlyNumbersAndPluses())) {
         join();
     }
     const Decimal128 value = sum();
@@ -568,6 +625,7 @@ void Engine::Smasiv() {
             const bool negative =
                 current.kind == Token::Kind::Text && current.length == 1 && current.last == '-';
             if ((current.kind != Token::Kind::Empty && !negative) || nextValue >= m_values.size()) {
+                m_used = std::min(cursor + 1, tokens.size());  // for the clearing
                 fail(Failure::InvalidExpression);
             }
             const Decimal128 value = m_values[nextValue++];
@@ -729,14 +787,11 @@ void Engine::putValue(std::string& text, Decimal128 value, bool keepValue) {
         text += '-';
     }
     value = abs(value);
-    // The scan reads a mark as a value where a number's first digit would start a token: not
-    // after a number's character, nor after a sign an "E" takes as its exponent's.
-    const std::size_t n = text.size();
-    const bool fits = n == 0 || (!isNumberChar(text[n - 1]) && text[n - 1] != kMark &&
-                                 (n < 2 || text[n - 2] != 'E'));
-    if (keepValue && m_marking && fits) {
+    // A zero goes as text: a "-" before it stays a sign of its own ("-0" is not a number
+    // Obedini writes with its sign), as it would before the digit.
+    if (keepValue && m_marking && !value.isZero() && markFits(text, text.size())) {
         text += kMark;
-        m_values.push_back(value);
+        m_values.push_back(value.normalized());
     } else {
         value.appendTo(text);
     }
@@ -855,6 +910,17 @@ bool Engine::rowIsPlain() const {
     return true;
 }
 
+bool Engine::onlyNumbersAndPluses() const {
+    for (std::size_t i = 1; i < m_used; ++i) {
+        const Token& token = tokens[i];
+        if (token.kind == Token::Kind::Text && token.length == 1 && !isNumberStart(token.last) &&
+            token.last != '+') {
+            return false;
+        }
+    }
+    return true;
+}
+
 bool Engine::codesTakeNumbers() const {
     for (std::size_t i = 1; i < m_used; ++i) {
         const Token& token = tokens[i];
@@ -928,7 +994,8 @@ void Engine::compact() {
         }
         if (token.kind == Token::Kind::Value) {
             const Decimal128 value = negative ? -token.value : token.value;
-            placeNumber(Token{Token::Kind::Value, 0, 0, 0, abs(value)}, value.isNegative());
+            placeNumber(Token{Token::Kind::Value, 0, 0, 0, abs(value).normalized()},
+                        value.isNegative());
         } else if (token.length > 1 || isNumberStart(token.last)) {
             Token number = token;
             negative = negative != (token.kind == Token::Kind::NegatedText);

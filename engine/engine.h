@@ -95,6 +95,7 @@ class Engine {
     void merge(bool keepValues);
     bool rowIsPlain() const;
     bool codesTakeNumbers() const;
+    bool onlyNumbersAndPluses() const;
     void compact();
     std::string_view slice(const Token& token) const;
     Decimal128 sum();
