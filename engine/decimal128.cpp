@@ -244,9 +244,9 @@ Decimal128 Decimal128::normalized() const {
     if (coefficient == 0) {
         return Decimal128();  // "0"
     }
-    // Most values end in a digit other than zero; a 64-bit coefficient tells it cheaply.
-    const bool wide = (m_high & kCoefficientHigh) != 0;
-    if ((wide ? static_cast<std::uint64_t>(coefficient % 10) : m_low % 10) != 0) {
+    // Most values end in a digit other than zero, told without a 128-bit division: 2^64
+    // leaves 6 when divided by ten.
+    if (((m_high & kCoefficientHigh) % 10 * 6 + m_low % 10) % 10 != 0) {
         return *this;
     }
     long exponent = static_cast<long>((m_high >> 49) & 0x3FFF) - kBias;

@@ -87,16 +87,9 @@ void insertImpliedMultiplication(std::string& text, std::string& scratch) {
 
 // Puts each function's code in place of its name. The names are replaced one after another,
 // each everywhere, so a code can complete a name replaced later: "COSIN" becomes "COS" and
-// then "C", "Asincos" becomes "Acos". Without such a text ("COS" before "IN" or "QRT",
-// "Asin" before "cos") no two names overlap, and one pass from the left finds the same ones.
+// then "C", "Asincos" becomes "Acos". Without such a text ("COS" before "I" or "Q", "Asin"
+// before "cos") no two names overlap, and one pass from the left finds the same ones.
 void replaceFunctionNames(std::string& text, std::string& scratch) {
-    if (text.find("COSI") != std::string::npos || text.find("COSQ") != std::string::npos ||
-        text.find("Asincos") != std::string::npos) {
-        for (const FunctionCode& f : kFunctionCodes) {
-            replaceAll(text, f.name, std::string_view(&f.code, 1), scratch);
-        }
-        return;
-    }
     scratch.clear();
     std::size_t done = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -104,14 +97,22 @@ void replaceFunctionNames(std::string& text, std::string& scratch) {
         if (c != 'S' && c != 'C' && c != 'T' && c != 'A') {
             continue;
         }
-        for (const FunctionCode& f : kFunctionCodes) {
-            if (std::string_view(text).substr(i).starts_with(f.name)) {
-                scratch.append(text, done, i - done).append(1, f.code);
-                done = i + f.name.size();
-                i = done - 1;
-                break;
-            }
+        const std::string_view rest = std::string_view(text).substr(i);
+        const FunctionCode* f = functionAt(rest);
+        if (f == nullptr) {
+            continue;
         }
+        const std::string_view after = rest.substr(f->name.size());
+        if ((rest.starts_with("COS") && (after.starts_with('I') || after.starts_with('Q'))) ||
+            (rest.starts_with("Asin") && after.starts_with("cos"))) {
+            for (const FunctionCode& each : kFunctionCodes) {
+                replaceAll(text, each.name, std::string_view(&each.code, 1), scratch);
+            }
+            return;
+        }
+        scratch.append(text, done, i - done).append(1, f->code);
+        done = i + f->name.size();
+        i = done - 1;
     }
     if (done > 0) {
         scratch.append(text, done);
