@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "engine/function_names.h"
 #include "engine/implied_exponent.h"
@@ -277,6 +278,12 @@ const Decimal128 kBelowEighthTurn = constant("0.78");
 Angle reduceRadians(Decimal128 radians) {
     if (radians.isZero()) {
         return {0, 0, false, radians};
+    }
+    // The double tells an angle far from every quarter turn (its error is near 1E-16 of a
+    // quarter turn; the exact test looks within 4E-33 of the angle).
+    const double estimate = radians.approximate() / 1.5707963267948966;
+    if (std::abs(estimate - std::nearbyint(estimate)) > 1E-9) {
+        return {-1, -1, false, radians};
     }
     if (abs(radians) >= kBelowEighthTurn && abs(radians) < kFarOut) {
         const Decimal128 quarters = nearestInteger(radians / kQuarterTurn);
