@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright 2026 Numira contributors
-# Fails when a file includes a project header from a layer above its own. Each folder names
-# the folders it may include from; tests, benchmarks and fuzzers may include anything.
+# Fails when a file includes a project header from a layer above its own, or climbs out of its
+# folder with "../". Each folder names the folders it may include from; tests, benchmarks and
+# fuzzers may include anything.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,5 +26,12 @@ for layer in "${!allowed[@]}"; do
              xargs -r grep -n -o -E '^\s*#\s*include\s*"[a-z_]+/' |
              sed -E 's|^([^:]+):([0-9]+):.*"([a-z_]+)/$|\1:\2:\3|')
 done
+# The compiler sees each library through its own include root (numira_include_root), so it
+# refuses an include from above; a path that climbs out of the folder it is in slips past it.
+while IFS= read -r hit; do
+  echo "$hit: a project header is included by its folder's name, not by \"../\"" >&2
+  status=1
+done < <(for layer in "${!allowed[@]}"; do git ls-files "$layer/*.cpp" "$layer/*.h"; done |
+           xargs -r grep -n -E '^\s*#\s*include\s*"\.\./' | cut -d: -f1,2)
 [ "$status" -eq 0 ] && echo "layers: every include points down"
 exit "$status"

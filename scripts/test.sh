@@ -10,7 +10,6 @@ jobs=$(nproc)
 
 scripts/build.sh test
 scripts/check_format.sh
-scripts/check_layers.sh
 scripts/check_licence.sh
 export QT_QPA_PLATFORM=offscreen
 LC_ALL=C ctest --test-dir build --output-on-failure -j"$jobs"
@@ -18,7 +17,7 @@ echo "== the suite again under the Bulgarian locale"
 LC_ALL=bg_BG.UTF-8 ctest --test-dir build --output-on-failure -j"$jobs"
 
 echo "== the Debian package"
-scripts/package.sh
+scripts/package.sh build
 scripts/check_package.sh
 
 echo "== fuzzing the engine"

@@ -25,6 +25,7 @@
 #include <stdexcept>
 
 #include "engine/failure.h"
+#include "graph/curve_columns.h"
 #include "graph/point_text.h"
 #include "graph/xlsx_sheet.h"
 #include "qt/announcer.h"
@@ -423,12 +424,16 @@ void ChartWindow::drawKeyPoints() {
 void ChartWindow::drawRange() {
     const ChartRange r = m_chartView->range();
     const graph::SampledCurve curve = graph::sampleCurve(
-        m_engine, m_request, r.xMin, r.xMax, graph::YRange{r.yMin, r.yMax}, m_curveBudget);
+        m_values, m_request, r.xMin, r.xMax, graph::YRange{r.yMin, r.yMax}, m_curveBudget);
+    m_sampled = curve.pointCount();
+    // Qt strokes every point it is given; more than the pixels can show only costs time.
+    const auto pieces = graph::thinToColumns(curve.pieces, r.xMin, r.xMax,
+                                             static_cast<int>(m_chart->plotArea().width()));
     m_segments.clear();
-    for (std::size_t i = 0; i < curve.pieces.size(); ++i) {
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
         QList<QPointF> points;
-        points.reserve(static_cast<qsizetype>(curve.pieces[i].size()));
-        for (const graph::CurvePoint& p : curve.pieces[i]) {
+        points.reserve(static_cast<qsizetype>(pieces[i].size()));
+        for (const graph::CurvePoint& p : pieces[i]) {
             points.append({p.x, p.y});
         }
         QLineSeries* piece = nullptr;
