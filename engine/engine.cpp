@@ -279,10 +279,10 @@ Angle reduceRadians(Decimal128 radians) {
     if (radians.isZero()) {
         return {0, 0, false, radians};
     }
-    // The double tells an angle far from every quarter turn (its error is near 1E-16 of a
-    // quarter turn; the exact test looks within 4E-33 of the angle).
+    // The double tells an angle far from every quarter turn: its count of quarter turns is
+    // off by a few parts in 1E+16 of itself, and the exact test looks far closer than that.
     const double estimate = radians.approximate() / 1.5707963267948966;
-    if (std::abs(estimate - std::nearbyint(estimate)) > 1E-9) {
+    if (std::abs(estimate - std::nearbyint(estimate)) > 1E-9 + 1E-14 * std::abs(estimate)) {
         return {-1, -1, false, radians};
     }
     if (abs(radians) >= kBelowEighthTurn && abs(radians) < kFarOut) {
