@@ -130,7 +130,7 @@ void levelBefore(Form1& f, Platform& platform, const HistoryEntry& entry,
 const HistoryEntry* entryOrMessage(Form1& f, std::size_t n) {
     const HistoryEntry* entry = f.history.fromNewest(n);
     if (entry == nullptr) {
-        f.message = word(Word::NoHistoryEntry, {std::to_string(n)});
+        f.message = word(numira::Word::NoHistoryEntry, {std::to_string(n)});
     }
     return entry;
 }
@@ -146,7 +146,7 @@ bool recallHistory(Form1& f, Platform& platform, std::size_t n) {
     const HistoryEntry entry = *found;
     const auto parts = partsOf(entry.t);
     if (!parts) {
-        f.message = word(Word::CannotRetype, {entry.t});
+        f.message = word(numira::Word::CannotRetype, {entry.t});
         return false;
     }
     const std::vector<bool> powers = History::powerMarks(entry);
@@ -174,7 +174,7 @@ bool recallHistoryResult(Form1& f, Platform& platform, std::size_t n) {
         return false;
     }
     if (entry->failure) {
-        f.message = word(Word::HistoryHasNoResult, {entry->t, History::resultText(*entry)});
+        f.message = word(numira::Word::HistoryHasNoResult, {entry->t, History::resultText(*entry)});
         return false;
     }
     f.setPlatform(platform);
