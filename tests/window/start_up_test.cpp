@@ -24,7 +24,6 @@ TEST(StartUp, WindowAsTheFirstLoadLeavesIt) {
     EXPECT_EQ(f.windowWidth, f.startWidth);
     EXPECT_EQ(f.startBoxWidth, 3255);
     EXPECT_EQ(f.screenWidth, 28800);
-    EXPECT_EQ(f.workExpr, "=");
     EXPECT_EQ(f.Line5.y1, 1575);
     EXPECT_EQ(f.Line5.y2, 4125);
     EXPECT_EQ(f.Line6.y1, 1575);
