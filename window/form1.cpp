@@ -180,8 +180,6 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
     Form3 = {"ПОМОЩ",
              SecondaryWindow::Place::BesideCalculator,
              false,
-             0,
-             0,
              9795,
              4680,
              {picture("PicS", {120, 120, 9540, 4425}), picture("Picff", {120, 120, 9540, 4425})}};
@@ -189,8 +187,6 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
         "Творчески колектив",
         SecondaryWindow::Place::TopRight,
         false,
-        0,
-        0,
         8745,
         8040,
         {picture("Picture1", {0, 0, 8745, 4875}), picture("Picture2", {480, 5280, 7860, 2430})}};
@@ -636,8 +632,6 @@ void Form1::loadSecondary(SecondaryWindow& window) {
         return;
     }
     window.open = true;
-    window.left = static_cast<float>(screenWidth) - window.width;
-    window.top = 0;
 }
 
 void Form1::showHelpPage(std::string_view name) {

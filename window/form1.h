@@ -44,14 +44,12 @@ struct Keystroke {
 // A secondary window (Form3, the help pages; Form2, the team): its caption, its client area
 // and the picture boxes in it, which the view fills. Placed when loaded; reused while open.
 struct SecondaryWindow {
-    // Where it opens: the top right corner of the screen (left and top say where that is), or
-    // beside the calculator, so that a page about the keys leaves the keys in sight.
+    // Where it opens (the view places it): the top right corner of the screen, or beside the
+    // calculator, so that a page about the keys leaves the keys in sight.
     enum class Place { TopRight, BesideCalculator };
     std::string caption;
     Place place = Place::TopRight;
     bool open = false;
-    float left = 0;
-    float top = 0;
     float width = 0;
     float height = 0;
     std::vector<Control> pictures;
