@@ -72,6 +72,9 @@ std::optional<Decimal128> Decimal128::read(std::string_view text) {
     std::size_t i = sign;
     std::size_t digits = 0;
     bool point = false;
+    // The first 19 digits fit a 64-bit word, which is much cheaper to multiply.
+    constexpr int kWordDigits = 19;
+    std::uint64_t word = 0;
     Coefficient coefficient = 0;
     int significant = 0;
     long exponent = 0;
@@ -81,7 +84,13 @@ std::optional<Decimal128> Decimal128::read(std::string_view text) {
             ++digits;
             if (significant > 0 || c != '0') {
                 ++significant;
-                coefficient = coefficient * 10 + static_cast<unsigned>(c - '0');
+                const auto digit = static_cast<unsigned>(c - '0');
+                if (significant <= kWordDigits) {
+                    word = word * 10 + digit;
+                } else {
+                    coefficient =
+                        (significant == kWordDigits + 1 ? word : coefficient) * 10 + digit;
+                }
             }
             exponent -= point ? 1 : 0;
         } else if (c == '.' && !point) {
@@ -92,6 +101,9 @@ std::optional<Decimal128> Decimal128::read(std::string_view text) {
     }
     if (digits == 0) {
         return std::nullopt;
+    }
+    if (significant <= kWordDigits) {
+        coefficient = word;
     }
     // Most numbers the engine reads are its own, of at most 34 digits: they are encoded
     // directly, and the library reads the rest.
@@ -224,6 +236,27 @@ void Decimal128::appendTo(std::string& out) const {
     }
 }
 
+Decimal128 Decimal128::normalized() const {
+    Coefficient coefficient = (static_cast<Coefficient>(m_high & kCoefficientHigh) << 64) | m_low;
+    if (((m_high >> 61) & 3) == 3 || coefficient >= kTenTo34) {
+        return read(text()).value_or(*this);  // not the common form: the text decides
+    }
+    if (coefficient == 0) {
+        return Decimal128();  // "0"
+    }
+    // Most values end in a digit other than zero, told without a 128-bit division: 2^64
+    // leaves 6 when divided by ten.
+    if (((m_high & kCoefficientHigh) % 10 * 6 + m_low % 10) % 10 != 0) {
+        return *this;
+    }
+    long exponent = static_cast<long>((m_high >> 49) & 0x3FFF) - kBias;
+    while (coefficient % 10 == 0) {
+        coefficient /= 10;
+        ++exponent;
+    }
+    return encoded((m_high >> 63) != 0, coefficient, exponent);
+}
+
 std::string Decimal128::text() const {
     std::string out;
     appendTo(out);
@@ -239,7 +272,7 @@ bool Decimal128::isZero() const {
 }
 
 bool Decimal128::isNegative() const {
-    return *this < Decimal128();
+    return (m_high >> 63) != 0 && !isNaN() && !isZero();
 }
 
 bool Decimal128::isInteger() const {
@@ -250,12 +283,75 @@ bool Decimal128::isInteger() const {
     return A::of(bid128_round_integral_zero(A::bid(*this), &flags)) == *this;
 }
 
+double Decimal128::approximate() const {
+    Flags flags;
+    return bid128_to_binary64(A::bid(*this), kNearest, &flags);
+}
+
 std::int64_t Decimal128::nearestInt64() const {
     Flags flags;
     return bid128_to_int64_int(A::bid(nearestInteger(*this)), &flags);
 }
 
+namespace {
+
+// A finite value in the common form with a coefficient below 2^64: its parts, for the exact
+// results that need no rounding and so no call into the library.
+struct Parts {
+    bool negative;
+    std::uint64_t coefficient;
+    long exponent;
+};
+
+std::optional<Parts> smallParts(std::uint64_t low, std::uint64_t high) {
+    if (((high >> 61) & 3) == 3 || (high & kCoefficientHigh) != 0 || low == 0) {
+        return std::nullopt;
+    }
+    return Parts{(high >> 63) != 0, low, static_cast<long>((high >> 49) & 0x3FFF) - kBias};
+}
+
+constexpr std::uint64_t kPowersOfTen[] = {1ULL,
+                                          10ULL,
+                                          100ULL,
+                                          1000ULL,
+                                          10000ULL,
+                                          100000ULL,
+                                          1000000ULL,
+                                          10000000ULL,
+                                          100000000ULL,
+                                          1000000000ULL,
+                                          10000000000ULL,
+                                          100000000000ULL,
+                                          1000000000000ULL,
+                                          10000000000000ULL,
+                                          100000000000000ULL,
+                                          1000000000000000ULL,
+                                          10000000000000000ULL,
+                                          100000000000000000ULL,
+                                          1000000000000000000ULL,
+                                          10000000000000000000ULL};
+
+}  // namespace
+
+// A sum or product that fits in 34 digits is exact, with the exponent the standard prefers
+// (the smaller one, or their sum): the library's own result, without its rounding machinery.
 Decimal128 operator+(Decimal128 a, Decimal128 b) {
+    const std::optional<Parts> x = smallParts(a.m_low, a.m_high);
+    const std::optional<Parts> y = smallParts(b.m_low, b.m_high);
+    if (x && y && std::abs(x->exponent - y->exponent) <= 19) {
+        const long exponent = std::min(x->exponent, y->exponent);
+        const Coefficient cx =
+            static_cast<Coefficient>(x->coefficient) * kPowersOfTen[x->exponent - exponent];
+        const Coefficient cy =
+            static_cast<Coefficient>(y->coefficient) * kPowersOfTen[y->exponent - exponent];
+        // The sign of the larger magnitude; an exact zero would be +0, left to the library.
+        const bool same = x->negative == y->negative;
+        const bool xLarger = cx > cy;
+        const Coefficient magnitude = same ? cx + cy : xLarger ? cx - cy : cy - cx;
+        if (magnitude < kTenTo34 && (same || cx != cy)) {
+            return encoded(same || xLarger ? x->negative : y->negative, magnitude, exponent);
+        }
+    }
     Flags flags;
     return A::of(bid128_add(A::bid(a), A::bid(b), kNearest, &flags));
 }
@@ -281,6 +377,15 @@ Decimal128 settled(BID_UINT128 result, Flags flags) {
 }  // namespace
 
 Decimal128 operator*(Decimal128 a, Decimal128 b) {
+    const std::optional<Parts> x = smallParts(a.m_low, a.m_high);
+    const std::optional<Parts> y = smallParts(b.m_low, b.m_high);
+    if (x && y) {
+        const Coefficient product = static_cast<Coefficient>(x->coefficient) * y->coefficient;
+        const long exponent = x->exponent + y->exponent;
+        if (product < kTenTo34 && exponent >= -kBias && exponent <= kLargestExponent) {
+            return encoded(x->negative != y->negative, product, exponent);
+        }
+    }
     Flags flags;
     const BID_UINT128 r = bid128_mul(A::bid(a), A::bid(b), kNearest, &flags);
     return settled(r, flags);

@@ -27,6 +27,9 @@ class Decimal128 {
     // ("0.1", "-12.5", "338298681559.573317311"), exponent form beyond ("1E+20",
     // "1.5E-07"); no trailing zeros, never "-0".
     void appendTo(std::string& out) const;
+    // The same value as its text reads back: the coefficient without trailing zeros, so that
+    // a value kept between passes is what reading its text would give ("1.10" is "1.1").
+    Decimal128 normalized() const;
     std::string text() const;
 
     bool isNaN() const { return (m_high & kNaNBits) == kNaNBits; }
@@ -39,6 +42,8 @@ class Decimal128 {
     bool isZero() const;
     bool isNegative() const;  // below zero; false for -0
     bool isInteger() const;   // finite and whole
+    // The nearest double: an estimate, for deciding when the exact test can be spared.
+    double approximate() const;
     // The whole number nearest, ties to even; only within the range of int64.
     std::int64_t nearestInt64() const;
 

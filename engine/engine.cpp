@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include "engine/function_names.h"
 #include "engine/implied_exponent.h"
@@ -23,6 +24,21 @@ constexpr std::string_view kEValue = "(2.718281828459045235360287471352662)";
 
 bool isNumberStart(char c) {
     return isDigit(c) || c == '.';
+}
+
+// Where a value stays a value between passes, the text holds this mark in its place.
+constexpr char kMark = '\x01';
+
+// A number ends here: its last digit, its point, or the mark of a value.
+bool endsOperand(char c, bool marking) {
+    return isNumberStart(c) || (marking && c == kMark);
+}
+
+// The scan reads a mark as a value where a number's first digit would start a token: not
+// after a number's character, nor after a sign an "E" takes as its exponent's.
+bool markFits(std::string_view text, std::size_t at) {
+    return at == 0 || (!isNumberChar(text[at - 1]) && text[at - 1] != kMark &&
+                       (at < 2 || text[at - 2] != 'E'));
 }
 
 // Replaces every occurrence of `from`, left to right, without searching inserted text again.
@@ -49,22 +65,60 @@ void replaceAll(std::string& text, std::string_view from, std::string_view to, s
 void insertImpliedMultiplication(std::string& text, std::string& scratch) {
     scratch.clear();
     scratch.reserve(text.size() + text.size() / 4);
+    std::size_t done = 0;  // the text before this has gone over
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        const char c = text[i];
+        const char prev = text[i - 1];
+        const bool prevOperand = isDigit(prev) || prev == '.' || prev == ')';
+        const bool startsFactor =
+            c == '(' || ((c == 'S' || c == 'C' || c == 'T' || c == 'A') &&
+                         functionNameAt(std::string_view(text).substr(i)) > 0);
+        const bool startsNumberAfterParen = prev == ')' && (isDigit(c) || c == '.');
+        if ((prevOperand && startsFactor) || startsNumberAfterParen) {
+            scratch.append(text, done, i - done).append(1, '*');
+            done = i;
+        }
+    }
+    if (done == 0) {
+        return;  // nothing was implied
+    }
+    scratch.append(text, done);
+    text.swap(scratch);
+}
+
+// Puts each function's code in place of its name. The names are replaced one after another,
+// each everywhere, so a code can complete a name replaced later: "COSIN" becomes "COS" and
+// then "C", "Asincos" becomes "Acos". Without such a text ("COS" before "I" or "Q", "Asin"
+// before "cos") no two names overlap, and one pass from the left finds the same ones.
+void replaceFunctionNames(std::string& text, std::string& scratch) {
+    scratch.clear();
+    std::size_t done = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (i > 0) {
-            const char prev = text[i - 1];
-            const bool prevOperand = isDigit(prev) || prev == '.' || prev == ')';
-            const bool startsFactor =
-                c == '(' || ((c == 'S' || c == 'C' || c == 'T' || c == 'A') &&
-                             functionNameAt(std::string_view(text).substr(i)) > 0);
-            const bool startsNumberAfterParen = prev == ')' && (isDigit(c) || c == '.');
-            if ((prevOperand && startsFactor) || startsNumberAfterParen) {
-                scratch += '*';
-            }
+        if (c != 'S' && c != 'C' && c != 'T' && c != 'A') {
+            continue;
         }
-        scratch += c;
+        const std::string_view rest = std::string_view(text).substr(i);
+        const FunctionCode* f = functionAt(rest);
+        if (f == nullptr) {
+            continue;
+        }
+        const std::string_view after = rest.substr(f->name.size());
+        if ((rest.starts_with("COS") && (after.starts_with('I') || after.starts_with('Q'))) ||
+            (rest.starts_with("Asin") && after.starts_with("cos"))) {
+            for (const FunctionCode& each : kFunctionCodes) {
+                replaceAll(text, each.name, std::string_view(&each.code, 1), scratch);
+            }
+            return;
+        }
+        scratch.append(text, done, i - done).append(1, f->code);
+        done = i + f->name.size();
+        i = done - 1;
     }
-    text.swap(scratch);
+    if (done > 0) {
+        scratch.append(text, done);
+        text.swap(scratch);
+    }
 }
 
 // Folds every run of signs at the start of a segment. A "-" right after a number subtracts
@@ -73,21 +127,21 @@ void insertImpliedMultiplication(std::string& text, std::string& scratch) {
 // "-" for an odd count of minus signs and nothing otherwise: "5--3" is 8, "2*-+3" is -6,
 // "2*2^3" may come back as "2*+8". A run at the end is left for the passes to refuse.
 // The first sign that folding would change, or npos: most segments only add.
-std::size_t firstFold(std::string_view text) {
+std::size_t firstFold(std::string_view text, bool marking) {
     for (std::size_t i = text.find_first_of("+-"); i != std::string_view::npos;
          i = text.find_first_of("+-", i + 1)) {
         const char prev = i > 0 ? text[i - 1] : '\0';
-        const bool afterOperand = isDigit(prev) || prev == '.' || prev == 'E';
+        const bool afterOperand = endsOperand(prev, marking) || prev == 'E';
         const bool more = i + 1 < text.size() && (text[i + 1] == '+' || text[i + 1] == '-');
-        if (more || (text[i] == '-' ? isDigit(prev) || prev == '.' : !afterOperand)) {
+        if (more || (text[i] == '-' ? endsOperand(prev, marking) : !afterOperand)) {
             return i;
         }
     }
     return std::string_view::npos;
 }
 
-void foldSigns(std::string& text, std::string& scratch) {
-    std::size_t i = firstFold(text);
+void foldSigns(std::string& text, std::string& scratch, bool marking) {
+    std::size_t i = firstFold(text, marking);
     if (i == std::string::npos) {
         return;
     }
@@ -107,7 +161,7 @@ void foldSigns(std::string& text, std::string& scratch) {
             scratch.append(text, i, end - i);
             break;
         }
-        if (isDigit(prev) || prev == '.') {
+        if (endsOperand(prev, marking)) {
             scratch += c == '-' ? "+-1*" : "+";
             ++i;
         }
@@ -218,11 +272,20 @@ Decimal128 tangentOfDegrees(Decimal128 r) {  // r from -180 to 180, not a multip
 // those units are no longer small beside a quarter turn, every angle is taken as it is.
 const Decimal128 kFarOut = constant("1E+15");
 
+// Below this no angle is nearer a quarter turn than zero.
+const Decimal128 kBelowEighthTurn = constant("0.78");
+
 Angle reduceRadians(Decimal128 radians) {
     if (radians.isZero()) {
         return {0, 0, false, radians};
     }
-    if (abs(radians) < kFarOut) {
+    // The double tells an angle far from every quarter turn: its count of quarter turns is
+    // off by a few parts in 1E+16 of itself, and the exact test looks far closer than that.
+    const double estimate = radians.approximate() / 1.5707963267948966;
+    if (std::abs(estimate - std::nearbyint(estimate)) > 1E-9 + 1E-14 * std::abs(estimate)) {
+        return {-1, -1, false, radians};
+    }
+    if (abs(radians) >= kBelowEighthTurn && abs(radians) < kFarOut) {
         const Decimal128 quarters = nearestInteger(radians / kQuarterTurn);
         if (!quarters.isZero() && abs(radians - quarters * kQuarterTurn) <= kClose * abs(radians)) {
             const auto q = static_cast<int>((quarters.nearestInt64() % 4 + 4) % 4);
@@ -388,12 +451,12 @@ Evaluation Engine::Presmetni(const EngineSettings& settings) {
         return result;
     }
     result.evaluated = true;
+    m_marking = workExpr.find(kMark) == std::string::npos;
+    m_values.clear();
     try {
         Preobrazi(settings);
         workExpr.erase(0, 1);
-        for (const FunctionCode& f : kFunctionCodes) {
-            replaceAll(workExpr, f.name, std::string_view(&f.code, 1), m_buffer);
-        }
+        replaceFunctionNames(workExpr, m_buffer);
         // The power key can leave a "^" with nothing after it at the end.
         while (!workExpr.empty() && workExpr.back() == '^') {
             workExpr.pop_back();
@@ -403,11 +466,20 @@ Evaluation Engine::Presmetni(const EngineSettings& settings) {
         // is searched twice, so the cost grows with the length alone.
         m_reduced.clear();
         m_opens.clear();
-        for (const char c : workExpr) {
-            if (c != ')') {
-                if (c == '(') {
-                    m_opens.push_back(m_reduced.size());
-                }
+        for (std::size_t i = 0; i < workExpr.size(); ++i) {
+            // The text up to the next parenthesis goes over as it is.
+            std::size_t next = i;
+            while (next < workExpr.size() && workExpr[next] != '(' && workExpr[next] != ')') {
+                ++next;
+            }
+            m_reduced.append(workExpr, i, next - i);
+            i = next;
+            if (i == workExpr.size()) {
+                break;
+            }
+            const char c = workExpr[i];
+            if (c == '(') {
+                m_opens.push_back(m_reduced.size());
                 m_reduced += c;
                 continue;
             }
@@ -417,22 +489,25 @@ Evaluation Engine::Presmetni(const EngineSettings& settings) {
             const std::size_t open = m_opens.back();
             m_opens.pop_back();
             innerExpr.assign(m_reduced, open + 1);
-            reduceSegment(settings);
+            const Decimal128 value = reduceSegment(settings);
             clearTokens();
             m_reduced.resize(open);
-            m_reduced += innerExpr;
+            // A number right after the ")" ("(2)E5") would join the value's digits.
+            putValue(m_reduced, value, i + 1 >= workExpr.size() || !isNumberChar(workExpr[i + 1]));
         }
         workExpr.swap(m_reduced);
         innerExpr = workExpr;
-        reduceSegment(settings);
+        const Decimal128 value = reduceSegment(settings);
         clearTokens();
+        innerExpr.clear();
+        value.appendTo(innerExpr);
         result.numberText = innerExpr;
-        return result;
     } catch (const EvalError& error) {
         clearTokens();
         result.failure = error.failure;
-        return result;
     }
+    m_marking = false;
+    return result;
 }
 
 void Engine::Preobrazi(const EngineSettings& settings) {
@@ -458,22 +533,68 @@ void Engine::Preobrazi(const EngineSettings& settings) {
     insertImpliedMultiplication(workExpr, m_buffer);
 }
 
-void Engine::reduceSegment(const EngineSettings& settings) {
-    foldSigns(innerExpr, m_buffer);
+Decimal128 Engine::reduceSegment(const EngineSettings& settings) {
+    foldSigns(innerExpr, m_buffer, m_marking);
     const bool degrees = settings.degreesMode;
     // A group whose code or operator is absent would only scan and merge the text back. The
     // passes write back only numbers, so what is absent now stays absent.
     std::array<bool, 128> present{};
-    for (const char c : innerExpr) {
+    std::size_t marks = 0;
+    bool marksFit = true;
+    for (std::size_t i = 0; i < innerExpr.size(); ++i) {
+        const char c = innerExpr[i];
         present[static_cast<unsigned char>(c) & 127] = true;
+        if (m_marking && c == kMark) {
+            ++marks;
+            marksFit = marksFit && markFits(innerExpr, i) &&
+                       (i + 1 == innerExpr.size() || !isNumberChar(innerExpr[i + 1]));
+        }
     }
-    const auto group = [this, &present](char code, auto&& work) {
+    // The segment's marks are the last values: those of the groups it encloses.
+    m_firstValue = m_values.size() - marks;
+    if (!marksFit) {
+        // Folding the signs took away what stood between an "E" and a value ("2E-+(5)"): the
+        // values go back as text, to be scanned as they would have been.
+        std::size_t next = m_firstValue;
+        m_buffer.clear();
+        for (const char c : innerExpr) {
+            if (c == kMark) {
+                m_values[next++].appendTo(m_buffer);
+            } else {
+                m_buffer += c;
+            }
+        }
+        innerExpr.swap(m_buffer);
+        m_values.resize(m_firstValue);
+    }
+    Smasiv();
+    // A row of numbers, operators and codes is joined and scanned again in place; anything
+    // else takes the way through the text, whose scan decides what it becomes.
+    const bool plain = rowIsPlain();
+    // When every function code stands right before a number, a function pass changes only
+    // its code and that number, which no other function pass reads: one joining after the
+    // last of them lays the row out as one after each would.
+    const bool functionsApart = plain && codesTakeNumbers();
+    bool joinPending = false;
+    const auto join = [&] {
+        if (plain) {
+            compact();
+        } else {
+            merge(true);
+            Smasiv();
+        }
+        joinPending = false;
+    };
+    const auto group = [&](char code, auto&& work) {
         if (!present[static_cast<unsigned char>(code)]) {
             return;
         }
-        Smasiv();
+        const bool function = code != '^' && code != '/' && code != '*';
+        if (joinPending && !(function && functionsApart)) {
+            join();
+        }
         work();
-        Obedini();
+        joinPending = true;
     };
     group('S', [&] { SSIN(degrees); });
     group('C', [&] { CCOS(degrees); });
@@ -486,8 +607,13 @@ void Engine::reduceSegment(const EngineSettings& settings) {
     group('^', [&] { Stepenn(); });
     group('/', [&] { Delene(); });
     group('*', [&] { Umnovenie(); });
-    Smasiv();
-    IzvadiSyberi();
+    // Numbers between "+" signs add up the same however they are laid out.
+    if (joinPending && !(plain && onlyNumbersAndPluses())) {
+        join();
+    }
+    const Decimal128 value = sum();
+    m_values.resize(m_firstValue);
+    return value;
 }
 
 void Engine::Smasiv() {
@@ -498,9 +624,22 @@ void Engine::Smasiv() {
         tokens.resize(2 * n + 2);
     }
     std::size_t cursor = 1;
+    std::size_t nextValue = m_firstValue;
     for (std::size_t i = 0; i < n; ++i) {
         const char c = innerExpr[i];
         Token& current = tokens[cursor];
+        if (m_marking && c == kMark) {
+            // A mark stands only where a number's first digit would, alone or after its "-".
+            const bool negative =
+                current.kind == Token::Kind::Text && current.length == 1 && current.last == '-';
+            if ((current.kind != Token::Kind::Empty && !negative) || nextValue >= m_values.size()) {
+                m_used = std::min(cursor + 1, tokens.size());  // for the clearing
+                fail(Failure::InvalidExpression);
+            }
+            const Decimal128 value = m_values[nextValue++];
+            setValue(cursor, negative ? -value : value);
+            continue;
+        }
         // After "E" comes the exponent's sign.
         if (isNumberChar(c) || current.last == 'E') {
             // The characters of one token always stand together in the text.
@@ -523,7 +662,11 @@ void Engine::Smasiv() {
     m_used = std::min(cursor + 1, tokens.size());
 }
 
-void Engine::Obedini() {
+void Engine::merge(bool keepValues) {
+    keepValues = keepValues && m_marking;
+    if (keepValues) {
+        m_values.resize(m_firstValue);
+    }
     // Every "-" here is a sign: the segment's subtractions became additions before the
     // passes. The signs before a token fold into one, and into the number that follows, so
     // that "-" before the negative value of a function, or the "+" a power leaves after
@@ -532,7 +675,7 @@ void Engine::Obedini() {
     bool pending = false;
     bool negative = false;
     const auto afterOperand = [this] {
-        return !m_buffer.empty() && isNumberStart(m_buffer.back());
+        return !m_buffer.empty() && endsOperand(m_buffer.back(), m_marking);
     };
     for (std::size_t i = 1; i < m_used; ++i) {
         const Token& token = tokens[i];
@@ -549,9 +692,12 @@ void Engine::Obedini() {
             if (!value.isNegative() && afterOperand()) {
                 m_buffer += '+';
             }
-            value.appendTo(m_buffer);
+            putValue(m_buffer, value, keepValues);
         } else {
-            std::string_view text = std::string_view(innerExpr).substr(token.begin, token.length);
+            std::string_view text = slice(token);
+            if (token.kind == Token::Kind::NegatedText) {
+                negative = !negative;
+            }
             const bool number = isNumberStart(text[0]) || (text[0] == '-' && text.size() > 1);
             if (number && text[0] == '-') {
                 text.remove_prefix(1);
@@ -561,6 +707,13 @@ void Engine::Obedini() {
                 m_buffer += '-';
             } else if ((number || pending) && afterOperand()) {
                 m_buffer += '+';
+            }
+            if (keepValues && !m_buffer.empty() && m_buffer.back() == kMark &&
+                isNumberChar(text[0])) {
+                // What joins a value's digits ("3" "E5") joins its text.
+                m_buffer.pop_back();
+                m_values.back().appendTo(m_buffer);
+                m_values.pop_back();
             }
             m_buffer.append(text);
         }
@@ -621,15 +774,35 @@ void Engine::Umnovenie() {
 }
 
 void Engine::IzvadiSyberi() {
-    Decimal128 sum;
+    const Decimal128 total = sum();
+    innerExpr.clear();
+    total.appendTo(innerExpr);
+}
+
+Decimal128 Engine::sum() {
+    Decimal128 total;
     for (std::size_t i = 1; i < m_used; ++i) {
         if (isEmpty(i) || isChar(i, '+')) {
             continue;
         }
-        sum = finite(sum + operand(i), Failure::TooLarge, Failure::InvalidExpression);
+        total = finite(total + operand(i), Failure::TooLarge, Failure::InvalidExpression);
     }
-    innerExpr.clear();
-    sum.appendTo(innerExpr);
+    return total;
+}
+
+void Engine::putValue(std::string& text, Decimal128 value, bool keepValue) {
+    if (value.isNegative()) {
+        text += '-';
+    }
+    value = abs(value);
+    // A zero goes as text: a "-" before it stays a sign of its own ("-0" is not a number
+    // Obedini writes with its sign), as it would before the digit.
+    if (keepValue && m_marking && !value.isZero() && markFits(text, text.size())) {
+        text += kMark;
+        m_values.push_back(value.normalized());
+    } else {
+        value.appendTo(text);
+    }
 }
 
 template <typename F>
@@ -701,9 +874,170 @@ std::string Engine::tokenText(const Token& token) const {
         case Token::Kind::Value:
             return token.value.text();
         case Token::Kind::Text:
-            return innerExpr.substr(token.begin, token.length);
+            return std::string(slice(token));
+        case Token::Kind::NegatedText:
+            return "-" + std::string(slice(token));
     }
     return {};
+}
+
+std::string_view Engine::slice(const Token& token) const {
+    // A character the joining placed has no place in the text, but it is its own last one.
+    if (token.length == 1) {
+        return {&token.last, 1};
+    }
+    return std::string_view(innerExpr).substr(token.begin, token.length);
+}
+
+namespace {
+
+bool isPlainCharacter(char c) {
+    return c == '+' || c == '-' || c == '*' || c == '/' || c == '^' ||
+           (c >= 'A' && c <= 'Z' && c != 'E');
+}
+
+}  // namespace
+
+bool Engine::rowIsPlain() const {
+    // Numbers that begin and end with a digit or a point, and single characters that can
+    // neither join a number nor be joined by one.
+    for (std::size_t i = 1; i < m_used; ++i) {
+        const Token& token = tokens[i];
+        if (token.kind != Token::Kind::Text) {
+            continue;
+        }
+        const std::string_view text = slice(token);
+        if (text.size() == 1 && isPlainCharacter(text[0])) {
+            continue;
+        }
+        const char first = text[0] == '-' && text.size() > 1 ? text[1] : text[0];
+        if (!isNumberStart(first) || !isNumberStart(text.back())) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Engine::onlyNumbersAndPluses() const {
+    for (std::size_t i = 1; i < m_used; ++i) {
+        const Token& token = tokens[i];
+        if (token.kind == Token::Kind::Text && token.length == 1 && !isNumberStart(token.last) &&
+            token.last != '+') {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Engine::codesTakeNumbers() const {
+    for (std::size_t i = 1; i < m_used; ++i) {
+        const Token& token = tokens[i];
+        if (token.kind != Token::Kind::Text || token.length != 1 || !isPlainCharacter(token.last) ||
+            token.last < 'A' || token.last > 'Z') {
+            continue;
+        }
+        if (i + 1 >= tokens.size()) {
+            return false;
+        }
+        const Token& next = tokens[i + 1];
+        const bool number =
+            next.kind == Token::Kind::Value || next.kind == Token::Kind::NegatedText ||
+            (next.kind == Token::Kind::Text && (next.length > 1 || isNumberStart(next.last)));
+        if (!number) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// What Obedini and then Smasiv make of a plain row, built directly: the signs before each
+// token fold as Obedini folds them, and each token takes the position the scan of the joined
+// text would give it. The row holds no other characters, so nothing else can join.
+void Engine::compact() {
+    if (m_spare.size() < 2 * m_used + 4) {
+        m_spare.resize(2 * m_used + 4);
+    }
+    std::fill(m_spare.begin(), m_spare.begin() + static_cast<std::ptrdiff_t>(m_spareUsed), Token{});
+    std::size_t cursor = 1;
+    bool gapPending = false;  // an operator was placed: a free position follows unless a "-" does
+    bool afterOperand = false;
+    bool pending = false;
+    bool negative = false;
+    const auto start = [&](bool minusFirst) {
+        if (gapPending && !minusFirst) {
+            ++cursor;
+        }
+        gapPending = false;
+    };
+    const auto placeChar = [&](char c) {
+        ++cursor;
+        m_spare[cursor] = Token{Token::Kind::Text, c, 0, 1, {}};
+    };
+    // A number after its sign: a "-" and the number are one token, a "+" stands apart.
+    const auto placeNumber = [&](Token number, bool minus) {
+        start(minus);
+        if (minus) {
+            ++cursor;
+            if (number.kind == Token::Kind::Value) {
+                number.value = -number.value;
+            } else {
+                number.kind = Token::Kind::NegatedText;
+            }
+        } else if (afterOperand) {
+            placeChar('+');
+            ++cursor;
+        }
+        m_spare[cursor] = number;
+        afterOperand = true;
+    };
+    for (std::size_t i = 1; i < m_used; ++i) {
+        const Token& token = tokens[i];
+        if (token.kind == Token::Kind::Empty) {
+            continue;
+        }
+        if (token.kind == Token::Kind::Plus || isChar(i, '+') || isChar(i, '-')) {
+            pending = true;
+            negative = negative != (token.last == '-');
+            continue;
+        }
+        if (token.kind == Token::Kind::Value) {
+            const Decimal128 value = negative ? -token.value : token.value;
+            placeNumber(Token{Token::Kind::Value, 0, 0, 0, abs(value).normalized()},
+                        value.isNegative());
+        } else if (token.length > 1 || isNumberStart(token.last)) {
+            Token number = token;
+            negative = negative != (token.kind == Token::Kind::NegatedText);
+            number.kind = Token::Kind::Text;
+            if (token.length > 1 && innerExpr[token.begin] == '-') {
+                negative = !negative;
+                ++number.begin;
+                --number.length;
+            }
+            placeNumber(number, negative);
+        } else {
+            start(negative);
+            if (negative) {
+                placeChar('-');
+            } else if (pending && afterOperand) {
+                placeChar('+');
+                ++cursor;
+            }
+            placeChar(token.last);
+            gapPending = true;
+            afterOperand = false;
+        }
+        pending = negative = false;
+    }
+    if (negative) {
+        start(true);
+        placeChar('-');
+    }
+    if (gapPending) {
+        ++cursor;
+    }
+    std::swap(tokens, m_spare);
+    m_spareUsed = m_used;
+    m_used = std::min(cursor + 1, tokens.size());
 }
 
 void Engine::clearTokens() {
@@ -733,13 +1067,14 @@ Decimal128 Engine::operand(std::size_t position) const {
     switch (token.kind) {
         case Token::Kind::Value:
             return token.value;
-        case Token::Kind::Text: {
-            const std::optional<Decimal128> value =
-                Decimal128::read(std::string_view(innerExpr).substr(token.begin, token.length));
+        case Token::Kind::Text:
+        case Token::Kind::NegatedText: {
+            const std::optional<Decimal128> value = Decimal128::read(slice(token));
             if (!value) {
                 fail(Failure::InvalidExpression);
             }
-            return finite(*value, Failure::TooLarge, Failure::InvalidExpression);
+            return finite(token.kind == Token::Kind::Text ? *value : -*value, Failure::TooLarge,
+                          Failure::InvalidExpression);
         }
         case Token::Kind::Empty:
         case Token::Kind::Plus:

@@ -31,10 +31,11 @@ struct Evaluation {
 };
 
 // One position of the token row: nothing, a slice of the scanned text (a number, a lone
-// "-", an operator, a function code or any other character), a value a pass computed, or the
-// neutral "+" the power pass leaves behind.
+// "-", an operator, a function code or any other character), a number slice with a "-" that
+// signs before it folded into (NegatedText), a value a pass computed, or the neutral "+" the
+// power pass leaves behind.
 struct Token {
-    enum class Kind : std::uint8_t { Empty, Text, Value, Plus };
+    enum class Kind : std::uint8_t { Empty, Text, NegatedText, Value, Plus };
     Kind kind = Kind::Empty;
     char last = 0;             // Text: the slice's last character ("+" for Plus)
     std::uint32_t begin = 0;   // Text: where the slice starts in innerExpr
@@ -64,7 +65,7 @@ class Engine {
     void Smasiv();
     // Joins tokens back into innerExpr, dropping a "+" before a negative number, then empties
     // the row.
-    void Obedini();
+    void Obedini() { merge(false); }
 
     // Operator passes over the token row (they throw EvalError on failure).
     void Stepenn();
@@ -90,7 +91,15 @@ class Engine {
     std::vector<Token> tokens;  // sized to the segment; tokens[0] is never used
 
   private:
-    void reduceSegment(const EngineSettings& settings);
+    Decimal128 reduceSegment(const EngineSettings& settings);
+    void merge(bool keepValues);
+    bool rowIsPlain() const;
+    bool codesTakeNumbers() const;
+    bool onlyNumbersAndPluses() const;
+    void compact();
+    std::string_view slice(const Token& token) const;
+    Decimal128 sum();
+    void putValue(std::string& text, Decimal128 value, bool keepValue);
     void clearTokens();
     Decimal128 operand(std::size_t position) const;
     bool isEmpty(std::size_t position) const;
@@ -106,6 +115,14 @@ class Engine {
     std::string m_reduced;             // the text reduced so far, its open groups at the end
     std::vector<std::size_t> m_opens;  // where each "(" still open stands in m_reduced
     std::size_t m_used = 0;            // one past the last position the scan filled
+    std::vector<Token> m_spare;        // compact builds the next row here, then swaps
+    std::size_t m_spareUsed = 0;       // how much of m_spare still holds an earlier row
+    // During an evaluation a value between passes, or of a closed group, stays a value: the
+    // text holds a mark in its place, and the values stand here in the order of their marks.
+    // An expression that itself holds the mark character is evaluated without marks.
+    bool m_marking = false;
+    std::vector<Decimal128> m_values;
+    std::size_t m_firstValue = 0;  // the first value of the segment under reduction
 };
 
 // A failure inside the engine's procedures; Presmetni turns it into the Evaluation.

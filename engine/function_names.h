@@ -18,14 +18,20 @@ inline constexpr FunctionCode kFunctionCodes[] = {
     {"TAN", 'T'},  {"Atan", 'N'},  {"Asin", 'A'}, {"Acos", 'B'},
 };
 
-// The length of the function name that `text` starts with, or 0.
-constexpr std::size_t functionNameAt(std::string_view text) {
+// The function whose name `text` starts with, or nullptr.
+constexpr const FunctionCode* functionAt(std::string_view text) {
     for (const FunctionCode& f : kFunctionCodes) {
         if (text.starts_with(f.name)) {
-            return f.name.size();
+            return &f;
         }
     }
-    return 0;
+    return nullptr;
+}
+
+// The length of the function name that `text` starts with, or 0.
+constexpr std::size_t functionNameAt(std::string_view text) {
+    const FunctionCode* f = functionAt(text);
+    return f != nullptr ? f->name.size() : 0;
 }
 
 }  // namespace numira

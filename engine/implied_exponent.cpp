@@ -31,11 +31,14 @@ class Grouper {
     void group(std::size_t begin, std::size_t end, std::string& out) const {
         std::size_t i = begin;
         while (i < end) {
-            const char c = m_text[i++];
-            out += c;
-            if (c != '^') {
-                continue;
+            // Up to and with the next "^" the text goes over as it is.
+            const std::size_t power = std::min(m_text.find('^', i), end);
+            out.append(m_text, i, power - i);
+            i = power;
+            if (i == end) {
+                break;
             }
+            out += m_text[i++];
             // Signs belong to the exponent's first factor.
             const std::size_t start = i;
             std::size_t last = std::min(m_text.find_first_not_of("+-", start), end);

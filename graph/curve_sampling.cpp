@@ -85,20 +85,25 @@ std::size_t SampledCurve::pointCount() const {
     return n;
 }
 
-SampledCurve sampleCurve(Engine& engine, const GraphRequest& request, double from, double to,
-                         std::optional<YRange> view, std::size_t budget) {
+SampledCurve sampleCurve(ParallelValues& values, const GraphRequest& request, double from,
+                         double to, std::optional<YRange> view, std::size_t budget) {
     SampledCurve curve;
     if (!(to > from) || request.expression.empty()) {
         return curve;
     }
-    const FunctionOfX f(engine, request);
+    const FunctionOfX f(values.engine(), request);
     budget = std::max<std::size_t>(budget, 2);
     const std::size_t even = std::max<std::size_t>(budget / 4, 2);
-    std::vector<Sample> samples(even);
+    std::vector<double> xs(even);
+    std::vector<std::optional<double>> ys;
     for (std::size_t i = 0; i < even; ++i) {
-        const double x =
-            from + (to - from) * static_cast<double>(i) / static_cast<double>(even - 1);
-        samples[i] = {x, f(x)};
+        xs[i] = from + (to - from) * static_cast<double>(i) / static_cast<double>(even - 1);
+    }
+    values.evaluate(request, xs, ys);
+    std::vector<Sample> samples(even);
+    samples.reserve(budget);
+    for (std::size_t i = 0; i < even; ++i) {
+        samples[i] = {xs[i], ys[i]};
     }
     curve.fit = fitOf(samples);
     const YRange shown = view.value_or(curve.fit);
@@ -124,13 +129,22 @@ SampledCurve sampleCurve(Engine& engine, const GraphRequest& request, double fro
         for (std::size_t k = 0; k < room; ++k) {
             split[wanted[k].second] = true;
         }
+        // The new middles of a round are evaluated together, on both cores.
+        xs.clear();
+        for (std::size_t i = 0; i + 1 < samples.size(); ++i) {
+            if (split[i]) {
+                xs.push_back(samples[i].x + (samples[i + 1].x - samples[i].x) / 2);
+            }
+        }
+        values.evaluate(request, xs, ys);
         next.clear();
-        next.reserve(samples.size() + room);
+        next.reserve(budget);
+        std::size_t added = 0;
         for (std::size_t i = 0; i < samples.size(); ++i) {
             next.push_back(samples[i]);
             if (split[i]) {
-                const double x = samples[i].x + (samples[i + 1].x - samples[i].x) / 2;
-                next.push_back({x, f(x)});
+                next.push_back({xs[added], ys[added]});
+                ++added;
             }
         }
         samples.swap(next);

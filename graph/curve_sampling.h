@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "graph/key_points.h"
+#include "graph/parallel_values.h"
 
 namespace numira::graph {
 
@@ -28,7 +29,8 @@ struct SampledCurve {
 // Samples the request's function over [from, to] afresh, evaluated as the table evaluates it:
 // evenly first, then more points where the line bends or jumps as seen in the y range view
 // (or, without one, in the range the even samples suggest), at most budget points in all.
-SampledCurve sampleCurve(Engine& engine, const GraphRequest& request, double from, double to,
-                         std::optional<YRange> view, std::size_t budget = kMaxCurvePoints);
+SampledCurve sampleCurve(ParallelValues& values, const GraphRequest& request, double from,
+                         double to, std::optional<YRange> view,
+                         std::size_t budget = kMaxCurvePoints);
 
 }  // namespace numira::graph

@@ -26,8 +26,14 @@ double contrast(const QColor& a, const QColor& b) {
 }
 
 QColor readableAgainst(QColor colour, const QColor& other, double ratio) {
-    const bool darken = luminance(other) > luminance(colour) ||
-                        (luminance(other) == luminance(colour) && luminance(other) > 0.18);
+    // Away from `other` the way it already lies, unless only the other way has room enough
+    // (white text on a light background turns dark).
+    const bool lighter = luminance(colour) > luminance(other) ||
+                         (luminance(colour) == luminance(other) && luminance(other) <= 0.18);
+    const bool darken = lighter ? contrast(Qt::white, other) < ratio &&
+                                      contrast(Qt::black, other) > contrast(Qt::white, other)
+                                : contrast(Qt::black, other) >= ratio ||
+                                      contrast(Qt::black, other) >= contrast(Qt::white, other);
     for (int step = 0; step < 200 && contrast(colour, other) < ratio; ++step) {
         colour = darken ? QColor::fromRgbF(colour.redF() * 0.98F, colour.greenF() * 0.98F,
                                            colour.blueF() * 0.98F)

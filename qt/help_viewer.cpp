@@ -4,13 +4,63 @@
 
 #include <QFileInfo>
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextTable>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <vector>
 
+#include "qt/contrast.h"
 #include "qt/window_place.h"
 
 namespace numira {
+
+namespace {
+
+QColor brushOr(const QBrush& brush, const QColor& otherwise) {
+    return brush.style() == Qt::NoBrush ? otherwise : brush.color();
+}
+
+// Moves each colour of the page's text to 4.5:1 against what it is drawn on: the help file's
+// navy headings, blue links and light key backgrounds are made for a light window, and a dark
+// palette would hide them. Under a light palette nothing changes.
+void makeReadable(QTextDocument* document, const QPalette& palette) {
+    struct Change {
+        int from;
+        int length;
+        QColor colour;
+    };
+    std::vector<Change> changes;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        QColor behind = brushOr(block.blockFormat().background(), palette.color(QPalette::Base));
+        const QTextCursor at(block);
+        if (const QTextTable* table = at.currentTable()) {
+            behind = brushOr(table->cellAt(at).format().background(), behind);
+        }
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            const QColor background = brushOr(format.background(), behind);
+            const QColor text = brushOr(format.foreground(), palette.color(QPalette::Text));
+            if (contrast(text, background) < 4.5) {
+                changes.push_back(
+                    {fragment.position(), fragment.length(), readableAgainst(text, background)});
+            }
+        }
+    }
+    for (const Change& change : changes) {
+        QTextCursor range(document);
+        range.setPosition(change.from);
+        range.setPosition(change.from + change.length, QTextCursor::KeepAnchor);
+        QTextCharFormat colour;
+        colour.setForeground(change.colour);
+        range.mergeCharFormat(colour);
+    }
+}
+
+}  // namespace
 
 HelpViewer::HelpViewer(QWidget* parent)
     : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this)) {
@@ -44,6 +94,7 @@ bool HelpViewer::openFile(const QString& path) {
         return false;
     }
     m_browser->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
+    makeReadable(m_browser->document(), m_browser->palette());
     return true;
 }
 

@@ -2,6 +2,7 @@
 // Copyright 2026 Numira contributors
 #include "qt/help_windows.h"
 
+#include <QAbstractScrollArea>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -10,8 +11,11 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "qt/contrast.h"
 #include "qt/key_picture.h"
+#include "qt/scrolling_page.h"
 #include "qt/twips.h"
 #include "qt/window_place.h"
 
@@ -19,6 +23,10 @@ namespace numira {
 
 namespace {
 
+// The pictures' own colours: light text on navy, whatever the desktop's palette.
+const QColor kPictureBackground(0, 0, 128);
+const QColor kPictureText = readableAgainst(Qt::white, kPictureBackground);
+const QColor kPictureBorder(0xc0, 0xc0, 0xc0);
 const QColor kOrange(255, 128, 0);
 const QColor kYellow(255, 255, 0);
 const QColor kCyan(0, 255, 255);
@@ -112,9 +120,12 @@ void makePage(QWidget* parent, const char* objectName, const char* html) {
     page->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     page->setFocusPolicy(Qt::StrongFocus);  // the keyboard scrolls it
     page->setOpenLinks(false);
+    QPalette colours = page->palette();
+    colours.setColor(QPalette::Base, kPictureBackground);
+    colours.setColor(QPalette::Text, kPictureText);
+    page->setPalette(colours);
     page->setStyleSheet(
-        QStringLiteral("QTextBrowser { background: #000080; color: white; "
-                       "border: 2px solid #c0c0c0; }"));
+        QStringLiteral("QTextBrowser { border: 2px solid %1; }").arg(kPictureBorder.name()));
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(11);
     font.setBold(true);
@@ -135,12 +146,17 @@ void makeCreditsPicture(QWidget* parent, const char* objectName, const QString& 
                         const QMargins& margins, bool withIcon) {
     auto* picture = new QFrame(parent);
     picture->setObjectName(QString::fromLatin1(objectName));
-    picture->setFrameShape(QFrame::Box);
+    // A plain box is drawn in the frame's text colour: the grey border; the text is light.
+    picture->setFrameStyle(QFrame::Box | QFrame::Plain);
+    picture->setLineWidth(2);
     picture->setAutoFillBackground(true);
-    picture->setStyleSheet(QStringLiteral("QFrame#%1 { background: #000080; border: 2px solid "
-                                          "#c0c0c0; } QLabel { color: white; }")
-                               .arg(QLatin1String(objectName)));
+    QPalette colours = picture->palette();
+    colours.setColor(QPalette::Window, kPictureBackground);
+    colours.setColor(QPalette::WindowText, kPictureBorder);
+    picture->setPalette(colours);
     auto* text = new QLabel(html, picture);
+    colours.setColor(QPalette::WindowText, kPictureText);
+    text->setPalette(colours);
     text->setObjectName(QString::fromLatin1(objectName) + QStringLiteral("Text"));
     text->setAlignment(Qt::AlignCenter);
     text->setWordWrap(true);
@@ -161,42 +177,72 @@ void makeCreditsPicture(QWidget* parent, const char* objectName, const QString& 
 
 }  // namespace
 
-Form3::Form3(const SecondaryWindow& model, QWidget* parent) : QWidget(parent, Qt::Window) {
+Form3::Form3(const SecondaryWindow& model, QWidget* parent) : ModelWindow(parent) {
     setObjectName(QStringLiteral("Form3"));
     closeOnEscape(this);
     makePage(this, "PicS", kPicSHtml);
     makePage(this, "Picff", kPicffHtml);
-    showModel(this, model);
+    showModel(model);
 }
 
-Form2::Form2(const SecondaryWindow& model, QWidget* parent) : QWidget(parent, Qt::Window) {
+Form2::Form2(const SecondaryWindow& model, QWidget* parent) : ModelWindow(parent) {
     setObjectName(QStringLiteral("Form2"));
     closeOnEscape(this);
-    makeCreditsPicture(this, "Picture1",
+    QWidget* page = scrollingPage(this);
+    page->setFixedSize(twipsToPixels(model.width), twipsToPixels(model.height));
+    makeCreditsPicture(page, "Picture1",
                        QStringLiteral("<p style='font-size:30pt'>Нумира</p>"
                                       "<p>Калкулатор с български интерфейс</p>"
                                       "<p style='font-weight:normal'>степени с повдигнат "
                                       "показател, корени, тригонометрични функции, памет и "
                                       "функция на x</p>"),
                        QMargins(108, 10, 10, 10), true);
-    makeCreditsPicture(this, "Picture2",
+    makeCreditsPicture(page, "Picture2",
                        QStringLiteral("<p>Творчески колектив</p>"
                                       "<p style='font-size:16pt'>екипът на Нумира</p>"
                                       "<p style='font-weight:normal'>Благодарим на всички, "
                                       "които смятат с Нумира.</p>"),
                        QMargins(10, 6, 10, 6), false);
-    showModel(this, model);
+    showModel(model);
 }
 
-void showModel(QWidget* window, const SecondaryWindow& model) {
-    window->setWindowTitle(QString::fromStdString(model.caption));
-    window->setFixedSize(twipsToPixels(model.width), twipsToPixels(model.height));
-    for (const Control& picture : model.pictures) {
-        if (auto* child = window->findChild<QWidget*>(QString::fromStdString(picture.name))) {
-            const Geometry& g = picture.geometry;
-            child->setGeometry(twipsToPixels(g.left, g.top, g.width, g.height));
+void ModelWindow::showModel(const SecondaryWindow& model) {
+    setWindowTitle(QString::fromStdString(model.caption));
+    m_size = QSize(twipsToPixels(model.width), twipsToPixels(model.height));
+    m_pictures = model.pictures;
+    setMaximumSize(m_size);
+    if (!isVisible()) {
+        resize(sizeOnScreen(this, m_size));
+    }
+    placePictures();
+    for (const Control& picture : m_pictures) {
+        if (auto* child = findChild<QWidget*>(QString::fromStdString(picture.name))) {
             child->setVisible(picture.visible);
         }
+    }
+}
+
+void ModelWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placePictures();
+}
+
+void ModelWindow::placePictures() {
+    for (const Control& picture : m_pictures) {
+        auto* child = findChild<QWidget*>(QString::fromStdString(picture.name));
+        if (child == nullptr) {
+            continue;
+        }
+        const Geometry& g = picture.geometry;
+        QRect place = twipsToPixels(g.left, g.top, g.width, g.height);
+        if (qobject_cast<QAbstractScrollArea*>(child) != nullptr) {
+            const QSize room = child->parentWidget()->size();
+            place.setRight(
+                std::min(place.right(), room.width() - (m_size.width() - place.right())));
+            place.setBottom(
+                std::min(place.bottom(), room.height() - (m_size.height() - place.bottom())));
+        }
+        child->setGeometry(place);
     }
 }
 
@@ -233,7 +279,7 @@ void showWindow(QPointer<Window>& window, QWidget* owner, const SecondaryWindow&
         window->show();
         return;
     }
-    showModel(window, model);
+    window->showModel(model);
     window->show();
     window->raise();
     window->activateWindow();

@@ -6,14 +6,36 @@
 #include <QTextBrowser>
 #include <QWidget>
 #include <functional>
+#include <vector>
 
 #include "window/form1.h"
 
 namespace numira {
 
+// A secondary window made from its model.
+class ModelWindow : public QWidget {
+    Q_OBJECT
+  public:
+    // Copies the model's caption, client size and picture boxes (place, shown or hidden) into
+    // the window and the children named after them. The window is no larger than the model
+    // says; on a screen too small for that it is smaller, and a picture that scrolls its own
+    // content (a help page) narrows with it, keeping its margins.
+    void showModel(const SecondaryWindow& model);
+
+  protected:
+    explicit ModelWindow(QWidget* parent) : QWidget(parent, Qt::Window) {}
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void placePictures();
+
+    QSize m_size;
+    std::vector<Control> m_pictures;
+};
+
 // The help window "ПОМОЩ" with its two help pages, PicS and Picff, and the credits window
 // "Творчески колектив" with its two pictures, each made from its model (see showModel).
-class Form3 : public QWidget {
+class Form3 : public ModelWindow {
     Q_OBJECT
   public:
     explicit Form3(const SecondaryWindow& model, QWidget* parent = nullptr);
@@ -27,15 +49,13 @@ class HelpPage : public QTextBrowser {
     using QTextBrowser::QTextBrowser;
 };
 
-class Form2 : public QWidget {
+// The credits: its pictures lie on a page that scrolls when the window is smaller than they
+// need.
+class Form2 : public ModelWindow {
     Q_OBJECT
   public:
     explicit Form2(const SecondaryWindow& model, QWidget* parent = nullptr);
 };
-
-// Copies a model's caption, client size and picture boxes (place, shown or hidden) into the
-// window and the children named after them.
-void showModel(QWidget* window, const SecondaryWindow& model);
 
 // Opens the two windows modeless. A window is created on first use and placed where its
 // model says (beside the calculator, or at the top right corner of the screen), by its frame;

@@ -33,6 +33,7 @@
 #include "qt/announcer.h"
 #include "qt/contrast.h"
 #include "qt/expression_box.h"
+#include "qt/focus_ring.h"
 #include "qt/history_panel.h"
 #include "qt/key_hints.h"
 #include "qt/key_picture.h"
@@ -122,17 +123,11 @@ QString comboStyle(const QString& name, const QColor& background, const QColor& 
 
 // The window's size, no larger than the screen's free area less the window frame.
 QSize fitToScreen(const QSize& size, const QWidget* window) {
-    const QScreen* screen = window->screen();
-    if (screen == nullptr) {
-        return size;
-    }
-    const QRect area = screen->availableGeometry();
-    const QSize largest = area.size() - (window->frameGeometry().size() - window->size());
-    QSize fitted = size.boundedTo(largest);
+    QSize fitted = sizeOnScreen(window, size);
     if (fitted.height() < size.height()) {
         // Room for the vertical scroll bar, so that no horizontal one is needed as well.
         const int bar = window->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);
-        fitted.setWidth(std::min(largest.width(), size.width() + bar));
+        fitted.setWidth(sizeOnScreen(window, size + QSize(bar, 0)).width());
     }
     return fitted;
 }
@@ -172,7 +167,8 @@ class ClientArea : public QWidget {
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.setPen(QPen(Qt::black, 1));
+        // The window's text colour: black on the usual light window, light on a dark one.
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1));
         painter.drawLines(m_lines);
         if (afterFirstPaint) {
             QTimer::singleShot(0, this, std::exchange(afterFirstPaint, nullptr));
@@ -231,6 +227,8 @@ MainWindow::MainWindow(QWidget* parent)
     refresh();
     m_t->setFocus();
     returnFocusFromSecondaryWindows(this);
+    keepWindowsOnScreen();
+    showKeyboardFocus();
 }
 
 QString MainWindow::lastAnnouncement() const {

@@ -5,6 +5,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPointer>
+#include <QStyleOptionMenuItem>
 
 namespace numira {
 namespace {
@@ -53,6 +54,30 @@ QIcon NumiraStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
         return QIcon(new DeferredIconEngine(baseStyle(), icon));
     }
     return QProxyStyle::standardIcon(icon, option, widget);
+}
+
+int NumiraStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                           QStyleHintReturn* returnData) const {
+    if (hint == SH_MenuBar_AltKeyNavigation || hint == SH_FocusFrame_AboveWidget) {
+        return 1;
+    }
+    if (hint == SH_FocusFrame_Mask) {
+        return 0;  // the ring is drawn inside the control, where a mask of the margin hides it
+    }
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
+void NumiraStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const {
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (element == CE_MenuBarItem && item != nullptr && (item->state & State_Selected) != 0 &&
+        widget != nullptr && widget->hasFocus()) {
+        QStyleOptionMenuItem open = *item;
+        open.state |= State_Sunken;
+        QProxyStyle::drawControl(element, &open, painter, widget);
+        return;
+    }
+    QProxyStyle::drawControl(element, option, painter, widget);
 }
 
 }  // namespace numira

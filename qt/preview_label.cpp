@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include "qt/contrast.h"
+
 namespace numira {
 
 PreviewLabel::PreviewLabel(QWidget* parent) : QWidget(parent) {
@@ -21,9 +23,14 @@ QSize PreviewLabel::sizeHint() const {
     return fontMetrics().size(Qt::TextSingleLine, m_text);
 }
 
+QColor PreviewLabel::textColour() const {
+    return readableAgainst(palette().color(QPalette::Disabled, QPalette::WindowText),
+                           palette().color(QPalette::Window));
+}
+
 void PreviewLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
+    painter.setPen(textColour());
     painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, m_text);
 }
 

@@ -17,6 +17,8 @@ class PreviewLabel : public QWidget {
     void setText(const QString& text);
     QString text() const { return m_text; }
     QSize sizeHint() const override;
+    // The palette's grey for inactive text, darkened or lightened to be read on the window.
+    QColor textColour() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

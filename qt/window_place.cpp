@@ -32,6 +32,18 @@ QRect freeArea(const QWidget* window) {
     return screen == nullptr ? QRect() : screen->availableGeometry();
 }
 
+// The window's frame margins; before the window manager has framed it, and while it reframes
+// it (the frame is then briefly smaller than the window), its owner's.
+QMargins expectedMargins(const QWidget* window) {
+    QMargins margins = frameMargins(window);
+    const bool known = !margins.isNull() && margins.left() >= 0 && margins.top() >= 0 &&
+                       margins.right() >= 0 && margins.bottom() >= 0;
+    if (!known && window->parentWidget() != nullptr) {
+        margins = frameMargins(window->parentWidget()->window());
+    }
+    return margins;
+}
+
 // Where place() last put the window's frame, to tell a move by the user from our own.
 constexpr char kPlacedAt[] = "numiraPlacedAt";
 const QString kPlacerName = QStringLiteral("framePlacer");
@@ -43,10 +55,7 @@ void place(QWidget* window, const FramePlace& wanted) {
     if (screen.isEmpty()) {
         return;
     }
-    QMargins margins = frameMargins(window);
-    if (margins.isNull() && window->parentWidget() != nullptr) {
-        margins = frameMargins(window->parentWidget()->window());
-    }
+    const QMargins margins = expectedMargins(window);
     const QSize frame = window->size().grownBy(margins);
     const QPoint at = clientTopLeft(screen, margins, window->size(), wanted(screen, frame));
     window->move(at - QPoint(margins.left(), margins.top()));
@@ -118,6 +127,34 @@ class FramePlacer : public QObject {
     bool m_settling = false;
 };
 
+// Fits each window as it is shown: the event comes after the layout has sized the window and
+// before the window system maps it.
+class WindowsOnScreen : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show || !watched->isWidgetType()) {
+            return false;
+        }
+        auto* window = static_cast<QWidget*>(watched);
+        const Qt::WindowType type = window->windowType();
+        if (type != Qt::Window && type != Qt::Dialog) {
+            return false;  // menus, lists and tips place themselves
+        }
+        window->resize(sizeOnScreen(window, window->size()));
+        // A window placeByFrame places is left to its placer, which follows the new size.
+        const bool placed =
+            window->findChild<QObject*>(kPlacerName, Qt::FindDirectChildrenOnly) != nullptr;
+        if (!placed && !freeArea(window).contains(window->frameGeometry())) {
+            const QPoint at = window->frameGeometry().topLeft();
+            place(window, [at](const QRect&, const QSize&) { return at; });
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
 QPoint clientTopLeft(const QRect& screen, const QMargins& frame, const QSize& client,
@@ -182,6 +219,24 @@ void keepOnScreen(QWidget* window) {
     }
     const QPoint at = window->frameGeometry().topLeft();
     place(window, [at](const QRect&, const QSize&) { return at; });
+}
+
+QSize sizeOnScreen(const QWidget* window, QSize wanted) {
+    const QRect screen = freeArea(window);
+    if (screen.isEmpty()) {
+        return wanted;
+    }
+    const QMargins margins = expectedMargins(window);
+    return wanted.boundedTo(screen.size().shrunkBy(margins));
+}
+
+void keepWindowsOnScreen() {
+    static bool installed = false;
+    if (!installed) {
+        installed = true;
+        QCoreApplication::instance()->installEventFilter(
+            new WindowsOnScreen(QCoreApplication::instance()));
+    }
 }
 
 }  // namespace numira

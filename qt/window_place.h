@@ -45,4 +45,14 @@ void closeOnEscape(QWidget* window);
 // Moves a shown top-level window the least it takes to have its whole frame on its screen.
 void keepOnScreen(QWidget* window);
 
+// The largest client size, up to `wanted`, whose frame fits the free area of the window's
+// screen. Until the window manager has framed the window its owner's margins stand in.
+QSize sizeOnScreen(const QWidget* window, QSize wanted);
+
+// Makes every window and dialog the application shows, as it is shown, no larger than the free
+// area of its screen, and moves it onto it: with a large scale factor on a small screen no
+// window is out of reach. What a smaller window cannot hold scrolls (qt/scrolling_page.h).
+// Safe to call more than once.
+void keepWindowsOnScreen();
+
 }  // namespace numira

@@ -25,12 +25,14 @@
 #include <stdexcept>
 
 #include "engine/failure.h"
+#include "graph/curve_columns.h"
 #include "graph/point_text.h"
 #include "graph/xlsx_sheet.h"
 #include "qt/announcer.h"
 #include "qt/chart/chart_view.h"
 #include "qt/chart/key_points_list.h"
 #include "qt/contrast.h"
+#include "qt/scrolling_page.h"
 
 namespace numira {
 namespace {
@@ -118,6 +120,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_message->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     m_coverage = new QLabel;
     m_save = new QPushButton(QStringLiteral("Запис като файл .xlsx…"));
+    m_save->setObjectName(QStringLiteral("saveTable"));
     m_copy = new QPushButton(QStringLiteral("Копиране на таблицата"));
     m_from->setAccessibleName(QStringLiteral("от"));
     m_to->setAccessibleName(QStringLiteral("до"));
@@ -166,7 +169,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     splitter->setStretchFactor(1, 2);
     splitter->setSizes({340, 500, 160});  // the table wide enough for its formulas
 
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QVBoxLayout(scrollingPage(this));
     layout->addLayout(controls);
     layout->addWidget(m_message);
     layout->addWidget(splitter, 1);
@@ -423,12 +426,16 @@ void ChartWindow::drawKeyPoints() {
 void ChartWindow::drawRange() {
     const ChartRange r = m_chartView->range();
     const graph::SampledCurve curve = graph::sampleCurve(
-        m_engine, m_request, r.xMin, r.xMax, graph::YRange{r.yMin, r.yMax}, m_curveBudget);
+        m_values, m_request, r.xMin, r.xMax, graph::YRange{r.yMin, r.yMax}, m_curveBudget);
+    m_sampled = curve.pointCount();
+    // Qt strokes every point it is given; more than the pixels can show only costs time.
+    const auto pieces = graph::thinToColumns(curve.pieces, r.xMin, r.xMax,
+                                             static_cast<int>(m_chart->plotArea().width()));
     m_segments.clear();
-    for (std::size_t i = 0; i < curve.pieces.size(); ++i) {
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
         QList<QPointF> points;
-        points.reserve(static_cast<qsizetype>(curve.pieces[i].size()));
-        for (const graph::CurvePoint& p : curve.pieces[i]) {
+        points.reserve(static_cast<qsizetype>(pieces[i].size()));
+        for (const graph::CurvePoint& p : pieces[i]) {
             points.append({p.x, p.y});
         }
         QLineSeries* piece = nullptr;

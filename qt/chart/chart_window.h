@@ -11,6 +11,7 @@
 #include "graph/command3.h"
 #include "graph/curve_sampling.h"
 #include "graph/key_points.h"
+#include "graph/parallel_values.h"
 #include "graph/table_sheet.h"
 
 class QChart;
@@ -96,6 +97,9 @@ class ChartWindow : public QWidget {
     const graph::KeyPoints& keyPoints() const { return m_keyPoints; }
     // The most points the chart draws a zoomed range with.
     void setCurveBudget(std::size_t points) { m_curveBudget = points; }
+    // How many points the last zoomed range was sampled with (the chart draws fewer: at most
+    // about two a pixel column).
+    std::size_t sampledPoints() const { return m_sampled; }
     // Which x the line covers, when that is not the whole table; empty otherwise.
     QString chartCoverage() const;
 
@@ -133,7 +137,9 @@ class ChartWindow : public QWidget {
     QChart* m_chart = nullptr;
     ChartView* m_chartView = nullptr;
     KeyPointsList* m_pointsList = nullptr;
-    Engine m_engine;  // for the points between the rows
+    Engine m_engine;                           // for the points between the rows
+    graph::ParallelValues m_values{m_engine};  // and a second core for the zoomed curve
+    std::size_t m_sampled = 0;
     graph::KeyPoints m_keyPoints;
     std::size_t m_curveBudget = graph::kMaxCurvePoints;
     QList<QLineSeries*> m_pieces;  // every line series of the curve, m_segments the ones in use

@@ -264,6 +264,21 @@ TEST(Evaluate, FailuresCarryTheirReason) {
     }
 }
 
+// A group's value, or a pass's, is kept as a value, and must read as its text would: joined
+// to an "E" or digits around it, a zero keeping its own "-", a sign before it folding in.
+TEST(Evaluate, KeptValuesReadAsTheirText) {
+    expectCaptions({
+        {"2E-+(5)", "=0,00002"},
+        {"(3)E5", "=300000"},
+        {"1-(2)E5", "=-199999"},
+        {"2E+-(Atan(0)/-(e))-+1E+20", "(not a valid expression)"},
+        {"-(2)^2", "=4"},
+        {"2^-(1)^2", "=0,25"},
+        {"COSIN(0)", "=1"},  // "SIN" is replaced first, and "COS" then
+        {"Asincos(1)", "=0"},
+    });
+}
+
 TEST(Evaluate, TrailingEmptyExponentIsIgnored) {
     expectCaptions({{"2^", "=2"}, {"(1+1)^", "=2"}});
 }

@@ -110,10 +110,11 @@ TEST(CurveSamplingTest, NoLineRunsAcrossABreak) {
         {"Atan(1/x)", false, -7, 3, {0}, false},
     };
     Engine engine;
+    ParallelValues values(engine);
     for (const View& v : kViews) {
         SCOPED_TRACE(v.expression);
         const GraphRequest request{v.expression, v.degrees, {}};
-        const SampledCurve curve = sampleCurve(engine, request, v.from, v.to, std::nullopt, 2000);
+        const SampledCurve curve = sampleCurve(values, request, v.from, v.to, std::nullopt, 2000);
         EXPECT_LE(curve.pointCount(), 2000u);
         EXPECT_GE(curve.pieces.size(), v.breaks.size() + 1);
         double highest = 0;
