@@ -19,7 +19,8 @@ struct FunctionName {
     std::string_view degreesClose;
 };
 
-// Longest names first, where one is the tail of another ("COTAN(" holds "TAN(").
+// Each name is matched where the text stands, and none is the start of another (each ends in
+// its "("), so their order does not matter: "COTAN(" is one name, never "CO" and "TAN(".
 constexpr std::array<FunctionName, 8> kFunctions{{
     {"COTAN(", "(1/TAN(", "(1/TAN(RADIANS(", "))", ")))"},
     {"SQRT(", "SQRT(", "SQRT(", ")", ")"},
