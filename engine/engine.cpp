@@ -91,17 +91,22 @@ void insertImpliedMultiplication(std::string& text, std::string& scratch) {
 // it starts inside it ("COSIN": "SIN" goes first and leaves "COS"), or when its code and
 // what follows make a name coded after it ("Asincos" becomes "Acos").
 bool codingOverlaps(const Function& f, std::string_view text) {
-    const std::string_view after = text.substr(f.name.size());
-    for (const Function& other : kFunctions) {
-        if (&other < &f) {
-            for (std::size_t k = 1; k < f.name.size(); ++k) {
-                if (text.substr(k).starts_with(other.name)) {
-                    return true;
-                }
+    for (std::size_t k = 1; k < f.name.size(); ++k) {
+        if (!isFunctionInitial(f.name[k])) {
+            continue;
+        }
+        for (const Function* other = kFunctions; other < &f; ++other) {
+            if (text.substr(k).starts_with(other->name)) {
+                return true;
             }
-        } else if (&other > &f && other.name.front() == f.code &&
-                   after.starts_with(other.name.substr(1))) {
-            return true;
+        }
+    }
+    if (isFunctionInitial(f.code)) {
+        const std::string_view after = text.substr(f.name.size());
+        for (const Function* other = &f + 1; other < std::end(kFunctions); ++other) {
+            if (other->name.front() == f.code && after.starts_with(other->name.substr(1))) {
+                return true;
+            }
         }
     }
     return false;
