@@ -11,6 +11,7 @@
 #include "engine/failure.h"
 #include "graph/table_sheet.h"
 #include "keypad/history_keys.h"
+#include "keypad/keypad_state.h"
 #include "keypad/keys.h"
 #include "keypad/paste.h"
 #include "keypad/utf8.h"
@@ -177,17 +178,17 @@ std::string describe(numira::Form1& f, numira::FakePlatform& platform,
     j.boolean("label3_visible", f.Label3.visible);
     j.string("x_value", f.Label4.caption);
     j.boolean("x_value_visible", f.Label4.visible);
-    j.number("xEntryMode", f.keypad.xEntryMode);
-    j.number("exponentMode", f.keypad.exponentMode);
-    j.number("openParens", f.keypad.openParens);
-    j.number("parenFlag", f.keypad.parenFlag);
-    j.number("typedLength", f.keypad.typedLength);
+    const numira::KeypadState& keypad = numira::keypadState(f);
+    j.number("xEntryMode", keypad.xEntryMode ? 1 : 0);
+    j.number("exponentMode", keypad.exponentMode ? 1 : 0);
+    j.number("openParens", keypad.openParens);
+    j.number("parenFlag", keypad.parenFlag ? 1 : 0);
+    j.number("typedLength", keypad.typedLength);
     j.boolean("degreesMode", f.degreesMode);
     j.number("roundingOn", f.roundingOn);
     j.number("decimals", f.Izbor.listIndex);
     j.boolean("izbor_visible", f.Izbor.visible);
     j.string("gradusi", f.Gradusi.text);
-    j.string("workExpr", f.workExpr);
     j.string("clipboard", platform.clipboard);
     j.string("clipboard_html", platform.clipboardHtml);
     j.open("window");

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/open_parens.h"
+#include "keypad/keypad_state.h"
 
 namespace numira {
 
@@ -17,8 +18,9 @@ bool endsWith(std::string_view text, std::string_view tail) {
 }
 
 void leaveXEntry(Form1& f) {
+    KeypadState& k = keypadState(f);
     if (f.Label4.visible) {
-        f.keypad.xEntryMode = 0;
+        k.xEntryMode = false;
         f.Label3.visible = false;
         f.setCaption(f.Label4, "");
         f.Label4.visible = false;
@@ -29,10 +31,9 @@ void leaveXEntry(Form1& f) {
 // position records the state in force, so that a backspace into the middle of the key's
 // text restores the level it was typed at rather than whatever an earlier text left there.
 void skipPositions(Form1& f, int count) {
+    KeypadState& k = keypadState(f);
     for (int i = 0; i < count; ++i) {
-        ++f.keypad.typedLength;
-        f.keypad.openParensRecord(f.keypad.typedLength) = f.keypad.openParens;
-        f.keypad.exponentModeRecord(f.keypad.typedLength) = f.keypad.exponentMode;
+        k.record();
     }
 }
 
@@ -41,8 +42,9 @@ void skipPositions(Form1& f, int count) {
 // raised 3pi of 2^3pi is the exponent), so the product is made explicit, in both boxes:
 // 2³·4 and 2^3*4, not 2^34.
 void separateFromEndedExponent(Form1& f) {
+    KeypadState& k = keypadState(f);
     const std::string& shown = f.t.text();
-    if (f.keypad.exponentMode == 0 && !shown.empty() && f.t.raisedAt(shown.size() - 1)) {
+    if (!k.exponentMode && !shown.empty() && f.t.raisedAt(shown.size() - 1)) {
         f.sendText(".");
         f.comp.text += '*';
         masiv(f);
@@ -51,7 +53,8 @@ void separateFromEndedExponent(Form1& f) {
 
 // Digits, comma, pi and e: in x-entry mode they build the value of x instead.
 void operandKey(Form1& f, std::string_view display, std::string_view engine) {
-    if (f.keypad.xEntryMode == 1) {
+    KeypadState& k = keypadState(f);
+    if (k.xEntryMode) {
         f.setCaption(f.Label4, f.Label4.caption + std::string(display));
         return;
     }
@@ -76,6 +79,7 @@ void operatorKey(Form1& f, std::string_view display, std::string_view engine) {
 
 // display is the name typed before "(", engine the text appended to comp, "(" included.
 void functionKey(Form1& f, std::string_view display, std::string_view engine) {
+    KeypadState& k = keypadState(f);
     f.Lok();
     f.tabb();
     separateFromEndedExponent(f);
@@ -84,10 +88,10 @@ void functionKey(Form1& f, std::string_view display, std::string_view engine) {
     skipPositions(f, static_cast<int>(display.size()));
     f.comp.text += engine;
     if (endsWith(f.comp.text, "^" + std::string(engine))) {
-        f.keypad.parenFlag = 1;
+        k.parenFlag = true;
     }
-    if (f.keypad.parenFlag == 1) {
-        ++f.keypad.openParens;
+    if (k.parenFlag) {
+        ++k.openParens;
     }
     masiv(f);
 }
@@ -95,29 +99,29 @@ void functionKey(Form1& f, std::string_view display, std::string_view engine) {
 }  // namespace
 
 void dolu(Form1& f) {
-    if (f.keypad.exponentMode == 1 && f.keypad.openParens == 0) {
+    KeypadState& k = keypadState(f);
+    if (k.exponentMode && k.openParens == 0) {
         Nadolu(f);
-        f.keypad.exponentMode = 0;
+        k.exponentMode = false;
         f.Pic2.visible = false;
         // An exponent ended before anything was typed into it would reach the engine as a
         // bare "^"; drop it, as the power key does, and forget that it was started.
         if (endsWith(f.comp.text, "^")) {
             f.comp.text.pop_back();
-            if (f.keypad.typedLength > 0) {
-                f.keypad.exponentModeRecord(f.keypad.typedLength) = 0;
+            if (k.typedLength > 0) {
+                k.exponentModeRecord(k.typedLength) = 0;
             }
         }
     }
 }
 
 void masiv(Form1& f) {
-    ++f.keypad.typedLength;
-    f.keypad.openParensRecord(f.keypad.typedLength) = f.keypad.openParens;
-    f.keypad.exponentModeRecord(f.keypad.typedLength) = f.keypad.exponentMode;
-    if (f.keypad.exponentMode > 0) {
+    KeypadState& k = keypadState(f);
+    k.record();
+    if (k.exponentMode) {
         f.Pic2.visible = true;
     }
-    if (f.keypad.exponentMode == 0) {
+    if (!k.exponentMode) {
         f.Pic2.visible = false;
     }
     f.Pic1.visible = true;
@@ -213,22 +217,23 @@ void Command13_Click(Form1& f) {
 }
 
 void CommandButton18_Click(Form1& f) {
+    KeypadState& k = keypadState(f);
     f.Lok();
     leaveXEntry(f);
     f.tabb();
     // A "(" after an exponent's first characters, with none open in it, ends the exponent
     // and starts a factor on the base line.
-    if (f.keypad.exponentMode == 1 && f.keypad.openParens == 0 && !endsWith(f.comp.text, "^")) {
+    if (k.exponentMode && k.openParens == 0 && !endsWith(f.comp.text, "^")) {
         dolu(f);
     }
     separateFromEndedExponent(f);
     f.sendText("(");
     f.comp.text += "(";
-    if (endsWith(f.comp.text, "^(") || f.keypad.openParens > 0) {
-        f.keypad.parenFlag = 1;
+    if (endsWith(f.comp.text, "^(") || k.openParens > 0) {
+        k.parenFlag = true;
     }
-    if (f.keypad.parenFlag == 1) {
-        ++f.keypad.openParens;
+    if (k.parenFlag) {
+        ++k.openParens;
     }
     // dolu before masiv: the record must say whether this "(" ended the exponent, or a
     // backspace to it would bring the exponent back while comp has none.
@@ -240,23 +245,24 @@ namespace {
 
 // What the ")" key types, without its unlocking and focus keystrokes.
 void typeCloseParen(Form1& f) {
+    KeypadState& k = keypadState(f);
     // An exponent closed before anything was typed into it is dropped first, so the ")"
     // follows the base.
-    if (f.keypad.exponentMode == 1 && f.keypad.openParens == 0 && endsWith(f.comp.text, "^")) {
+    if (k.exponentMode && k.openParens == 0 && endsWith(f.comp.text, "^")) {
         dolu(f);
     }
     // Straight into the box at the level in force, before dolu may lower it; at the end of
     // the text, where comp gets it, whatever the caret or selection was.
     f.t.moveToEnd();
-    f.t.setTypingFormat(f.keypad.exponentMode > 0 ? kRaisedFormat : kBaseFormat);
+    f.t.setTypingFormat(k.exponentMode ? kRaisedFormat : kBaseFormat);
     f.t.type(")");
     f.t_Change();
     f.comp.text += ")";
-    if (f.keypad.parenFlag == 1 || f.keypad.openParens > 0) {
-        f.keypad.openParens = std::max(0, f.keypad.openParens - 1);
+    if (k.parenFlag || k.openParens > 0) {
+        k.openParens = std::max(0, k.openParens - 1);
     }
-    if (f.keypad.openParens == 0 && f.keypad.parenFlag == 1) {
-        f.keypad.parenFlag = 0;
+    if (k.openParens == 0 && k.parenFlag) {
+        k.parenFlag = false;
     }
     dolu(f);
     masiv(f);
@@ -278,40 +284,42 @@ void closeOpenParens(Form1& f) {
 }
 
 void CommandButton21_Click(Form1& f) {
-    if (f.t.text().empty() || f.keypad.openParens > 0) {
+    KeypadState& k = keypadState(f);
+    if (f.t.text().empty() || k.openParens > 0) {
         return;
     }
     f.Lok();
     leaveXEntry(f);
-    if (f.keypad.exponentMode == 0) {
+    if (!k.exponentMode) {
         f.comp.text += "^";
-        f.keypad.exponentMode = 1;
+        k.exponentMode = true;
         f.Pic2.visible = true;
         Gore(f);
     } else {
         Nadolu(f);
-        f.keypad.exponentMode = 0;
+        k.exponentMode = false;
         if (endsWith(f.comp.text, "^")) {
             f.comp.text.pop_back();
         }
         f.Pic2.visible = false;
     }
     f.tabb();
-    if (f.keypad.typedLength > 0) {
-        f.keypad.openParensRecord(f.keypad.typedLength) = f.keypad.openParens;
-        f.keypad.exponentModeRecord(f.keypad.typedLength) = f.keypad.exponentMode;
+    if (k.typedLength > 0) {
+        k.openParensRecord(k.typedLength) = k.openParens;
+        k.exponentModeRecord(k.typedLength) = k.exponentMode ? 1 : 0;
     }
-    f.Pic2.visible = f.keypad.exponentMode > 0;
+    f.Pic2.visible = k.exponentMode;
 }
 
 void Command6_Click(Form1& f) {
+    KeypadState& k = keypadState(f);
     f.Lok();
     f.tabb();
     if (f.comp.text == "^") {
         Nadolu(f);
     }
     f.send(Keystroke::Kind::Backspace);
-    if (f.keypad.typedLength > 0 && !f.comp.text.empty()) {
+    if (k.typedLength > 0 && !f.comp.text.empty()) {
         // Right after the power key comp ends in the "^" of an empty exponent; it goes
         // together with the character t loses.
         if (endsWith(f.comp.text, "^")) {
@@ -320,45 +328,34 @@ void Command6_Click(Form1& f) {
         if (!f.comp.text.empty()) {
             f.comp.text.pop_back();
         }
-        f.keypad.openParensRecord(f.keypad.typedLength) = 0;
+        k.openParensRecord(k.typedLength) = 0;
     }
-    if (f.keypad.typedLength > 0) {
-        --f.keypad.typedLength;
+    if (k.typedLength > 0) {
+        --k.typedLength;
     }
-    if (f.keypad.typedLength > 0) {
-        f.keypad.openParens = f.keypad.openParensRecord(f.keypad.typedLength);
-        f.keypad.exponentMode = f.keypad.exponentModeRecord(f.keypad.typedLength);
-    } else {
-        f.keypad.openParens = 0;
-        f.keypad.exponentMode = 0;
-    }
-    if (f.keypad.openParens > 0) {
-        f.keypad.exponentMode = 1;
-    }
-    // Counting goes on exactly while parentheses are open; a flag left over from a deleted
-    // "(" would make the next "(" count outside any exponent and block the power key.
-    f.keypad.parenFlag = f.keypad.openParens > 0 ? 1 : 0;
+    k.restore();
     if (endsWith(f.comp.text, "^")) {
         f.comp.text.pop_back();
         f.Timer2.enabled = true;
-        f.keypad.exponentMode = 0;
-        if (f.keypad.typedLength > 0) {
-            f.keypad.exponentModeRecord(f.keypad.typedLength) = 0;
+        k.exponentMode = false;
+        if (k.typedLength > 0) {
+            k.exponentModeRecord(k.typedLength) = 0;
         }
     }
     f.Pic1.visible = false;
     f.Pic2.visible = false;
-    if (f.keypad.typedLength > 0 && f.keypad.exponentModeRecord(f.keypad.typedLength + 1) == 0 &&
-        f.keypad.exponentModeRecord(f.keypad.typedLength) == 1) {
+    if (k.typedLength > 0 && k.exponentModeRecord(k.typedLength + 1) == 0 &&
+        k.exponentModeRecord(k.typedLength) == 1) {
         Nadolu(f);
     }
-    f.keypad.xEntryMode = 0;
+    k.xEntryMode = false;
     f.Label3.visible = false;
     f.setCaption(f.Label4, "");
     f.Label4.visible = false;
 }
 
 void butonC_Click(Form1& f) {
+    KeypadState& k = keypadState(f);
     f.Lok();
     if (!f.t.text().empty()) {
         f.t.setText("");
@@ -372,7 +369,7 @@ void butonC_Click(Form1& f) {
     f.t.geometry.width = static_cast<float>(f.startBoxWidth);
     f.comp.geometry.width = static_cast<float>(f.startBoxWidth);
     f.send(Keystroke::Kind::Tab);
-    f.keypad = {};
+    k = {};
     f.Pic2.visible = false;
     f.Label3.visible = false;
     f.Label2.visible = false;
@@ -386,7 +383,9 @@ void CommandButton22_Click(Form1& f) {
     bool shown = f.L.visible;
     if (!shown) {
         closeOpenParens(f);
-        f.RRavno();
+        if (f.RRavno()) {
+            keypadState(f).xEntryMode = true;
+        }
         shown = f.L.visible;
     }
     f.L.geometry.height = f.t.geometry.height;
@@ -404,6 +403,7 @@ void CommandButton23_Click(Form1& f) {
 }
 
 void typeRecalled(Form1& f, std::string_view recalled) {
+    KeypadState& k = keypadState(f);
     f.Lok();
     if (!recalled.empty()) {
         // Typed at the end of t, where comp gets it, and never through the clipboard.
@@ -412,7 +412,7 @@ void typeRecalled(Form1& f, std::string_view recalled) {
         separateFromEndedExponent(f);
         f.sendText(std::string(recalled));
         f.send(Keystroke::Kind::Tab);
-        if (f.keypad.exponentMode == 1) {
+        if (k.exponentMode) {
             f.send(Keystroke::Kind::Tab);
         }
         f.comp.text += recalled;
@@ -423,7 +423,6 @@ void typeRecalled(Form1& f, std::string_view recalled) {
         masiv(f);
         ++recallIndex;
     } while (recallIndex <= count);
-    f.workExpr = "=" + f.comp.text;
     f.tabb();
 }
 
@@ -446,22 +445,21 @@ void Command2_Click(Form1& f) {
 }
 
 void Command7_Click(Form1& f) {
+    KeypadState& k = keypadState(f);
     f.Label3.visible = true;
     f.Label4.visible = true;
     f.t.readOnly = true;
     f.comp.readOnly = true;
-    f.keypad.xEntryMode = 1;
+    k.xEntryMode = true;
     f.setCaption(f.Label4, "");
     f.setCaption(f.L, "");
     f.L.visible = false;
-    f.workExpr = "=" + f.comp.text;
 }
 
 void Command14_Click(Form1& f) {
     f.setCaption(f.Label4, "");
     f.setCaption(f.L, "");
     f.L.visible = false;
-    f.workExpr = "=" + f.comp.text;
 }
 
 }  // namespace numira

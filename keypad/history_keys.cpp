@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "keypad/entry.h"
+#include "keypad/keypad_state.h"
 #include "keypad/keys.h"
 
 namespace numira {
@@ -91,7 +92,7 @@ std::optional<std::vector<Part>> partsOf(std::string_view t) {
 }
 
 void setLevel(Form1& f, Platform& platform, bool raised) {
-    if ((f.keypad.exponentMode > 0) != raised) {
+    if (keypadState(f).exponentMode != raised) {
         press(f, platform, Key::Power);
     }
 }

@@ -7,6 +7,7 @@
 
 #include "keypad/entry.h"
 #include "keypad/history_keys.h"
+#include "keypad/keypad_state.h"
 #include "keypad/paste.h"
 
 namespace numira {
@@ -21,7 +22,9 @@ void roundTo(Form1& f) {
 template <int position>
 void unit(Form1& f) {
     closeOpenParens(f);  // the change evaluates again, as "=" would
-    f.selectGradusi(position);
+    if (f.selectGradusi(position)) {
+        keypadState(f).xEntryMode = true;
+    }
 }
 
 template <void (Form1::*click)()>
@@ -31,12 +34,16 @@ void menu(Form1& f) {
 
 void equals(Form1& f) {
     closeOpenParens(f);
-    f.Ravno_Click();
+    if (f.Ravno_Click()) {
+        keypadState(f).xEntryMode = true;
+    }
 }
 
 void equals2(Form1& f) {
     closeOpenParens(f);
-    f.Command5_Click();
+    if (f.Command5_Click()) {
+        keypadState(f).xEntryMode = true;
+    }
 }
 
 void historyBack(Form1& f) {

@@ -90,8 +90,13 @@ struct Shortcut {
     std::string_view meaning;  // what it does, in Bulgarian, for the help and the tooltips
 };
 
-// Everything the program knows about one key. Adding a key takes a Key value, its row in the
-// table and its handler. The hint is what the view tells the user about the key's button: a
+// What the program knows about one key in one place. Its text is not here: adding a key takes
+// a Key value and its row in the table (keypad/keys.cpp); its handler, which types its text
+// into t and comp (keypad/entry.h, entry.cpp); its button (window/form1.cpp); and the same
+// text in the history's words (keypad/history_keys.cpp) and paste's names (keypad/paste.cpp).
+// A function key also needs the function in the engine (engine/function_names.h, its
+// evaluator in engine/engine.cpp) and its spreadsheet spelling (graph/sheet_formula.cpp). The
+// hint is what the view tells the user about the key's button: a
 // Bulgarian name for screen readers (the picture keys have no caption to read), the key on
 // the keyboard and how a pasted text spells it when no key types it; "" for none.
 struct KeyRow {
@@ -99,7 +104,7 @@ struct KeyRow {
     std::string_view control;  // its control or menu item in the window, "" for none
     std::string_view cliName;  // its command-line name
     void (*handler)(Form1&);
-    bool clearsFailure;         // the press removes the failure mark of the last "="
+    bool clearsFailure;         // the press removes the failure of the last "=" (clearFailure)
     std::u32string_view typed;  // the characters typed on the keyboard that press it
     std::string_view hintName = {};
     std::string_view hintKeyboard = {};
@@ -113,8 +118,10 @@ std::span<const KeyRow> keyTable();
 const KeyRow& keyRow(Key key);
 
 // Runs the handler of `key` on the window, then delivers the keystrokes it queued. The
-// failure mark of the last "=" is cleared by every key of the keypad and by a unit choice.
-// A tick of a disabled timer does nothing.
+// failure of the last "=" (its reason, its words in the result's place and the part of t it
+// marks) is cleared first by the keys whose row says so: every key that types, clears or
+// evaluates, the unit choice and the history walk; not by the help key, the decimals, the
+// menu items or the ticks. A tick of a disabled timer does nothing.
 void press(Form1& form, Platform& platform, Key key);
 
 // The key of a control or menu item by its name ("b1", "CommandButton21", "Ravno";

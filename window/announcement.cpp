@@ -38,7 +38,7 @@ AnnouncedState announcedState(const Form1& form) {
     if (memory.size() > 2) {
         s.memory = "Памет " + memory.substr(2);
     }
-    s.xEntry = form.keypad.xEntryMode == 1;
+    s.xEntry = form.keypad().enteringX();
     s.panels = form.F2.visible;
     s.evaluations = form.evaluations;
     s.result = resultAnnouncement(form);

@@ -180,8 +180,6 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
     Form3 = {"ПОМОЩ",
              SecondaryWindow::Place::BesideCalculator,
              false,
-             0,
-             0,
              9795,
              4680,
              {picture("PicS", {120, 120, 9540, 4425}), picture("Picff", {120, 120, 9540, 4425})}};
@@ -189,8 +187,6 @@ Form1::Form1(Platform& platform) : m_platform(&platform) {
         "Творчески колектив",
         SecondaryWindow::Place::TopRight,
         false,
-        0,
-        0,
         8745,
         8040,
         {picture("Picture1", {0, 0, 8745, 4875}), picture("Picture2", {480, 5280, 7860, 2430})}};
@@ -343,7 +339,6 @@ void Form1::Form_Load() {
     windowWidth = 2 * t.geometry.left + t.geometry.width + L.geometry.width;
     startWidth = windowWidth;
     startBoxWidth = static_cast<int>(std::lround(t.geometry.width));
-    keypad.exponentMode = 0;
     degreesMode = true;
     windowHeight = kKeypadHeight;
     selectGradusi(0);
@@ -355,18 +350,16 @@ void Form1::Form_Load() {
     selectIzbor(kDefaultDecimals);
 }
 
-void Form1::RRavno() {
+bool Form1::RRavno() {
     m_lastEvaluation.reset();
-    workExpr = "=" + comp.text;
-    if (keypad.xEntryMode == 0 && t.text().find('x') != std::string::npos) {
+    if (!keypad().enteringX() && t.text().find('x') != std::string::npos) {
         Label3.visible = true;
         Label4.visible = true;
         setCaption(Label4, "");
         t.readOnly = true;
         comp.readOnly = true;
-        keypad.xEntryMode = 1;
         tabb();
-        return;
+        return true;
     }
     Lok();
     const Evaluation result = m_engine.evaluate(comp.text, engineSettings());
@@ -386,10 +379,25 @@ void Form1::RRavno() {
         L.geometry.top = place.top;
     }
     tabb();
+    return false;
+}
+
+const KeypadView& Form1::keypad() const {
+    // Before the first key nothing is typed: on the base line, no x being typed.
+    struct NothingTyped final : KeypadView {
+        bool raised() const override { return false; }
+        bool enteringX() const override { return false; }
+        std::vector<int> raisedRecords() const override { return {0}; }
+    };
+    static const NothingTyped nothingTyped;
+    if (keypadHeld) {
+        return *keypadHeld;
+    }
+    return nothingTyped;
 }
 
 EngineSettings Form1::engineSettings() const {
-    return {degreesMode, keypad.xEntryMode == 1, Label4.caption};
+    return {degreesMode, keypad().enteringX(), Label4.caption};
 }
 
 void Form1::updatePreview() {
@@ -400,7 +408,7 @@ void Form1::updatePreview() {
         preview = {};
         return;
     }
-    PreviewInputs inputs{comp.text,      degreesMode,      keypad.xEntryMode == 1,
+    PreviewInputs inputs{comp.text,      degreesMode,      keypad().enteringX(),
                          Label4.caption, chosenDecimals(), roundingOn == 1};
     // "=" closes what is still open before it evaluates; so does the preview, in its copy.
     inputs.expression.append(missingCloseParens(comp.text).value_or(0), ')');
@@ -447,7 +455,6 @@ void Form1::t_Change() {
     const Geometry place = resultPlace(L.geometry.width);
     L.geometry.left = place.left;
     L.geometry.top = place.top;
-    workExpr = "=" + comp.text;
     comp.geometry.width = box.width;
 }
 
@@ -503,13 +510,13 @@ void Form1::tabb() {
     send(Keystroke::Kind::End);
 }
 
-void Form1::selectGradusi(int position) {
+bool Form1::selectGradusi(int position) {
     if (position < 0 || position >= static_cast<int>(Gradusi.entries.size())) {
-        return;
+        return false;
     }
     Gradusi.listIndex = position;
     Gradusi.text = Gradusi.entries[static_cast<std::size_t>(position)];
-    Gradusi_Click();
+    return Gradusi_Click();
 }
 
 void Form1::selectIzbor(int position) {
@@ -521,15 +528,16 @@ void Form1::selectIzbor(int position) {
     Izbor_Click();
 }
 
-void Form1::Gradusi_Click() {
+bool Form1::Gradusi_Click() {
     if (Gradusi.listIndex == 0) {
         degreesMode = false;
     } else if (Gradusi.listIndex == 1) {
         degreesMode = true;
     }
     L.visible = false;
-    RRavno();
+    const bool asksForX = RRavno();
     tabb();
+    return asksForX;
 }
 
 void Form1::Izbor_Click() {
@@ -605,10 +613,8 @@ void Form1::recordHistory() {
     entry.raised = t.raisedMask();
     entry.comp = comp.text;
     entry.failure = m_lastEvaluation->failure;
-    entry.exponentMode = keypad.exponentMode;
-    for (int i = 0; i <= keypad.typedLength; ++i) {
-        entry.exponentModeAt.push_back(keypad.exponentModeRecord(i));
-    }
+    entry.exponentMode = keypad().raised() ? 1 : 0;
+    entry.exponentModeAt = keypad().raisedRecords();
     if (!entry.failure) {
         entry.caption = L.caption;
     }
@@ -626,8 +632,6 @@ void Form1::loadSecondary(SecondaryWindow& window) {
         return;
     }
     window.open = true;
-    window.left = static_cast<float>(screenWidth) - window.width;
-    window.top = 0;
 }
 
 void Form1::showHelpPage(std::string_view name) {
@@ -666,7 +670,7 @@ void Form1::send(Keystroke::Kind kind, std::string text) {
 }
 
 void Form1::processKeystrokes() {
-    const auto level = [this] { return keypad.exponentMode > 0 ? kRaisedFormat : kBaseFormat; };
+    const auto level = [this] { return keypad().raised() ? kRaisedFormat : kBaseFormat; };
     m_delivered.clear();
     while (!m_queue.empty()) {
         Keystroke stroke = std::move(m_queue.front());

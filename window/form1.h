@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,7 +19,7 @@
 #include "graph/sheet_app.h"
 #include "window/controls.h"
 #include "window/history.h"
-#include "window/keypad_state.h"
+#include "window/keypad_view.h"
 #include "window/platform.h"
 #include "window/rich_text_box.h"
 
@@ -43,14 +44,12 @@ struct Keystroke {
 // A secondary window (Form3, the help pages; Form2, the team): its caption, its client area
 // and the picture boxes in it, which the view fills. Placed when loaded; reused while open.
 struct SecondaryWindow {
-    // Where it opens: the top right corner of the screen (left and top say where that is), or
-    // beside the calculator, so that a page about the keys leaves the keys in sight.
+    // Where it opens (the view places it): the top right corner of the screen, or beside the
+    // calculator, so that a page about the keys leaves the keys in sight.
     enum class Place { TopRight, BesideCalculator };
     std::string caption;
     Place place = Place::TopRight;
     bool open = false;
-    float left = 0;
-    float top = 0;
     float width = 0;
     float height = 0;
     std::vector<Control> pictures;
@@ -71,17 +70,16 @@ class Form1 {
 
     // --- procedures ---------------------------------------------------------------------
     void Form_Load();
-    // RRavno ("equals"): evaluates comp into L, or enters x-entry mode on an x without a value.
-    void RRavno();
+    // RRavno ("equals"): evaluates comp into L, or, on an x without a value, shows the box of
+    // x and returns true: the keys then type the value of x.
+    [[nodiscard]] bool RRavno();
     // The two "=" keys also write what they computed into the history.
-    void Ravno_Click() {
-        RRavno();
+    [[nodiscard]] bool Ravno_Click() {
+        const bool asksForX = RRavno();
         recordHistory();
+        return asksForX;
     }
-    void Command5_Click() {
-        RRavno();
-        recordHistory();
-    }
+    [[nodiscard]] bool Command5_Click() { return Ravno_Click(); }
     void t_Change();
     void Timer1_Timer();
     void Timer2_Timer();
@@ -89,7 +87,8 @@ class Form1 {
     void Lok();
     // tabb: queues Tab and End, which bring the focus back to t with the caret at its end.
     void tabb();
-    void Gradusi_Click();
+    // The unit evaluates again: true when that asks for x, as RRavno.
+    bool Gradusi_Click();
     void Izbor_Click();
     void Raund_Click();
     void TF_Click();
@@ -109,7 +108,7 @@ class Form1 {
     void Command3_Click();
 
     // Selecting an entry in code raises the same click event as a user's choice.
-    void selectGradusi(int position);
+    bool selectGradusi(int position);
     void selectIzbor(int position);
     // The decimals chosen in Izbor, the default before any choice.
     int chosenDecimals() const;
@@ -173,11 +172,13 @@ class Form1 {
     std::string focus = "t";  // the control with the input focus
 
     // --- window-wide state ------------------------------------------------------------
-    std::string workExpr;
     std::string memoryText;
     float startWidth = 0;
     int startBoxWidth = 0;
-    KeypadState keypad;
+    // The keys' entry state: the keypad puts it here and is alone in writing it
+    // (keypad/keypad_state.h); the window reads it through keypad().
+    std::unique_ptr<KeypadView> keypadHeld;
+    const KeypadView& keypad() const;
     int roundingOn = 0;
     bool degreesMode = false;
     std::string helpFilePath;

@@ -65,10 +65,10 @@ void runSeed(const KeyRun& run) {
                                   std::to_string(step) + ", key " +
                                   std::string(numira::keyName(key)) + ", t \"" + form.t.text() +
                                   "\", comp \"" + form.comp.text + "\"";
-        ASSERT_GE(form.keypad.typedLength, 0) << where;
+        ASSERT_GE(keypadState(form).typedLength, 0) << where;
         ASSERT_EQ(withoutCarets(form.comp.text).size(), form.t.text().size())
             << "t and comp disagree; " << where;
-        ASSERT_EQ(form.t.typingFormat().raised(), form.keypad.exponentMode == 1)
+        ASSERT_EQ(form.t.typingFormat().raised(), keypadState(form).exponentMode)
             << "the next character would not come out where comp puts it; " << where;
         if (key != Key::MemoryStore && key != Key::MemoryClear) {
             ASSERT_EQ(form.Label1.caption, memoryBefore) << "the memory changed; " << where;

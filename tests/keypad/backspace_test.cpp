@@ -16,14 +16,14 @@ TEST(Backspace, RemovesOneCharacterFromEachBox) {
                        {"bs bs", "", "", ""},
                        {"bs", "", "", ""},
                    });
-    EXPECT_EQ(c.form.keypad.typedLength, 0);
+    EXPECT_EQ(keypadState(c.form).typedLength, 0);
 }
 
 TEST(Backspace, EmptiedExponentIsDroppedAndTimer2Lowers) {
     Calculator c;
     expectSteps(c, {{"2 ^ 3", "23", "01", "2^3"}, {"bs", "2", "0", "2"}});
-    EXPECT_EQ(c.form.keypad.typedLength, 1);
-    EXPECT_EQ(c.form.keypad.exponentMode, 0);
+    EXPECT_EQ(keypadState(c.form).typedLength, 1);
+    EXPECT_EQ(keypadState(c.form).exponentMode, 0);
     EXPECT_TRUE(c.form.Timer2.enabled);
     c.keys("tick2");
     EXPECT_FALSE(c.form.Timer2.enabled);
@@ -39,8 +39,8 @@ TEST(Backspace, RestoresTheExponentOfTheNewLastPosition) {
                        {"2 ^ 3 +", "23+", "010", "2^3+"},
                        {"bs", "23", "01", "2^3"},
                    });
-    EXPECT_EQ(c.form.keypad.typedLength, 2);
-    EXPECT_EQ(c.form.keypad.exponentMode, 1);
+    EXPECT_EQ(keypadState(c.form).typedLength, 2);
+    EXPECT_EQ(keypadState(c.form).exponentMode, 1);
     EXPECT_FALSE(c.form.Pic1.visible);
     EXPECT_FALSE(c.form.Pic2.visible);
     expectSteps(c, {{"4", "234", "011", "2^34"}});
@@ -54,7 +54,7 @@ TEST(Backspace, RightAfterThePowerKeyBothBoxesLoseTheBase) {
                        {"bs", "", "", ""},
                        {"3", "3", "0", "3"},
                    });
-    EXPECT_EQ(c.form.keypad.exponentMode, 0);
+    EXPECT_EQ(keypadState(c.form).exponentMode, 0);
     Calculator longer;
     expectSteps(longer, {{"2 3 ^ bs", "2", "0", "2"}, {"4", "24", "00", "24"}});
 }
@@ -66,8 +66,8 @@ TEST(Backspace, InsideParenthesesOfAnExponent) {
                        {"bs", "2(", "01", "2^("},
                        {"4", "2(4", "011", "2^(4"},
                    });
-    EXPECT_EQ(c.form.keypad.openParens, 1);
-    EXPECT_EQ(c.form.keypad.exponentMode, 1);
+    EXPECT_EQ(keypadState(c.form).openParens, 1);
+    EXPECT_EQ(keypadState(c.form).exponentMode, 1);
 }
 
 TEST(Backspace, ADeletedParenthesisStopsTheCount) {
@@ -76,7 +76,7 @@ TEST(Backspace, ADeletedParenthesisStopsTheCount) {
     Calculator c;
     c.keys("2 ^ ( bs");
     EXPECT_EQ(c.comp(), "2");
-    EXPECT_EQ(c.form.keypad.parenFlag, 0);
+    EXPECT_EQ(keypadState(c.form).parenFlag, 0);
     c.keys("( 3 ^ 2");
     EXPECT_EQ(c.comp(), "2(3^2");
     EXPECT_EQ(c.raised(), "0001");
@@ -89,7 +89,7 @@ TEST(Backspace, IntoTheMiddleOfAFunctionKeepsItsLevel) {
     c.keys("1 ^ 2 3 4 5 bs bs bs bs sin bs");
     EXPECT_EQ(c.t(), "1Sin");
     EXPECT_EQ(c.comp(), "1SIN");
-    EXPECT_EQ(c.form.keypad.exponentMode, 0);
+    EXPECT_EQ(keypadState(c.form).exponentMode, 0);
     c.keys("7");
     EXPECT_EQ(c.raised(), "00000");
 }
@@ -97,7 +97,7 @@ TEST(Backspace, IntoTheMiddleOfAFunctionKeepsItsLevel) {
 TEST(Backspace, RightAfterClearChangesNothing) {
     Calculator c;
     c.keys("C bs");
-    EXPECT_EQ(c.form.keypad.typedLength, 0);
+    EXPECT_EQ(keypadState(c.form).typedLength, 0);
     EXPECT_EQ(c.comp(), "");
     EXPECT_EQ(c.t(), "");
 }
@@ -107,7 +107,7 @@ TEST(Backspace, LeavesXEntryMode) {
     c.keys("menu:TF 1 + X X= 5");
     ASSERT_EQ(c.form.Label4.caption, "5");
     c.keys("bs");
-    EXPECT_EQ(c.form.keypad.xEntryMode, 0);
+    EXPECT_EQ(keypadState(c.form).xEntryMode, 0);
     EXPECT_FALSE(c.form.Label3.visible);
     EXPECT_FALSE(c.form.Label4.visible);
     EXPECT_EQ(c.form.Label4.caption, "");
@@ -122,11 +122,11 @@ TEST(Clear, ResetsEntryAndXButNotMemoryOrSettings) {
     EXPECT_EQ(c.comp(), "");
     EXPECT_EQ(c.form.L.caption, "");
     EXPECT_FALSE(c.form.L.visible);
-    EXPECT_EQ(c.form.keypad.exponentMode, 0);
-    EXPECT_EQ(c.form.keypad.openParens, 0);
-    EXPECT_EQ(c.form.keypad.parenFlag, 0);
-    EXPECT_EQ(c.form.keypad.typedLength, 0);
-    EXPECT_EQ(c.form.keypad.xEntryMode, 0);
+    EXPECT_EQ(keypadState(c.form).exponentMode, 0);
+    EXPECT_EQ(keypadState(c.form).openParens, 0);
+    EXPECT_EQ(keypadState(c.form).parenFlag, 0);
+    EXPECT_EQ(keypadState(c.form).typedLength, 0);
+    EXPECT_EQ(keypadState(c.form).xEntryMode, 0);
     EXPECT_FALSE(c.form.Pic2.visible);
     EXPECT_FALSE(c.form.Label2.visible);
     EXPECT_FALSE(c.form.Label3.visible);
@@ -138,7 +138,7 @@ TEST(Clear, ResetsEntryAndXButNotMemoryOrSettings) {
     EXPECT_EQ(c.nextLevel(), '0');
     c.keys("3");
     EXPECT_EQ(c.raised(), "0");
-    EXPECT_EQ(c.form.keypad.typedLength, 1);
+    EXPECT_EQ(keypadState(c.form).typedLength, 1);
 }
 
 TEST(Clear, GivesBoxAndWindowTheirStartSizes) {

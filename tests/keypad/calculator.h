@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "keypad/keypad_state.h"
 #include "keypad/keys.h"
 #include "window/fake_platform.h"
 #include "window/form1.h"

@@ -30,7 +30,7 @@ struct EntryState {
 };
 
 EntryState stateOf(const Form1& f) {
-    const KeypadState& k = f.keypad;
+    const KeypadState& k = keypadState(f);
     const auto upTo = [&](const std::vector<int>& records) {
         std::vector<int> kept(static_cast<std::size_t>(k.typedLength) + 1, 0);
         for (std::size_t i = 1; i < kept.size() && i < records.size(); ++i) {

@@ -63,7 +63,6 @@ TEST(Preview, AgreesWithEqualsAndTouchesNothing) {
                 EXPECT_EQ(c.form.memoryText, "M=40");
                 EXPECT_EQ(c.platform.clipboard, "kept");
                 EXPECT_TRUE(c.form.history.entries().empty());
-                EXPECT_EQ(c.form.workExpr, "=" + c.comp());
                 EXPECT_FALSE(c.form.L.visible);
                 c.keys("=");
                 EXPECT_EQ(preview, c.form.lastFailure ? "" : c.form.L.caption);

@@ -34,7 +34,7 @@ TEST(Settings, DegreesDoNotDependOnTheResultLabel) {
 TEST(Settings, AngleUnitOnAnExpressionWithXEntersXEntryMode) {
     Calculator c;
     c.keys("menu:TF X + 1 deg");
-    EXPECT_EQ(c.form.keypad.xEntryMode, 1);
+    EXPECT_EQ(keypadState(c.form).xEntryMode, 1);
     EXPECT_TRUE(c.form.Label4.visible);
     EXPECT_FALSE(c.form.L.visible);
 }

