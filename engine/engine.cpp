@@ -71,8 +71,8 @@ void insertImpliedMultiplication(std::string& text, std::string& scratch) {
         const char prev = text[i - 1];
         const bool prevOperand = isDigit(prev) || prev == '.' || prev == ')';
         const bool startsFactor =
-            c == '(' || ((c == 'S' || c == 'C' || c == 'T' || c == 'A') &&
-                         functionNameAt(std::string_view(text).substr(i)) > 0);
+            c == '(' ||
+            (isFunctionInitial(c) && functionNameAt(std::string_view(text).substr(i)) > 0);
         const bool startsNumberAfterParen = prev == ')' && (isDigit(c) || c == '.');
         if ((prevOperand && startsFactor) || startsNumberAfterParen) {
             scratch.append(text, done, i - done).append(1, '*');
@@ -86,27 +86,50 @@ void insertImpliedMultiplication(std::string& text, std::string& scratch) {
     text.swap(scratch);
 }
 
+// Whether coding `f` where `text` starts with its name, in one pass from the left, could
+// differ from coding the names one after another, each everywhere: when a name coded before
+// it starts inside it ("COSIN": "SIN" goes first and leaves "COS"), or when its code and
+// what follows make a name coded after it ("Asincos" becomes "Acos").
+bool codingOverlaps(const Function& f, std::string_view text) {
+    for (std::size_t k = 1; k < f.name.size(); ++k) {
+        if (!isFunctionInitial(f.name[k])) {
+            continue;
+        }
+        for (const Function* other = kFunctions; other < &f; ++other) {
+            if (text.substr(k).starts_with(other->name)) {
+                return true;
+            }
+        }
+    }
+    if (isFunctionInitial(f.code)) {
+        const std::string_view after = text.substr(f.name.size());
+        for (const Function* other = &f + 1; other < std::end(kFunctions); ++other) {
+            if (other->name.front() == f.code && after.starts_with(other->name.substr(1))) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 // Puts each function's code in place of its name. The names are replaced one after another,
 // each everywhere, so a code can complete a name replaced later: "COSIN" becomes "COS" and
-// then "C", "Asincos" becomes "Acos". Without such a text ("COS" before "I" or "Q", "Asin"
-// before "cos") no two names overlap, and one pass from the left finds the same ones.
+// then "C", "Asincos" becomes "Acos". Without such a text no two names overlap, and one pass
+// from the left finds the same ones.
 void replaceFunctionNames(std::string& text, std::string& scratch) {
     scratch.clear();
     std::size_t done = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c != 'S' && c != 'C' && c != 'T' && c != 'A') {
+        if (!isFunctionInitial(text[i])) {
             continue;
         }
         const std::string_view rest = std::string_view(text).substr(i);
-        const FunctionCode* f = functionAt(rest);
+        const Function* f = functionAt(rest);
         if (f == nullptr) {
             continue;
         }
-        const std::string_view after = rest.substr(f->name.size());
-        if ((rest.starts_with("COS") && (after.starts_with('I') || after.starts_with('Q'))) ||
-            (rest.starts_with("Asin") && after.starts_with("cos"))) {
-            for (const FunctionCode& each : kFunctionCodes) {
+        if (codingOverlaps(*f, rest)) {
+            for (const Function& each : kFunctions) {
                 replaceAll(text, each.name, std::string_view(&each.code, 1), scratch);
             }
             return;
@@ -596,14 +619,9 @@ Decimal128 Engine::reduceSegment(const EngineSettings& settings) {
         work();
         joinPending = true;
     };
-    group('S', [&] { SSIN(degrees); });
-    group('C', [&] { CCOS(degrees); });
-    group('T', [&] { TTAN(degrees); });
-    group('G', [&] { CCOTAN(degrees); });
-    group('N', [&] { ATTAN(degrees); });
-    group('A', [&] { ASSIN(degrees); });
-    group('B', [&] { ACCOS(degrees); });
-    group('K', [&] { SSQRT(); });
+    for (const Function* f : kFunctionPasses) {
+        group(f->code, [&] { applyFunction(*f, degrees); });
+    }
     group('^', [&] { Stepenn(); });
     group('/', [&] { Delene(); });
     group('*', [&] { Umnovenie(); });
@@ -805,64 +823,55 @@ void Engine::putValue(std::string& text, Decimal128 value, bool keepValue) {
     }
 }
 
-template <typename F>
-void Engine::applyFunction(char code, F&& f) {
+void Engine::applyFunction(const Function& f, bool degrees) {
     for (std::size_t i = 1; i < m_used; ++i) {
-        if (!isChar(i, code)) {
+        if (!isChar(i, f.code)) {
             continue;
         }
-        setValue(i + 1, f(operand(i + 1)));
+        setValue(i + 1, f.evaluate(operand(i + 1), degrees));
         setEmpty(i);
     }
 }
 
-void Engine::SSIN(bool degrees) {
-    applyFunction('S', [degrees](Decimal128 a) { return sine(a, degrees); });
+Decimal128 SSIN(Decimal128 a, bool degrees) {
+    return sine(a, degrees);
 }
 
-void Engine::CCOS(bool degrees) {
-    applyFunction('C', [degrees](Decimal128 a) { return cosine(a, degrees); });
+Decimal128 CCOS(Decimal128 a, bool degrees) {
+    return cosine(a, degrees);
 }
 
-void Engine::TTAN(bool degrees) {
-    applyFunction('T', [degrees](Decimal128 a) {
-        return finite(tangent(a, degrees), Failure::TooLarge, Failure::OutsideDomain);
-    });
+Decimal128 TTAN(Decimal128 a, bool degrees) {
+    return finite(tangent(a, degrees), Failure::TooLarge, Failure::OutsideDomain);
 }
 
-void Engine::CCOTAN(bool degrees) {
-    applyFunction('G', [degrees](Decimal128 a) { return cotangent(a, degrees); });
+Decimal128 CCOTAN(Decimal128 a, bool degrees) {
+    return cotangent(a, degrees);
 }
 
-void Engine::ATTAN(bool degrees) {
-    applyFunction('N', [degrees](Decimal128 a) { return arcResult(a, atan, kExactAtan, degrees); });
+Decimal128 ATTAN(Decimal128 a, bool degrees) {
+    return arcResult(a, atan, kExactAtan, degrees);
 }
 
-void Engine::ASSIN(bool degrees) {
-    applyFunction('A', [degrees](Decimal128 a) {
-        if (abs(a) > Decimal128::fromInt(1)) {
-            fail(Failure::OutsideDomain);
-        }
-        return arcResult(a, asin, kExactAsin, degrees);
-    });
+Decimal128 ASSIN(Decimal128 a, bool degrees) {
+    if (abs(a) > Decimal128::fromInt(1)) {
+        fail(Failure::OutsideDomain);
+    }
+    return arcResult(a, asin, kExactAsin, degrees);
 }
 
-void Engine::ACCOS(bool degrees) {
-    applyFunction('B', [degrees](Decimal128 a) {
-        if (abs(a) > Decimal128::fromInt(1)) {
-            fail(Failure::OutsideDomain);
-        }
-        return arcResult(a, acos, kExactAcos, degrees);
-    });
+Decimal128 ACCOS(Decimal128 a, bool degrees) {
+    if (abs(a) > Decimal128::fromInt(1)) {
+        fail(Failure::OutsideDomain);
+    }
+    return arcResult(a, acos, kExactAcos, degrees);
 }
 
-void Engine::SSQRT() {
-    applyFunction('K', [](Decimal128 a) {
-        if (a.isNegative()) {
-            fail(Failure::OutsideDomain);
-        }
-        return sqrt(a);
-    });
+Decimal128 SSQRT(Decimal128 a, bool /*degrees*/) {
+    if (a.isNegative()) {
+        fail(Failure::OutsideDomain);
+    }
+    return sqrt(a);
 }
 
 std::string Engine::tokenText(const Token& token) const {

@@ -13,6 +13,8 @@
 
 namespace numira {
 
+struct Function;
+
 // What the window tells the engine about an evaluation.
 struct EngineSettings {
     bool degreesMode = false;  // angles of the trigonometric functions in degrees
@@ -73,15 +75,8 @@ class Engine {
     void Umnovenie();
     void IzvadiSyberi();  // writes the sum into innerExpr
 
-    // Function evaluators: each replaces its code and the number after it by the value.
-    void SSIN(bool degrees);
-    void CCOS(bool degrees);
-    void TTAN(bool degrees);
-    void CCOTAN(bool degrees);
-    void ATTAN(bool degrees);
-    void ASSIN(bool degrees);
-    void ACCOS(bool degrees);
-    void SSQRT();
+    // Replaces each code of `f` and the number after it by the function's value.
+    void applyFunction(const Function& f, bool degrees);
 
     // The text a token stands for (the number text of a value).
     std::string tokenText(const Token& token) const;
@@ -106,8 +101,6 @@ class Engine {
     bool isChar(std::size_t position, char c) const;
     void setValue(std::size_t position, Decimal128 value);
     void setEmpty(std::size_t position);
-    template <typename F>
-    void applyFunction(char code, F&& f);
     template <typename F>
     void binaryPass(char op, F&& f);
 

@@ -73,7 +73,7 @@ std::size_t operandStart(std::string_view s, const std::vector<std::size_t>& par
     }
     if (s[i - 1] == ')' && partner[i - 1] != std::string_view::npos) {
         std::size_t start = partner[i - 1];
-        for (const FunctionCode& f : kFunctionCodes) {
+        for (const Function& f : kFunctions) {
             if (start >= f.name.size() &&
                 s.substr(start - f.name.size(), f.name.size()) == f.name) {
                 return start - f.name.size();

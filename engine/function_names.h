@@ -2,25 +2,86 @@
 // Copyright 2026 Numira contributors
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string_view>
 
+#include "engine/decimal128.h"
+
 namespace numira {
 
-// The function names of engine notation, each written before its "(", and the code letter
-// the scan sees in its place. "COTAN" comes before "TAN", so that it is replaced first.
-struct FunctionCode {
-    std::string_view name;
-    char code;
+// The evaluators, defined in engine.cpp. Each throws EvalError where it has no value.
+Decimal128 SSIN(Decimal128 a, bool degrees);
+Decimal128 CCOS(Decimal128 a, bool degrees);
+Decimal128 TTAN(Decimal128 a, bool degrees);
+Decimal128 CCOTAN(Decimal128 a, bool degrees);
+Decimal128 ATTAN(Decimal128 a, bool degrees);
+Decimal128 ASSIN(Decimal128 a, bool degrees);
+Decimal128 ACCOS(Decimal128 a, bool degrees);
+Decimal128 SSQRT(Decimal128 a, bool degrees);
+
+// Where a spreadsheet's radians meet the angle: its argument, its result, or nowhere.
+enum class AngleAt { Nowhere, Argument, Result };
+
+// One calculator function: everything the engine, the spreadsheet formula and the keys know
+// of it. The rows are in the order the names are coded, which matters only where names
+// overlap: "COTAN" comes before "TAN", so that it is replaced first.
+struct Function {
+    std::string_view name;  // engine notation, written before its "("
+    char code;              // what the scan sees in the name's place
+    int pass;               // its turn among the function passes of a segment
+    Decimal128 (*evaluate)(Decimal128 argument, bool degrees);
+    std::string_view sheetOpen;   // the spreadsheet's spelling in radians, for "NAME("
+    std::string_view sheetClose;  // and for its ")"
+    AngleAt angle;
 };
-inline constexpr FunctionCode kFunctionCodes[] = {
-    {"SQRT", 'K'}, {"COTAN", 'G'}, {"SIN", 'S'},  {"COS", 'C'},
-    {"TAN", 'T'},  {"Atan", 'N'},  {"Asin", 'A'}, {"Acos", 'B'},
+inline constexpr Function kFunctions[] = {
+    {"SQRT", 'K', 7, SSQRT, "SQRT(", ")", AngleAt::Nowhere},
+    {"COTAN", 'G', 3, CCOTAN, "(1/TAN(", "))", AngleAt::Argument},
+    {"SIN", 'S', 0, SSIN, "SIN(", ")", AngleAt::Argument},
+    {"COS", 'C', 1, CCOS, "COS(", ")", AngleAt::Argument},
+    {"TAN", 'T', 2, TTAN, "TAN(", ")", AngleAt::Argument},
+    {"Atan", 'N', 4, ATTAN, "ATAN(", ")", AngleAt::Result},
+    {"Asin", 'A', 5, ASSIN, "ASIN(", ")", AngleAt::Result},
+    {"Acos", 'B', 6, ACCOS, "ACOS(", ")", AngleAt::Result},
 };
+inline constexpr std::size_t kFunctionCount = std::size(kFunctions);
+
+// The rows in the order of their passes.
+inline constexpr std::array<const Function*, kFunctionCount> kFunctionPasses = [] {
+    std::array<const Function*, kFunctionCount> order{};
+    for (const Function& f : kFunctions) {
+        order[static_cast<std::size_t>(f.pass)] = &f;
+    }
+    return order;
+}();
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kFunctionCount; ++i) {
+            if (kFunctionPasses[i] == nullptr || kFunctionPasses[i]->pass != static_cast<int>(i)) {
+                return false;
+            }
+        }
+        return true;
+    }(),
+    "each pass from 0 on belongs to one function");
+
+// The first letters of the names: a quick test before looking a name up.
+inline constexpr std::array<bool, 256> kFunctionInitials = [] {
+    std::array<bool, 256> initials{};
+    for (const Function& f : kFunctions) {
+        initials[static_cast<unsigned char>(f.name.front())] = true;
+    }
+    return initials;
+}();
+
+constexpr bool isFunctionInitial(char c) {
+    return kFunctionInitials[static_cast<unsigned char>(c)];
+}
 
 // The function whose name `text` starts with, or nullptr.
-constexpr const FunctionCode* functionAt(std::string_view text) {
-    for (const FunctionCode& f : kFunctionCodes) {
+constexpr const Function* functionAt(std::string_view text) {
+    for (const Function& f : kFunctions) {
         if (text.starts_with(f.name)) {
             return &f;
         }
@@ -30,7 +91,7 @@ constexpr const FunctionCode* functionAt(std::string_view text) {
 
 // The length of the function name that `text` starts with, or 0.
 constexpr std::size_t functionNameAt(std::string_view text) {
-    const FunctionCode* f = functionAt(text);
+    const Function* f = functionAt(text);
     return f != nullptr ? f->name.size() : 0;
 }
 

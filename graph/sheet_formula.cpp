@@ -3,41 +3,20 @@
 #include "graph/sheet_formula.h"
 
 #include <algorithm>
-#include <array>
 
+#include "engine/function_names.h"
 #include "engine/implied_exponent.h"
 #include "engine/number_text.h"
 
 namespace numira::graph {
 namespace {
 
-struct FunctionName {
-    std::string_view name;  // engine notation, with its "("
-    std::string_view radians;
-    std::string_view degrees;
-    std::string_view radiansClose;
-    std::string_view degreesClose;
-};
-
-// Each name is matched where the text stands, and none is the start of another (each ends in
-// its "("), so their order does not matter: "COTAN(" is one name, never "CO" and "TAN(".
-constexpr std::array<FunctionName, 8> kFunctions{{
-    {"COTAN(", "(1/TAN(", "(1/TAN(RADIANS(", "))", ")))"},
-    {"SQRT(", "SQRT(", "SQRT(", ")", ")"},
-    {"SIN(", "SIN(", "SIN(RADIANS(", ")", "))"},
-    {"COS(", "COS(", "COS(RADIANS(", ")", "))"},
-    {"TAN(", "TAN(", "TAN(RADIANS(", ")", "))"},
-    {"Asin(", "ASIN(", "DEGREES(ASIN(", ")", "))"},
-    {"Acos(", "ACOS(", "DEGREES(ACOS(", ")", "))"},
-    {"Atan(", "ATAN(", "DEGREES(ATAN(", ")", "))"},
-}};
-
 enum class Kind { Number, Open, Close, Constant, X, Operator, Bad };
 
 struct Lexeme {
     Kind kind;
-    std::string text;        // what the spreadsheet gets; Open: the opening text
-    std::string_view close;  // Open: what its ")" becomes
+    std::string text;   // what the spreadsheet gets; Open: the opening text
+    std::string close;  // Open: what its ")" becomes
 };
 
 std::vector<Lexeme> lex(std::string_view text, bool degrees) {
@@ -67,17 +46,19 @@ std::vector<Lexeme> lex(std::string_view text, bool degrees) {
             out.push_back({Kind::Number, number, {}});
             continue;
         }
-        bool matched = false;
-        for (const FunctionName& f : kFunctions) {
-            if (rest.starts_with(f.name)) {
-                out.push_back({Kind::Open, std::string(degrees ? f.degrees : f.radians),
-                               degrees ? f.degreesClose : f.radiansClose});
-                i += f.name.size();
-                matched = true;
-                break;
+        if (const Function* f = functionAt(rest);
+            f != nullptr && rest.substr(f->name.size()).starts_with('(')) {
+            std::string open(f->sheetOpen);
+            std::string close(f->sheetClose);
+            if (degrees && f->angle == AngleAt::Argument) {
+                open += "RADIANS(";
+                close += ")";
+            } else if (degrees && f->angle == AngleAt::Result) {
+                open.insert(0, "DEGREES(");
+                close += ")";
             }
-        }
-        if (matched) {
+            out.push_back({Kind::Open, std::move(open), std::move(close)});
+            i += f->name.size() + 1;
             continue;
         }
         if (rest.starts_with("pi")) {
