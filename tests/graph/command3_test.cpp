@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
 #include "tests/graph/recording_sheet.h"
 
 namespace numira::graph {
@@ -11,47 +14,42 @@ namespace {
 
 using testing::RecordingSheet;
 
-// The server calls of the procedure, written out from the procedure's steps, for a formula
-// that is `formulaAt` of the row's x.
-template <typename F>
-std::vector<std::string> partSequence(F formulaAt) {
-    std::vector<std::string> calls = {"Visible = True"};
-    for (int row = 1; row <= 200; ++row) {
-        const std::string x = std::to_string(row - 50);
-        calls.push_back("activesheet.Range(A" + std::to_string(row) + ") = " + x);
-        calls.push_back("activesheet.Range(b" + std::to_string(row) +
-                        ").FormulaR1C1 = " + formulaAt(x));
-    }
-    calls.insert(calls.end(),
-                 {
-                     "Charts.Add",
-                     "ActiveChart.chartType = 4",
-                     "ActiveChart.SetSourceData Source:=Sheets(Sheet1).Range(b1:b100), "
-                     "PlotBy:=2",
-                     "ActiveChart.SeriesCollection(1).XValues = "
-                     "Sheets(Sheet1).Range(a1:a100)",
-                     "ActiveChart.Location Where:=2, Name:=Sheet1",
-                     "ActiveChart.Axes(1).CrossesAt = 50",
-                 });
-    return calls;
-}
-
-TEST(Command3, SendsTheServerTheTableAndChartInOrder) {
+// What the server holds after the table of `expression`: x from -49 to 150 in column A, the
+// formula of each x (`formulaAt`) in column b, and a line chart of the first 100 rows on the
+// sheet, its x axis crossing at the 50th row (x = 0).
+TEST(Command3, LeavesTheServerHoldingTheTableAndItsChart) {
     struct Case {
         const char* expression;
-        std::string (*formula)(const std::string& x);
+        std::string (*formulaAt)(const std::string& x);
     };
     const Case kCases[] = {
         {"2x+1", [](const std::string& x) { return "=2*(" + x + ")+1"; }},
         {"x^2", [](const std::string& x) { return "=(" + x + ")^2"; }},
         {"2+3", [](const std::string&) { return std::string("=2+3"); }},
     };
+    const std::map<std::string, std::string> kChart = {
+        {"added", "yes"},
+        {"chartType", "4"},
+        {"source", "Sheet1!b1:b100"},
+        {"plotBy", "2"},
+        {"xValues1", "Sheet1!a1:a100"},
+        {"location", "2:Sheet1"},
+        {"crossesAt1", "50"},
+    };
     for (const Case& c : kCases) {
         SCOPED_TRACE(c.expression);
         RecordingSheet sheet;
         EXPECT_EQ(Command3_Click(sheet, GraphRequest{c.expression, false, {}}),
                   GraphOutcome::Tabulated);
-        EXPECT_EQ(sheet.calls, partSequence(c.formula));
+        std::map<std::string, std::string> cells;
+        for (int row = 1; row <= 200; ++row) {
+            const std::string x = std::to_string(row - 50);
+            cells["A" + std::to_string(row)] = x;
+            cells["b" + std::to_string(row)] = c.formulaAt(x);
+        }
+        EXPECT_EQ(sheet.cells, cells);
+        EXPECT_EQ(sheet.chart, kChart);
+        EXPECT_EQ(sheet.calls.front(), "Visible = True") << "the server is shown first";
         EXPECT_EQ(sheet.tables, 1u);
     }
 }
