@@ -474,10 +474,11 @@ Evaluation Engine::Presmetni(const EngineSettings& settings) {
         return result;
     }
     result.evaluated = true;
-    m_marking = workExpr.find(kMark) == std::string::npos;
     m_values.clear();
     try {
         Preobrazi(settings);
+        // Decided after x's value is in: a mark typed in it would stand for no kept value.
+        m_marking = workExpr.find(kMark) == std::string::npos;
         workExpr.erase(0, 1);
         replaceFunctionNames(workExpr, m_buffer);
         // The power key can leave a "^" with nothing after it at the end.

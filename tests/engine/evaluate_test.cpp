@@ -279,6 +279,16 @@ TEST(Evaluate, KeptValuesReadAsTheirText) {
     });
 }
 
+TEST(Evaluate, AMarkInXsValueIsTextNotAKeptValue) {
+    numira::Engine engine;
+    numira::EngineSettings settings;
+    settings.xEntryMode = true;
+    settings.xValue = std::string_view("2\x01", 2);
+    const numira::Evaluation result = engine.evaluate("x^2+2x+1", settings);
+    EXPECT_EQ(result.failure, numira::Failure::InvalidExpression);
+    EXPECT_EQ(engine.evaluate("2+2", {}).numberText, "4");
+}
+
 TEST(Evaluate, TrailingEmptyExponentIsIgnored) {
     expectCaptions({{"2^", "=2"}, {"(1+1)^", "=2"}});
 }
