@@ -43,6 +43,10 @@ class FocusRing : public QFocusFrame {
 class KeyboardFocus : public QObject {
   public:
     using QObject::QObject;
+    // A ring around a top-level window, or one left without a control, has no parent to go with.
+    ~KeyboardFocus() override { delete m_ring.data(); }
+    KeyboardFocus(const KeyboardFocus&) = delete;
+    KeyboardFocus& operator=(const KeyboardFocus&) = delete;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
