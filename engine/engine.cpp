@@ -461,6 +461,17 @@ Decimal128 power(Decimal128 base, Decimal128 exponent) {
     return finite(result, Failure::TooLarge, Failure::OutsideDomain);
 }
 
+// A sign before a token (a "+", a "-" or the neutral "+" of the power pass): the signs in a
+// row fold into one, which `negative` keeps until the token they stand before.
+bool foldsSign(const Token& token, bool& pending, bool& negative) {
+    if (token.length != 1 || (token.last != '+' && token.last != '-')) {
+        return false;
+    }
+    pending = true;
+    negative = negative != (token.last == '-');
+    return true;
+}
+
 }  // namespace
 
 Evaluation Engine::evaluate(std::string_view expression, const EngineSettings& settings) {
@@ -701,9 +712,7 @@ void Engine::merge(bool keepValues) {
         if (token.kind == Token::Kind::Empty) {
             continue;
         }
-        if (token.kind == Token::Kind::Plus || isChar(i, '+') || isChar(i, '-')) {
-            pending = true;
-            negative = negative != (token.last == '-');
+        if (foldsSign(token, pending, negative)) {
             continue;
         }
         if (token.kind == Token::Kind::Value) {
@@ -1005,9 +1014,7 @@ void Engine::compact() {
         if (token.kind == Token::Kind::Empty) {
             continue;
         }
-        if (token.kind == Token::Kind::Plus || isChar(i, '+') || isChar(i, '-')) {
-            pending = true;
-            negative = negative != (token.last == '-');
+        if (foldsSign(token, pending, negative)) {
             continue;
         }
         if (token.kind == Token::Kind::Value) {
