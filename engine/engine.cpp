@@ -29,6 +29,18 @@ bool isNumberStart(char c) {
 // Where a value stays a value between passes, the text holds this mark in its place.
 constexpr char kMark = '\x01';
 
+// Stands in the remembered rewriting of an expression for x's value.
+constexpr char kXSpot = '\x02';
+
+// An x value of digits, points, commas, signs and "E": no rewriting step reads into it or
+// across the parentheses around it, so the rewriting at one such value is the rewriting at
+// another with the value swapped (its commas as points).
+bool spliceable(std::string_view xValue) {
+    return !xValue.empty() && std::all_of(xValue.begin(), xValue.end(), [](char c) {
+        return isDigit(c) || c == '.' || c == ',' || c == '-' || c == '+' || c == 'E';
+    });
+}
+
 // A number ends here: its last digit, its point, or the mark of a value.
 bool endsOperand(char c, bool marking) {
     return isNumberStart(c) || (marking && c == kMark);
@@ -475,26 +487,63 @@ bool foldsSign(const Token& token, bool& pending, bool& negative) {
 }  // namespace
 
 Evaluation Engine::evaluate(std::string_view expression, const EngineSettings& settings) {
+    if (settings.xEntryMode && spliceable(settings.xValue) &&
+        expression.find('x') != std::string_view::npos &&
+        expression.find(kXSpot) == std::string_view::npos) {
+        if (!m_rewritten || m_rewrittenFrom != expression) {
+            // Rewritten once with a stand-in for x's value; it cannot fail, x having one.
+            workExpr.assign("=").append(expression);
+            EngineSettings spot = settings;
+            spot.xValue = std::string_view(&kXSpot, 1);
+            rewrite(spot);
+            m_rewrittenFrom.assign(expression);
+            m_rewritten = std::move(workExpr);
+            m_rewrittenMarking = m_marking;
+        }
+        workExpr.clear();
+        std::size_t done = 0;
+        for (std::size_t at = m_rewritten->find(kXSpot); at != std::string::npos;
+             at = m_rewritten->find(kXSpot, done)) {
+            workExpr.append(*m_rewritten, done, at - done);
+            for (const char c : settings.xValue) {
+                workExpr += c == ',' ? '.' : c;
+            }
+            done = at + 1;
+        }
+        workExpr.append(*m_rewritten, done);
+        m_marking = m_rewrittenMarking;
+        return reduceAll(settings, false);
+    }
     workExpr.assign("=").append(expression);
     return Presmetni(settings);
 }
 
 Evaluation Engine::Presmetni(const EngineSettings& settings) {
+    return reduceAll(settings, true);
+}
+
+void Engine::rewrite(const EngineSettings& settings) {
+    Preobrazi(settings);
+    // Decided after x's value is in: a mark typed in it would stand for no kept value.
+    m_marking = workExpr.find(kMark) == std::string::npos;
+    workExpr.erase(0, 1);
+    replaceFunctionNames(workExpr, m_buffer);
+    // The power key can leave a "^" with nothing after it at the end.
+    while (!workExpr.empty() && workExpr.back() == '^') {
+        workExpr.pop_back();
+    }
+}
+
+Evaluation Engine::reduceAll(const EngineSettings& settings, bool rewriteFirst) {
     Evaluation result;
-    if (workExpr.size() <= 1) {
+    if (rewriteFirst && workExpr.size() <= 1) {
         return result;
     }
     result.evaluated = true;
     m_values.clear();
     try {
-        Preobrazi(settings);
-        // Decided after x's value is in: a mark typed in it would stand for no kept value.
-        m_marking = workExpr.find(kMark) == std::string::npos;
-        workExpr.erase(0, 1);
-        replaceFunctionNames(workExpr, m_buffer);
-        // The power key can leave a "^" with nothing after it at the end.
-        while (!workExpr.empty() && workExpr.back() == '^') {
-            workExpr.pop_back();
+        if (rewriteFirst) {
+            rewrite(settings);
         }
         // One pass: each group is reduced when its ")" arrives, innermost first and left to
         // right, and its value takes its place at the end of the text built so far. Nothing

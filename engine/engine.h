@@ -49,10 +49,12 @@ struct Token {
 // text: innermost parentheses first, and inside each flat segment the functions, then
 // powers, division, multiplication and the sum of signed terms, writing every intermediate
 // value back as number text. The procedures are public so that each can be tested alone;
-// the state they share is the engine's own and lives only as long as one evaluation needs it.
+// the state they share is the engine's own and lives only as long as one evaluation needs it,
+// but for the rewriting of the last expression with x.
 class Engine {
   public:
-    // The "=" request: evaluates the text of the plain box (engine notation).
+    // The "=" request: evaluates the text of the plain box (engine notation). What Presmetni
+    // gives for it; an expression with x evaluated again at another x reuses its rewriting.
     Evaluation evaluate(std::string_view expression, const EngineSettings& settings);
 
     // The evaluation routine over workExpr ("=" followed by the expression). Throws nothing.
@@ -86,6 +88,8 @@ class Engine {
     std::vector<Token> tokens;  // sized to the segment; tokens[0] is never used
 
   private:
+    void rewrite(const EngineSettings& settings);
+    Evaluation reduceAll(const EngineSettings& settings, bool rewriteFirst);
     Decimal128 reduceSegment(const EngineSettings& settings);
     void merge(bool keepValues);
     bool rowIsPlain() const;
@@ -116,6 +120,11 @@ class Engine {
     bool m_marking = false;
     std::vector<Decimal128> m_values;
     std::size_t m_firstValue = 0;  // the first value of the segment under reduction
+    // The last expression with x evaluated by evaluate, rewritten, with a stand-in for x's
+    // value: the chart evaluates one expression at many x.
+    std::string m_rewrittenFrom;
+    std::optional<std::string> m_rewritten;
+    bool m_rewrittenMarking = false;
 };
 
 // A failure inside the engine's procedures; Presmetni turns it into the Evaluation.

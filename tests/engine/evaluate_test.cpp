@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <random>
 #include <string>
 
 #include "engine/engine.h"
@@ -340,6 +341,40 @@ TEST(Evaluate, DegreesDoNotDependOnWhatWasShownBefore) {
     ASSERT_TRUE(first.ok());
     EXPECT_EQ(first.numberText, second.numberText);
     EXPECT_EQ(numira::resultCaption(second.numberText, 5), "=0,5");
+}
+
+TEST(Evaluate, AnExpressionAtAnotherXIsWhatTheWholeRoutineGives) {
+    // One engine evaluates each expression at many x; a fresh one runs Presmetni at each.
+    constexpr std::string_view kPieces[] = {
+        "x",  "x",  "2",    "0,5",  "1.5", "E",    "E-",   "pi",     "e",     "SIN(",
+        "(",  ")",  ")",    "^",    "*",   "/",    "+",    "-",      ",",     "COSIN(",
+        "2x", "xE", "Asin", "SQRT", "cos", "\x01", "\x02", "TAN(x)", "x^2pi", "ex"};
+    constexpr std::string_view kXs[] = {"2", "-1,5", "0.25", "1E-05", "-3E+20", "1,5E", "--2",
+                                        "+", "E",    ",",    "1,2,3", "-0",     "pi",   "2pi",
+                                        "e", "x",    "(2)",  "\x01",  "\x02",   "1 5",  ""};
+    std::mt19937 random(23);
+    const auto pick = [&random](auto& list) {
+        return list[std::uniform_int_distribution<std::size_t>(0, std::size(list) - 1)(random)];
+    };
+    numira::Engine reused;
+    for (int i = 0; i < 4000; ++i) {
+        std::string expr;
+        for (int n = std::uniform_int_distribution<int>(1, 8)(random); n > 0; --n) {
+            expr += pick(kPieces);
+        }
+        for (int k = 0; k < 3; ++k) {
+            const std::string x(pick(kXs));
+            const numira::EngineSettings settings{random() % 2 == 0, random() % 8 != 0, x};
+            SCOPED_TRACE(expr + " at " + x);
+            const numira::Evaluation got = reused.evaluate(expr, settings);
+            numira::Engine fresh;
+            fresh.workExpr = "=" + expr;
+            const numira::Evaluation want = fresh.Presmetni(settings);
+            ASSERT_EQ(got.evaluated, want.evaluated);
+            ASSERT_EQ(got.failure, want.failure);
+            ASSERT_EQ(got.numberText, want.numberText);
+        }
+    }
 }
 
 }  // namespace
