@@ -6,6 +6,7 @@
 #include <bid_functions.h>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstring>
 
@@ -284,6 +285,19 @@ bool Decimal128::isInteger() const {
 }
 
 double Decimal128::approximate() const {
+    // Within a few units of the double's last place, without the library's correct rounding.
+    constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                       1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const Coefficient coefficient =
+        (static_cast<Coefficient>(m_high & kCoefficientHigh) << 64) | m_low;
+    const long exponent = static_cast<long>((m_high >> 49) & 0x3FFF) - kBias;
+    if (((m_high >> 61) & 3) != 3 && coefficient < kTenTo34 && std::abs(exponent) <= 22) {
+        const double magnitude = exponent < 0
+                                     ? static_cast<double>(coefficient) / kExactPowers[-exponent]
+                                     : static_cast<double>(coefficient) * kExactPowers[exponent];
+        return (m_high >> 63) != 0 ? -magnitude : magnitude;
+    }
     Flags flags;
     return bid128_to_binary64(A::bid(*this), kNearest, &flags);
 }
@@ -333,23 +347,97 @@ constexpr std::uint64_t kPowersOfTen[] = {1ULL,
 
 }  // namespace
 
-// A sum or product that fits in 34 digits is exact, with the exponent the standard prefers
-// (the smaller one, or their sum): the library's own result, without its rounding machinery.
+namespace {
+
+// A finite value in the common form, for the sums computed here: the coefficient, at most
+// 34 digits, and the power of ten.
+struct WideParts {
+    bool negative;
+    Coefficient coefficient;
+    long exponent;
+};
+
+std::optional<WideParts> wideParts(std::uint64_t low, std::uint64_t high) {
+    const Coefficient coefficient = (static_cast<Coefficient>(high & kCoefficientHigh) << 64) | low;
+    if (((high >> 61) & 3) == 3 || coefficient >= kTenTo34) {
+        return std::nullopt;
+    }
+    return WideParts{(high >> 63) != 0, coefficient,
+                     static_cast<long>((high >> 49) & 0x3FFF) - kBias};
+}
+
+constexpr int kWidest = 38;  // 10^38 is the largest power of ten below 2^128
+constexpr std::array<Coefficient, kWidest + 1> kTenTo = [] {
+    std::array<Coefficient, kWidest + 1> powers{};
+    powers[0] = 1;
+    for (std::size_t n = 1; n < powers.size(); ++n) {
+        powers[n] = powers[n - 1] * 10;
+    }
+    return powers;
+}();
+// An aligned term stays below this, so that the sum stays below 10^38.
+constexpr Coefficient kRoom = Coefficient{1} << 126;
+constexpr std::array<Coefficient, kWidest + 1> kRoomBefore = [] {
+    std::array<Coefficient, kWidest + 1> limits{};
+    for (std::size_t n = 0; n < limits.size(); ++n) {
+        limits[n] = kRoom / kTenTo[n];
+    }
+    return limits;
+}();
+
+// The exact sum when both terms, aligned, fit in 127 bits: at the smaller exponent when it
+// fits in 34 digits, else rounded to 34 digits, to the nearest, ties to even. That is the
+// standard's result, so the library's; zero sums, whose sign has rules of its own, and
+// anything else are left to it.
+std::optional<Decimal128> alignedSum(const WideParts& x, const WideParts& y) {
+    const bool xHigher = x.exponent >= y.exponent;
+    const WideParts& high = xHigher ? x : y;
+    const WideParts& low = xHigher ? y : x;
+    const long shift = high.exponent - low.exponent;
+    if (shift > kWidest || (high.coefficient != 0 && high.coefficient >= kRoomBefore[shift])) {
+        return std::nullopt;
+    }
+    const Coefficient a = high.coefficient * kTenTo[shift];
+    const Coefficient b = low.coefficient;
+    const bool same = high.negative == low.negative;
+    if (!same && a == b) {
+        return std::nullopt;
+    }
+    const bool negative = same || a > b ? high.negative : low.negative;
+    Coefficient sum = same ? a + b : a > b ? a - b : b - a;
+    long exponent = low.exponent;
+    if (sum >= kTenTo34) {
+        long cut = 1;
+        while (sum >= kTenTo[kDigits + cut]) {
+            ++cut;
+        }
+        const Coefficient unit = kTenTo[cut];
+        const Coefficient rest = sum % unit;
+        sum /= unit;
+        exponent += cut;
+        const Coefficient half = unit / 2;
+        if (rest > half || (rest == half && (sum & 1) != 0)) {
+            ++sum;
+        }
+        if (sum == kTenTo34) {
+            sum /= 10;
+            ++exponent;
+        }
+        if (exponent > kLargestExponent) {
+            return std::nullopt;
+        }
+    }
+    return encoded(negative, sum, exponent);
+}
+
+}  // namespace
+
 Decimal128 operator+(Decimal128 a, Decimal128 b) {
-    const std::optional<Parts> x = smallParts(a.m_low, a.m_high);
-    const std::optional<Parts> y = smallParts(b.m_low, b.m_high);
-    if (x && y && std::abs(x->exponent - y->exponent) <= 19) {
-        const long exponent = std::min(x->exponent, y->exponent);
-        const Coefficient cx =
-            static_cast<Coefficient>(x->coefficient) * kPowersOfTen[x->exponent - exponent];
-        const Coefficient cy =
-            static_cast<Coefficient>(y->coefficient) * kPowersOfTen[y->exponent - exponent];
-        // The sign of the larger magnitude; an exact zero would be +0, left to the library.
-        const bool same = x->negative == y->negative;
-        const bool xLarger = cx > cy;
-        const Coefficient magnitude = same ? cx + cy : xLarger ? cx - cy : cy - cx;
-        if (magnitude < kTenTo34 && (same || cx != cy)) {
-            return encoded(same || xLarger ? x->negative : y->negative, magnitude, exponent);
+    const std::optional<WideParts> x = wideParts(a.m_low, a.m_high);
+    const std::optional<WideParts> y = wideParts(b.m_low, b.m_high);
+    if (x && y) {
+        if (const std::optional<Decimal128> sum = alignedSum(*x, *y)) {
+            return *sum;
         }
     }
     Flags flags;
@@ -357,8 +445,7 @@ Decimal128 operator+(Decimal128 a, Decimal128 b) {
 }
 
 Decimal128 operator-(Decimal128 a, Decimal128 b) {
-    Flags flags;
-    return A::of(bid128_sub(A::bid(a), A::bid(b), kNearest, &flags));
+    return a + -b;  // exactly the difference, the sign of a zero included
 }
 
 namespace {

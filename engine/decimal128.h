@@ -42,7 +42,8 @@ class Decimal128 {
     bool isZero() const;
     bool isNegative() const;  // below zero; false for -0
     bool isInteger() const;   // finite and whole
-    // The nearest double: an estimate, for deciding when the exact test can be spared.
+    // Near the nearest double (a few units in its last place): an estimate, for deciding
+    // when the exact test can be spared.
     double approximate() const;
     // The whole number nearest, ties to even; only within the range of int64.
     std::int64_t nearestInt64() const;

@@ -654,11 +654,12 @@ Decimal128 Engine::reduceSegment(const EngineSettings& settings) {
     Smasiv();
     // A row of numbers, operators and codes is joined and scanned again in place; anything
     // else takes the way through the text, whose scan decides what it becomes.
-    const bool plain = rowIsPlain();
     // When every function code stands right before a number, a function pass changes only
     // its code and that number, which no other function pass reads: one joining after the
     // last of them lays the row out as one after each would.
-    const bool functionsApart = plain && codesTakeNumbers();
+    const RowShape shape = shapeOfRow();
+    const bool plain = shape.plain;
+    const bool functionsApart = shape.codesApart;
     bool joinPending = false;
     const auto join = [&] {
         if (plain) {
@@ -674,7 +675,12 @@ Decimal128 Engine::reduceSegment(const EngineSettings& settings) {
             return;
         }
         const bool function = code != '^' && code != '/' && code != '*';
-        if (joinPending && !(function && functionsApart)) {
+        // A product or quotient between two numbers standing together is the same before the
+        // joining: a sign the joining would fold into its left operand can as well follow
+        // it, and the value does not depend on how trailing zeros were kept.
+        const bool together =
+            (code == '/' || code == '*') && m_singlesValid && operandsAdjacent(code);
+        if (joinPending && !(function && functionsApart) && !together) {
             join();
         }
         work();
@@ -684,8 +690,17 @@ Decimal128 Engine::reduceSegment(const EngineSettings& settings) {
         group(f->code, [&] { applyFunction(*f, degrees); });
     }
     group('^', [&] { Stepenn(); });
-    group('/', [&] { Delene(); });
-    group('*', [&] { Umnovenie(); });
+    // A product whose operands stood together before the division pass takes, for its right
+    // operand, the quotient that replaced them: what the joining would put next to it.
+    bool productsOverQuotients = false;
+    group('/', [&] {
+        productsOverQuotients = present['*'] && m_singlesValid && operandsAdjacent('*');
+        Delene();
+    });
+    if (productsOverQuotients) {
+        joinPending = false;
+    }
+    group('*', [&] { multiply(productsOverQuotients); });
     // Numbers between "+" signs add up the same however they are laid out.
     if (joinPending && !(plain && onlyNumbersAndPluses())) {
         join();
@@ -803,40 +818,54 @@ void Engine::merge(bool keepValues) {
     clearTokens();
 }
 
-void Engine::Stepenn() {
-    for (std::size_t i = 1; i < m_used; ++i) {
-        if (!isChar(i, '^')) {
-            continue;
+template <typename F>
+void Engine::forEachChar(char c, F&& visit) {
+    if (m_singlesValid) {
+        for (const std::uint32_t i : m_singles) {
+            if (isChar(i, c)) {
+                visit(i);
+            }
         }
+        return;
+    }
+    for (std::size_t i = 1; i < m_used; ++i) {
+        if (isChar(i, c)) {
+            visit(i);
+        }
+    }
+}
+
+void Engine::Stepenn() {
+    forEachChar('^', [this](std::size_t i) {
         // The result replaces the right operand, so powers chain from left to right.
         const Decimal128 result = power(operand(i - 1), operand(i + 1));
         setValue(i + 1, result);
         tokens[i] = Token{Token::Kind::Plus, '+', 0, 1, {}};
         setEmpty(i - 1);
-    }
+    });
 }
 
 template <typename F>
-void Engine::binaryPass(char op, F&& f) {
-    for (std::size_t i = 1; i < m_used; ++i) {
-        if (!isChar(i, op)) {
-            continue;
-        }
+void Engine::binaryPass(char op, bool overEmpty, F&& f) {
+    forEachChar(op, [&](std::size_t i) {
         // An operator followed by the neutral "+" has its operand three positions on (the
         // skip gap). Anything else in the gap is no operand, and stepping over it would drop
         // what the user typed: then the empty position is read, and refused.
         const bool skipGap = isEmpty(i + 1) && isChar(i + 2, '+');
-        const std::size_t right = skipGap ? i + 3 : i + 1;
+        std::size_t right = skipGap ? i + 3 : i + 1;
+        while (overEmpty && right < m_used && tokens[right].kind == Token::Kind::Empty) {
+            ++right;
+        }
         const Decimal128 result = f(operand(i - 1), operand(right));
         setValue(right, result);
         for (std::size_t k = i - 1; k < right; ++k) {
             setEmpty(k);
         }
-    }
+    });
 }
 
 void Engine::Delene() {
-    binaryPass('/', [](Decimal128 a, Decimal128 b) {
+    binaryPass('/', false, [](Decimal128 a, Decimal128 b) {
         if (b.isZero()) {
             fail(Failure::DivisionByZero);
         }
@@ -845,7 +874,11 @@ void Engine::Delene() {
 }
 
 void Engine::Umnovenie() {
-    binaryPass('*', [](Decimal128 a, Decimal128 b) {
+    multiply(false);
+}
+
+void Engine::multiply(bool overEmpty) {
+    binaryPass('*', overEmpty, [](Decimal128 a, Decimal128 b) {
         return finite(a * b, Failure::TooLarge, Failure::InvalidExpression);
     });
 }
@@ -883,13 +916,10 @@ void Engine::putValue(std::string& text, Decimal128 value, bool keepValue) {
 }
 
 void Engine::applyFunction(const Function& f, bool degrees) {
-    for (std::size_t i = 1; i < m_used; ++i) {
-        if (!isChar(i, f.code)) {
-            continue;
-        }
+    forEachChar(f.code, [&](std::size_t i) {
         setValue(i + 1, f.evaluate(operand(i + 1), degrees));
         setEmpty(i);
-    }
+    });
 }
 
 Decimal128 SSIN(Decimal128 a, bool degrees) {
@@ -966,26 +996,6 @@ bool isPlainCharacter(char c) {
 
 }  // namespace
 
-bool Engine::rowIsPlain() const {
-    // Numbers that begin and end with a digit or a point, and single characters that can
-    // neither join a number nor be joined by one.
-    for (std::size_t i = 1; i < m_used; ++i) {
-        const Token& token = tokens[i];
-        if (token.kind != Token::Kind::Text) {
-            continue;
-        }
-        const std::string_view text = slice(token);
-        if (text.size() == 1 && isPlainCharacter(text[0])) {
-            continue;
-        }
-        const char first = text[0] == '-' && text.size() > 1 ? text[1] : text[0];
-        if (!isNumberStart(first) || !isNumberStart(text.back())) {
-            return false;
-        }
-    }
-    return true;
-}
-
 bool Engine::onlyNumbersAndPluses() const {
     for (std::size_t i = 1; i < m_used; ++i) {
         const Token& token = tokens[i];
@@ -997,21 +1007,47 @@ bool Engine::onlyNumbersAndPluses() const {
     return true;
 }
 
-bool Engine::codesTakeNumbers() const {
+namespace {
+
+bool isNumberToken(const Token& token) {
+    return token.kind == Token::Kind::Value || token.kind == Token::Kind::NegatedText ||
+           (token.kind == Token::Kind::Text && (token.length > 1 || isNumberStart(token.last)));
+}
+
+}  // namespace
+
+Engine::RowShape Engine::shapeOfRow() {
+    // Plain: numbers that begin and end with a digit or a point, and single characters that
+    // can neither join a number nor be joined by one.
+    RowShape shape{true, true};
+    m_singles.clear();
     for (std::size_t i = 1; i < m_used; ++i) {
         const Token& token = tokens[i];
-        if (token.kind != Token::Kind::Text || token.length != 1 || !isPlainCharacter(token.last) ||
-            token.last < 'A' || token.last > 'Z') {
+        if (token.kind != Token::Kind::Text) {
             continue;
         }
-        if (i + 1 >= tokens.size()) {
-            return false;
+        const std::string_view text = slice(token);
+        if (text.size() == 1 && isPlainCharacter(text[0])) {
+            m_singles.push_back(static_cast<std::uint32_t>(i));
+            if (text[0] >= 'A' && text[0] <= 'Z' &&
+                (i + 1 >= tokens.size() || !isNumberToken(tokens[i + 1]))) {
+                shape.codesApart = false;
+            }
+            continue;
         }
-        const Token& next = tokens[i + 1];
-        const bool number =
-            next.kind == Token::Kind::Value || next.kind == Token::Kind::NegatedText ||
-            (next.kind == Token::Kind::Text && (next.length > 1 || isNumberStart(next.last)));
-        if (!number) {
+        const char first = text[0] == '-' && text.size() > 1 ? text[1] : text[0];
+        if (!isNumberStart(first) || !isNumberStart(text.back())) {
+            return {};
+        }
+    }
+    m_singlesValid = true;
+    return shape;
+}
+
+bool Engine::operandsAdjacent(char op) const {
+    for (const std::uint32_t i : m_singles) {
+        if (isChar(i, op) && (i + 1 >= tokens.size() || !isNumberToken(tokens[i - 1]) ||
+                              !isNumberToken(tokens[i + 1]))) {
             return false;
         }
     }
@@ -1037,9 +1073,11 @@ void Engine::compact() {
         }
         gapPending = false;
     };
+    m_singles.clear();
     const auto placeChar = [&](char c) {
         ++cursor;
         m_spare[cursor] = Token{Token::Kind::Text, c, 0, 1, {}};
+        m_singles.push_back(static_cast<std::uint32_t>(cursor));
     };
     // A number after its sign: a "-" and the number are one token, a "+" stands apart.
     const auto placeNumber = [&](Token number, bool minus) {
@@ -1104,12 +1142,14 @@ void Engine::compact() {
     std::swap(tokens, m_spare);
     m_spareUsed = m_used;
     m_used = std::min(cursor + 1, tokens.size());
+    m_singlesValid = true;
 }
 
 void Engine::clearTokens() {
     // The passes only write where the scan put something, so that is all there is to clear.
     std::fill(tokens.begin(), tokens.begin() + static_cast<std::ptrdiff_t>(m_used), Token{});
     m_used = 0;
+    m_singlesValid = false;
 }
 
 bool Engine::isEmpty(std::size_t position) const {

@@ -92,9 +92,15 @@ class Engine {
     Evaluation reduceAll(const EngineSettings& settings, bool rewriteFirst);
     Decimal128 reduceSegment(const EngineSettings& settings);
     void merge(bool keepValues);
-    bool rowIsPlain() const;
-    bool codesTakeNumbers() const;
+    struct RowShape {
+        bool plain = false;       // numbers, operators and codes, which compact can join
+        bool codesApart = false;  // and every function code stands right before a number
+    };
+    RowShape shapeOfRow();
+    bool operandsAdjacent(char op) const;
     bool onlyNumbersAndPluses() const;
+    template <typename F>
+    void forEachChar(char c, F&& visit);
     void compact();
     std::string_view slice(const Token& token) const;
     Decimal128 sum();
@@ -106,7 +112,8 @@ class Engine {
     void setValue(std::size_t position, Decimal128 value);
     void setEmpty(std::size_t position);
     template <typename F>
-    void binaryPass(char op, F&& f);
+    void binaryPass(char op, bool overEmpty, F&& f);
+    void multiply(bool overEmpty);
 
     std::string m_buffer;              // Obedini and the rewriting build here, then swap
     std::string m_reduced;             // the text reduced so far, its open groups at the end
@@ -114,6 +121,10 @@ class Engine {
     std::size_t m_used = 0;            // one past the last position the scan filled
     std::vector<Token> m_spare;        // compact builds the next row here, then swaps
     std::size_t m_spareUsed = 0;       // how much of m_spare still holds an earlier row
+    // Where the single characters of a plain row stand, so that a pass visits its own and
+    // not every position; valid until the row is scanned or joined through the text.
+    std::vector<std::uint32_t> m_singles;
+    bool m_singlesValid = false;
     // During an evaluation a value between passes, or of a closed group, stays a value: the
     // text holds a mark in its place, and the values stand here in the order of their marks.
     // An expression that itself holds the mark character is evaluated without marks.
