@@ -82,11 +82,14 @@ void insertImpliedMultiplication(std::string& text, std::string& scratch) {
         const char c = text[i];
         const char prev = text[i - 1];
         const bool prevOperand = isDigit(prev) || prev == '.' || prev == ')';
+        if (!prevOperand) {
+            continue;
+        }
         const bool startsFactor =
             c == '(' ||
             (isFunctionInitial(c) && functionNameAt(std::string_view(text).substr(i)) > 0);
         const bool startsNumberAfterParen = prev == ')' && (isDigit(c) || c == '.');
-        if ((prevOperand && startsFactor) || startsNumberAfterParen) {
+        if (startsFactor || startsNumberAfterParen) {
             scratch.append(text, done, i - done).append(1, '*');
             done = i;
         }
@@ -108,7 +111,7 @@ bool codingOverlaps(const Function& f, std::string_view text) {
             continue;
         }
         for (const Function* other = kFunctions; other < &f; ++other) {
-            if (text.substr(k).starts_with(other->name)) {
+            if (startsWith(text.substr(k), other->name)) {
                 return true;
             }
         }
@@ -116,7 +119,7 @@ bool codingOverlaps(const Function& f, std::string_view text) {
     if (isFunctionInitial(f.code)) {
         const std::string_view after = text.substr(f.name.size());
         for (const Function* other = &f + 1; other < std::end(kFunctions); ++other) {
-            if (other->name.front() == f.code && after.starts_with(other->name.substr(1))) {
+            if (other->name.front() == f.code && startsWith(after, other->name.substr(1))) {
                 return true;
             }
         }
@@ -163,8 +166,10 @@ void replaceFunctionNames(std::string& text, std::string& scratch) {
 // "2*2^3" may come back as "2*+8". A run at the end is left for the passes to refuse.
 // The first sign that folding would change, or npos: most segments only add.
 std::size_t firstFold(std::string_view text, bool marking) {
-    for (std::size_t i = text.find_first_of("+-"); i != std::string_view::npos;
-         i = text.find_first_of("+-", i + 1)) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '+' && text[i] != '-') {
+            continue;
+        }
         const char prev = i > 0 ? text[i - 1] : '\0';
         const bool afterOperand = endsOperand(prev, marking) || prev == 'E';
         const bool more = i + 1 < text.size() && (text[i + 1] == '+' || text[i + 1] == '-');

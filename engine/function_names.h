@@ -88,10 +88,23 @@ constexpr bool isFunctionInitial(char c) {
     return kFunctionInitials[static_cast<unsigned char>(c)];
 }
 
+// starts_with without the library's call, for the short names looked up at every letter.
+constexpr bool startsWith(std::string_view text, std::string_view prefix) {
+    if (text.size() < prefix.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        if (text[i] != prefix[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The function whose name `text` starts with, or nullptr.
 constexpr const Function* functionAt(std::string_view text) {
     for (const Function& f : kFunctions) {
-        if (text.starts_with(f.name)) {
+        if (startsWith(text, f.name)) {
             return &f;
         }
     }
