@@ -623,6 +623,15 @@ void Engine::Preobrazi(const EngineSettings& settings) {
 }
 
 Decimal128 Engine::reduceSegment(const EngineSettings& settings) {
+    // A group that is one number (x's value, pi, "(2.5)") scans as one token, and its sum is
+    // zero plus that number.
+    if (std::all_of(innerExpr.begin(), innerExpr.end(),
+                    [](char c) { return isNumberChar(c) || c == '-' || c == '+'; })) {
+        if (const std::optional<Decimal128> number = Decimal128::read(innerExpr)) {
+            const Decimal128 value = finite(*number, Failure::TooLarge, Failure::InvalidExpression);
+            return finite(Decimal128() + value, Failure::TooLarge, Failure::InvalidExpression);
+        }
+    }
     foldSigns(innerExpr, m_buffer, m_marking);
     const bool degrees = settings.degreesMode;
     // A group whose code or operator is absent would only scan and merge the text back. The
