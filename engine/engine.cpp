@@ -623,13 +623,11 @@ void Engine::Preobrazi(const EngineSettings& settings) {
 }
 
 Decimal128 Engine::reduceSegment(const EngineSettings& settings) {
-    // A group that is one number (x's value, pi, "(2.5)") scans as one token, and its sum is
-    // zero plus that number.
+    // A group that is one number (x's value, pi, "(2.5)") scans as one token, which is its sum.
     if (std::all_of(innerExpr.begin(), innerExpr.end(),
                     [](char c) { return isNumberChar(c) || c == '-' || c == '+'; })) {
         if (const std::optional<Decimal128> number = Decimal128::read(innerExpr)) {
-            const Decimal128 value = finite(*number, Failure::TooLarge, Failure::InvalidExpression);
-            return finite(Decimal128() + value, Failure::TooLarge, Failure::InvalidExpression);
+            return finite(*number, Failure::TooLarge, Failure::InvalidExpression);
         }
     }
     foldSigns(innerExpr, m_buffer, m_marking);
@@ -904,14 +902,17 @@ void Engine::IzvadiSyberi() {
 }
 
 Decimal128 Engine::sum() {
-    Decimal128 total;
+    // Zero plus the first term is that term: the sum starts from it. Only the sum's value is
+    // used, not how it keeps trailing zeros.
+    std::optional<Decimal128> total;
     for (std::size_t i = 1; i < m_used; ++i) {
         if (isEmpty(i) || isChar(i, '+')) {
             continue;
         }
-        total = finite(total + operand(i), Failure::TooLarge, Failure::InvalidExpression);
+        total = finite(total ? *total + operand(i) : operand(i), Failure::TooLarge,
+                       Failure::InvalidExpression);
     }
-    return total;
+    return total.value_or(Decimal128());
 }
 
 void Engine::putValue(std::string& text, Decimal128 value, bool keepValue) {
