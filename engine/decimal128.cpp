@@ -309,21 +309,6 @@ std::int64_t Decimal128::nearestInt64() const {
 
 namespace {
 
-// A finite value in the common form with a coefficient below 2^64: its parts, for the exact
-// results that need no rounding and so no call into the library.
-struct Parts {
-    bool negative;
-    std::uint64_t coefficient;
-    long exponent;
-};
-
-std::optional<Parts> smallParts(std::uint64_t low, std::uint64_t high) {
-    if (((high >> 61) & 3) == 3 || (high & kCoefficientHigh) != 0 || low == 0) {
-        return std::nullopt;
-    }
-    return Parts{(high >> 63) != 0, low, static_cast<long>((high >> 49) & 0x3FFF) - kBias};
-}
-
 constexpr std::uint64_t kPowersOfTen[] = {1ULL,
                                           10ULL,
                                           100ULL,
@@ -463,14 +448,79 @@ Decimal128 settled(BID_UINT128 result, Flags flags) {
 
 }  // namespace
 
+namespace {
+
+// The product of a coefficient below 2^64 and one of at most 34 digits, at the exponent
+// `exponent`: exact when it fits in 34 digits, else rounded to 34, to the nearest, ties to
+// even, as the standard has it; nullopt where the library's rules for the ends of the range
+// would apply.
+std::optional<Decimal128> product(bool negative, std::uint64_t a, Coefficient b, long exponent) {
+    // The exact product: top * 2^64 + bottom.
+    const Coefficient low = static_cast<Coefficient>(a) * static_cast<std::uint64_t>(b);
+    const Coefficient top =
+        static_cast<Coefficient>(a) * static_cast<std::uint64_t>(b >> 64) + (low >> 64);
+    const auto bottom = static_cast<std::uint64_t>(low);
+    if (top >> 64 == 0) {
+        const Coefficient whole = (top << 64) | bottom;
+        if (whole < kTenTo34) {
+            if (exponent < -kBias || exponent > kLargestExponent) {
+                return std::nullopt;
+            }
+            return encoded(negative, whole, exponent);
+        }
+    }
+    // Digits beyond 34: the bit length tells the count of digits to within one.
+    const int bits = top >> 64 != 0 ? 192 - __builtin_clzll(static_cast<std::uint64_t>(top >> 64))
+                     : static_cast<std::uint64_t>(top) != 0
+                         ? 128 - __builtin_clzll(static_cast<std::uint64_t>(top))
+                         : 64 - __builtin_clzll(bottom);
+    int cut = std::max(1, (bits - 1) * 30103 / 100000 + 1 - kDigits);
+    for (;; ++cut) {
+        if (cut > 19) {
+            return std::nullopt;
+        }
+        const std::uint64_t unit = kPowersOfTen[cut];
+        const std::uint64_t high = static_cast<std::uint64_t>(top >> 64);
+        const Coefficient middle =
+            (static_cast<Coefficient>(high % unit) << 64) | static_cast<std::uint64_t>(top);
+        const Coefficient lowPart =
+            (static_cast<Coefficient>(static_cast<std::uint64_t>(middle % unit)) << 64) | bottom;
+        if (high / unit != 0 || middle / unit >> 64 != 0) {
+            continue;  // beyond 128 bits: more digits to cut
+        }
+        Coefficient quotient = ((middle / unit) << 64) | static_cast<std::uint64_t>(lowPart / unit);
+        if (quotient >= kTenTo34) {
+            continue;
+        }
+        const auto rest = static_cast<std::uint64_t>(lowPart % unit);
+        long scaled = exponent + cut;
+        if (rest > unit / 2 || (rest == unit / 2 && (quotient & 1) != 0)) {
+            ++quotient;
+        }
+        if (quotient == kTenTo34) {
+            quotient /= 10;
+            ++scaled;
+        }
+        if (scaled < -kBias || scaled > kLargestExponent) {
+            return std::nullopt;
+        }
+        return encoded(negative, quotient, scaled);
+    }
+}
+
+}  // namespace
+
 Decimal128 operator*(Decimal128 a, Decimal128 b) {
-    const std::optional<Parts> x = smallParts(a.m_low, a.m_high);
-    const std::optional<Parts> y = smallParts(b.m_low, b.m_high);
-    if (x && y) {
-        const Coefficient product = static_cast<Coefficient>(x->coefficient) * y->coefficient;
-        const long exponent = x->exponent + y->exponent;
-        if (product < kTenTo34 && exponent >= -kBias && exponent <= kLargestExponent) {
-            return encoded(x->negative != y->negative, product, exponent);
+    const std::optional<WideParts> x = wideParts(a.m_low, a.m_high);
+    const std::optional<WideParts> y = wideParts(b.m_low, b.m_high);
+    if (x && y && (x->coefficient >> 64 == 0 || y->coefficient >> 64 == 0)) {
+        const bool xNarrow = x->coefficient >> 64 == 0;
+        const std::optional<Decimal128> result =
+            product(x->negative != y->negative,
+                    static_cast<std::uint64_t>(xNarrow ? x->coefficient : y->coefficient),
+                    xNarrow ? y->coefficient : x->coefficient, x->exponent + y->exponent);
+        if (result) {
+            return *result;
         }
     }
     Flags flags;

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Numira contributors
 // The engine's number: what it reads from number text and what it writes back.
+#include <bid_conf.h>
+#include <bid_functions.h>
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <optional>
+#include <random>
 #include <string>
 
 #include "engine/decimal128.h"
@@ -55,6 +59,71 @@ TEST(Decimal128, RefusesWhatIsNoNumber) {
                              "inf", "nan", "1E5.5", " 1"}) {
         SCOPED_TRACE(text);
         EXPECT_FALSE(Decimal128::read(text).has_value());
+    }
+}
+
+// The engine adds and multiplies most values itself; the library's general routines are the
+// reference, to the last bit (the coefficient's trailing zeros included).
+TEST(Decimal128, SumsAndProductsAreTheLibrarysToTheLastBit) {
+    static_assert(sizeof(Decimal128) == sizeof(BID_UINT128));
+    __extension__ using Wide = unsigned __int128;
+    std::mt19937_64 random(34);
+    Wide tenTo34 = 1;
+    for (int i = 0; i < 34; ++i) {
+        tenTo34 *= 10;
+    }
+    // Coefficients of every length, with trailing zeros, near 10^34, zero; exponents near
+    // each other, far apart and near the ends of the range.
+    const auto make = [&] {
+        const Wide any = (static_cast<Wide>(random()) << 64 | random()) % tenTo34;
+        Wide c = any;
+        switch (random() % 5) {
+            case 0:
+                c = 0;
+                break;
+            case 1:
+                c = tenTo34 - 1 - random() % 3;
+                break;
+            case 2:
+                c = any >> (random() % 112);
+                break;
+            case 3:
+                for (auto z = random() % 6; z > 0 && c * 10 < tenTo34; --z) {
+                    c = c / 10 * 10;
+                }
+                break;
+            default:
+                break;
+        }
+        const long spread[] = {40, 12287, 40};
+        const long base[] = {-20, -6176, 6111 - 40};
+        const std::size_t where = random() % 3;
+        const long exponent = base[where] + static_cast<long>(random() % spread[where]);
+        BID_UINT128 b;
+        b.w[0] = static_cast<std::uint64_t>(c);
+        b.w[1] = (random() % 2 == 0 ? std::uint64_t{1} << 63 : 0) |
+                 static_cast<std::uint64_t>(exponent + 6176) << 49 |
+                 static_cast<std::uint64_t>(c >> 64);
+        return std::pair{b, std::bit_cast<Decimal128>(b)};
+    };
+    for (int i = 0; i < 300000; ++i) {
+        const auto [x, a] = make();
+        const auto [y, b] = make();
+        _IDEC_flags flags = 0;
+        const BID_UINT128 sums[] = {bid128_add(x, y, BID_ROUNDING_TO_NEAREST, &flags),
+                                    bid128_sub(x, y, BID_ROUNDING_TO_NEAREST, &flags)};
+        const Decimal128 mine[] = {a + b, a - b};
+        for (int k = 0; k < 2; ++k) {
+            const auto bits = std::bit_cast<BID_UINT128>(mine[k]);
+            ASSERT_TRUE(bits.w[0] == sums[k].w[0] && bits.w[1] == sums[k].w[1]) << i << " " << k;
+        }
+        flags = 0;
+        const BID_UINT128 product = bid128_mul(x, y, BID_ROUNDING_TO_NEAREST, &flags);
+        // A product below the smallest decimal stays the smallest one, not zero.
+        if ((flags & BID_UNDERFLOW_EXCEPTION) == 0) {
+            const auto bits = std::bit_cast<BID_UINT128>(a * b);
+            ASSERT_TRUE(bits.w[0] == product.w[0] && bits.w[1] == product.w[1]) << i;
+        }
     }
 }
 
