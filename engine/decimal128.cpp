@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 
 namespace numira {
@@ -580,6 +581,30 @@ Decimal128 pow(Decimal128 base, Decimal128 exponent) {
     Flags flags;
     const BID_UINT128 r = bid128_pow(A::bid(base), A::bid(exponent), kNearest, &flags);
     return settled(r, flags);
+}
+
+std::optional<Decimal128::Whole> Decimal128::whole() const {
+    const std::optional<WideParts> parts = wideParts(m_low, m_high);
+    if (!parts || parts->exponent > kWidest) {
+        return std::nullopt;
+    }
+    Coefficient magnitude = parts->coefficient;
+    if (parts->exponent >= 0) {
+        if (magnitude > static_cast<Coefficient>(INT64_MAX) / kTenTo[parts->exponent]) {
+            return std::nullopt;
+        }
+        magnitude *= kTenTo[parts->exponent];
+    } else if (-parts->exponent > kWidest || magnitude % kTenTo[-parts->exponent] != 0) {
+        // A fraction, unless it is zero.
+        return Whole{magnitude == 0, 0};
+    } else {
+        magnitude /= kTenTo[-parts->exponent];
+    }
+    if (magnitude > static_cast<Coefficient>(INT64_MAX)) {
+        return std::nullopt;
+    }
+    const auto value = static_cast<std::int64_t>(magnitude);
+    return Whole{true, parts->negative ? -value : value};
 }
 
 }  // namespace numira

@@ -47,6 +47,13 @@ class Decimal128 {
     double approximate() const;
     // The whole number nearest, ties to even; only within the range of int64.
     std::int64_t nearestInt64() const;
+    // Whether the value is whole, and then which: told from the encoding, without the
+    // library. Nullopt where it cannot tell so (not finite, or beyond int64).
+    struct Whole {
+        bool whole = false;
+        std::int64_t value = 0;  // when whole
+    };
+    std::optional<Whole> whole() const;
 
     friend Decimal128 operator+(Decimal128 a, Decimal128 b);
     friend Decimal128 operator-(Decimal128 a, Decimal128 b);

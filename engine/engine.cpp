@@ -255,6 +255,12 @@ const Decimal128 k360 = Decimal128::fromInt(360);
 
 // The multiple of `step` that `angle` is, modulo `count`, or -1 when it is not one.
 int wholeSteps(Decimal128 angle, int step, int count) {
+    if (const std::optional<Decimal128::Whole> w = angle.whole()) {
+        if (!w->whole || w->value % step != 0) {
+            return -1;
+        }
+        return static_cast<int>((w->value / step % count + count) % count);
+    }
     const Decimal128 steps = angle / Decimal128::fromInt(step);
     if (!steps.isInteger() || !(steps * Decimal128::fromInt(step) == angle)) {
         return -1;
@@ -398,19 +404,23 @@ Decimal128 cotangent(Decimal128 a, bool degrees) {
 // An arc function at an argument whose angle is a whole multiple of 30 or 45 degrees gives
 // that angle exactly in degrees: Asin(0.5) is 30, Acos(-1) is 180.
 struct ExactArc {
-    std::string_view argument;
+    Decimal128 argument;
     int degrees;
 };
-constexpr ExactArc kExactAsin[] = {{"0", 0}, {"0.5", 30}, {"1", 90}, {"-0.5", -30}, {"-1", -90}};
-constexpr ExactArc kExactAcos[] = {{"1", 0}, {"0.5", 60}, {"0", 90}, {"-0.5", 120}, {"-1", 180}};
-constexpr ExactArc kExactAtan[] = {{"0", 0}, {"1", 45}, {"-1", -45}};
+const Decimal128 kHalf = constant("0.5");
+const Decimal128 kOne = Decimal128::fromInt(1);
+const ExactArc kExactAsin[] = {
+    {Decimal128(), 0}, {kHalf, 30}, {kOne, 90}, {-kHalf, -30}, {-kOne, -90}};
+const ExactArc kExactAcos[] = {
+    {kOne, 0}, {kHalf, 60}, {Decimal128(), 90}, {-kHalf, 120}, {-kOne, 180}};
+const ExactArc kExactAtan[] = {{Decimal128(), 0}, {kOne, 45}, {-kOne, -45}};
 
 template <std::size_t N>
 Decimal128 arcResult(Decimal128 argument, Decimal128 (*arc)(Decimal128), const ExactArc (&exact)[N],
                      bool degrees) {
     if (degrees) {
         for (const ExactArc& e : exact) {
-            if (argument == constant(e.argument)) {
+            if (argument == e.argument) {
                 return Decimal128::fromInt(e.degrees);
             }
         }
