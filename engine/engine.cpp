@@ -644,12 +644,16 @@ Decimal128 Engine::reduceSegment(const EngineSettings& settings) {
     const bool degrees = settings.degreesMode;
     // A group whose code or operator is absent would only scan and merge the text back. The
     // passes write back only numbers, so what is absent now stays absent.
-    std::array<bool, 128> present{};
+    std::array<std::uint64_t, 2> present{};  // a bit for each character, its low 7 bits
+    const auto bit = [](char c) {
+        return static_cast<unsigned>(static_cast<unsigned char>(c) & 127);
+    };
+    const auto has = [&](char c) { return ((present[bit(c) >> 6] >> (bit(c) & 63)) & 1) != 0; };
     std::size_t marks = 0;
     bool marksFit = true;
     for (std::size_t i = 0; i < innerExpr.size(); ++i) {
         const char c = innerExpr[i];
-        present[static_cast<unsigned char>(c) & 127] = true;
+        present[bit(c) >> 6] |= std::uint64_t{1} << (bit(c) & 63);
         if (m_marking && c == kMark) {
             ++marks;
             marksFit = marksFit && markFits(innerExpr, i) &&
@@ -693,7 +697,7 @@ Decimal128 Engine::reduceSegment(const EngineSettings& settings) {
         joinPending = false;
     };
     const auto group = [&](char code, auto&& work) {
-        if (!present[static_cast<unsigned char>(code)]) {
+        if (!has(code)) {
             return;
         }
         const bool function = code != '^' && code != '/' && code != '*';
@@ -708,15 +712,21 @@ Decimal128 Engine::reduceSegment(const EngineSettings& settings) {
         work();
         joinPending = true;
     };
-    for (const Function* f : kFunctionPasses) {
-        group(f->code, [&] { applyFunction(*f, degrees); });
+    static_assert(std::all_of(std::begin(kFunctions), std::end(kFunctions),
+                              [](const Function& f) { return f.code >= 'A' && f.code <= 'Z'; }),
+                  "every function code is a capital letter");
+    constexpr std::uint64_t kCapitals = ((std::uint64_t{1} << 26) - 1) << ('A' - 64);
+    if ((present[1] & kCapitals) != 0) {
+        for (const Function* f : kFunctionPasses) {
+            group(f->code, [&] { applyFunction(*f, degrees); });
+        }
     }
     group('^', [&] { Stepenn(); });
     // A product whose operands stood together before the division pass takes, for its right
     // operand, the quotient that replaced them: what the joining would put next to it.
     bool productsOverQuotients = false;
     group('/', [&] {
-        productsOverQuotients = present['*'] && m_singlesValid && operandsAdjacent('*');
+        productsOverQuotients = has('*') && m_singlesValid && operandsAdjacent('*');
         Delene();
     });
     if (productsOverQuotients) {
