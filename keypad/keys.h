@@ -90,20 +90,36 @@ struct Shortcut {
     std::string_view meaning;  // what it does, in Bulgarian, for the help and the tooltips
 };
 
-// What the program knows about one key in one place. Its text is not here: adding a key takes
-// a Key value and its row in the table (keypad/keys.cpp); its handler, which types its text
-// into t and comp (keypad/entry.h, entry.cpp); its button (window/form1.cpp); and the same
-// text in the history's words (keypad/history_keys.cpp) and paste's names (keypad/paste.cpp).
-// A function key also needs the function in the engine (engine/function_names.h, its
-// evaluator in engine/engine.cpp) and its spreadsheet spelling (graph/sheet_formula.cpp). The
-// hint is what the view tells the user about the key's button: a
-// Bulgarian name for screen readers (the picture keys have no caption to read), the key on
-// the keyboard and how a pasted text spells it when no key types it; "" for none.
+// What a key types, in its two spellings: `shown` goes into t, `engine` into comp. A function
+// key's engine text is the name of its row in engine/function_names.h, and the key types "("
+// after both. The handlers, the history's words and paste's names read this; no other list
+// of key texts exists.
+enum class KeyKind {
+    None,         // types nothing of its own (power, backspace, memory, menus, ...)
+    Operand,      // digits, the comma, pi, e, x
+    Operator,     // + - · : /
+    Function,     // a name and its "("
+    Parenthesis,  // ( and )
+};
+struct KeyText {
+    KeyKind kind = KeyKind::None;
+    std::string_view shown;
+    std::string_view engine;
+};
+
+// What the program knows about one key in one place. Adding a key takes a Key value and its
+// row in the table (keypad/keys.cpp); a key that only types its text needs no handler. Its
+// button is a control of the window (window/form1.cpp). A function key also needs its row in
+// the engine (engine/function_names.h). The hint is what the view tells the user about the
+// key's button: a Bulgarian name for screen readers (the picture keys have no caption to
+// read), the key on the keyboard and how a pasted text spells it when no key types it; ""
+// for none.
 struct KeyRow {
     Key key;
     std::string_view control;  // its control or menu item in the window, "" for none
     std::string_view cliName;  // its command-line name
-    void (*handler)(Form1&);
+    KeyText text;
+    void (*handler)(Form1&);    // nullptr: the press types `text` (typeKeyText)
     bool clearsFailure;         // the press removes the failure of the last "=" (clearFailure)
     std::u32string_view typed;  // the characters typed on the keyboard that press it
     std::string_view hintName = {};
