@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QScatterSeries>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableWidget>
@@ -31,6 +30,7 @@
 #include "graph/xlsx_sheet.h"
 #include "qt/announcer.h"
 #include "qt/chart/chart_view.h"
+#include "qt/chart/key_point_marks.h"
 #include "qt/chart/key_points_list.h"
 #include "qt/contrast.h"
 #include "qt/scrolling_page.h"
@@ -160,6 +160,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_chart->addAxis(m_xAxis, Qt::AlignBottom);
     m_chart->addAxis(m_yAxis, Qt::AlignLeft);
     m_chartView = new ChartView(m_chart, m_xAxis, m_yAxis);
+    m_marks = new KeyPointMarks(m_chart, m_xAxis, m_yAxis);
     m_chartView->setAccessibleName(QStringLiteral("Графика"));
     m_pointsList = new KeyPointsList;
 
@@ -277,6 +278,7 @@ QLineSeries* ChartWindow::newPiece() {
 
 void ChartWindow::drawChart() {
     m_chart->removeAllSeries();
+    m_marks->clear();
     m_segments.clear();
     m_pieces.clear();
     m_axisLine = nullptr;
@@ -392,35 +394,7 @@ void ChartWindow::findKeyPoints(const graph::FunctionTable& table) {
 }
 
 void ChartWindow::drawKeyPoints() {
-    const auto add = [this](const QList<QPointF>& points, QColor colour,
-                            QScatterSeries::MarkerShape shape) {
-        auto* marks = new QScatterSeries;
-        marks->setMarkerShape(shape);
-        marks->setMarkerSize(9);
-        marks->setColor(colour);
-        marks->setBorderColor(colour.darker());
-        marks->append(points);
-        m_chart->addSeries(marks);
-        marks->attachAxis(m_xAxis);
-        marks->attachAxis(m_yAxis);
-    };
-    QList<QPointF> zeros, minima, maxima, breaks;
-    for (const double x : m_keyPoints.zeros) {
-        zeros.append({x, 0});
-    }
-    for (const graph::CurvePoint& p : m_keyPoints.minima) {
-        minima.append({p.x, p.y});
-    }
-    for (const graph::CurvePoint& p : m_keyPoints.maxima) {
-        maxima.append({p.x, p.y});
-    }
-    for (const double x : m_keyPoints.breaks) {
-        breaks.append({x, 0});
-    }
-    add(zeros, QColor(0x1a, 0x8a, 0x3a), QScatterSeries::MarkerShapeCircle);
-    add(minima, QColor(0xc0, 0x6a, 0x00), QScatterSeries::MarkerShapeTriangle);
-    add(maxima, QColor(0xa0, 0x20, 0x60), QScatterSeries::MarkerShapeTriangle);
-    add(breaks, QColor(0xb0, 0x00, 0x00), QScatterSeries::MarkerShapeRectangle);
+    m_marks->setPoints(m_keyPoints);
 }
 
 // The range in view, sampled afresh from the expression into the same line series.

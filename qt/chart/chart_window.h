@@ -19,7 +19,6 @@ class QDoubleSpinBox;
 class QLabel;
 class QLineSeries;
 class QPushButton;
-class QScatterSeries;
 class QTableWidget;
 class QValueAxis;
 
@@ -28,6 +27,7 @@ namespace numira {
 class Announcer;
 class ChartView;
 class ChartWindow;
+class KeyPointMarks;
 class KeyPointsList;
 
 // The sheet the chart window stands for: the procedure's calls fill it, "Visible" shows the
@@ -137,6 +137,7 @@ class ChartWindow : public QWidget {
     QChart* m_chart = nullptr;
     ChartView* m_chartView = nullptr;
     KeyPointsList* m_pointsList = nullptr;
+    KeyPointMarks* m_marks = nullptr;
     Engine m_engine;                           // for the points between the rows
     graph::ParallelValues m_values{m_engine};  // and a second core for the zoomed curve
     std::size_t m_sampled = 0;

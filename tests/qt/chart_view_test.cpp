@@ -16,6 +16,7 @@
 #include "engine/words.h"
 #include "qt/chart/chart_view.h"
 #include "qt/chart/chart_window.h"
+#include "qt/chart/key_point_marks.h"
 #include "qt/chart/key_points_list.h"
 
 namespace numira {
@@ -179,6 +180,24 @@ TEST_F(ChartViewTest, KeyPointsAreListedAndCentredWhenChosen) {
     EXPECT_NEAR((r.xMin + r.xMax) / 2, 0, 1e-12);
     EXPECT_NEAR((r.yMin + r.yMax) / 2, -2, 1e-12);
     EXPECT_EQ(view->traceText(), QStringLiteral("x = 0; y = -2"));
+}
+
+TEST_F(ChartViewTest, KeyPointsAreMarkedWhereTheyLieAtAnyZoom) {
+    open({"x^2-2", false, {-3, 3, 0.5}});
+    const struct {
+        double x, y;
+        KeyPointMarks::Kind kind;
+    } marks[] = {{-std::sqrt(2.0), 0, KeyPointMarks::Zero},
+                 {std::sqrt(2.0), 0, KeyPointMarks::Zero},
+                 {0, -2, KeyPointMarks::Minimum}};
+    for (int zoom = 0; zoom < 3; ++zoom) {
+        const QImage image = view->viewport()->grab().toImage();
+        for (const auto& m : marks) {
+            EXPECT_EQ(image.pixelColor(pixelOf(m.x, m.y)), KeyPointMarks::colour(m.kind))
+                << "x = " << m.x << " after " << zoom << " zooms";
+        }
+        view->zoomAbout({1, -2}, 0.8);  // the minimum stays on the lower edge
+    }
 }
 
 }  // namespace
