@@ -950,9 +950,31 @@ void Engine::putValue(std::string& text, Decimal128 value, bool keepValue) {
     }
 }
 
+namespace {
+
+bool inDomain(Domain domain, Decimal128 a) {
+    switch (domain) {
+        case Domain::All:
+            return true;
+        case Domain::NotNegative:
+            return !a.isNegative();
+        case Domain::Positive:
+            return !a.isNegative() && !a.isZero();
+        case Domain::UpToOne:
+            return abs(a) <= Decimal128::fromInt(1);
+    }
+    return false;
+}
+
+}  // namespace
+
 void Engine::applyFunction(const Function& f, bool degrees) {
     forEachChar(f.code, [&](std::size_t i) {
-        setValue(i + 1, f.evaluate(operand(i + 1), degrees));
+        const Decimal128 argument = operand(i + 1);
+        if (!inDomain(f.domain, argument)) {
+            fail(Failure::OutsideDomain);
+        }
+        setValue(i + 1, f.evaluate(argument, degrees));
         setEmpty(i);
     });
 }
@@ -978,24 +1000,11 @@ Decimal128 ATTAN(Decimal128 a, bool degrees) {
 }
 
 Decimal128 ASSIN(Decimal128 a, bool degrees) {
-    if (abs(a) > Decimal128::fromInt(1)) {
-        fail(Failure::OutsideDomain);
-    }
     return arcResult(a, asin, kExactAsin, degrees);
 }
 
 Decimal128 ACCOS(Decimal128 a, bool degrees) {
-    if (abs(a) > Decimal128::fromInt(1)) {
-        fail(Failure::OutsideDomain);
-    }
     return arcResult(a, acos, kExactAcos, degrees);
-}
-
-Decimal128 SSQRT(Decimal128 a, bool /*degrees*/) {
-    if (a.isNegative()) {
-        fail(Failure::OutsideDomain);
-    }
-    return sqrt(a);
 }
 
 std::string Engine::tokenText(const Token& token) const {

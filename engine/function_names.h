@@ -10,7 +10,8 @@
 
 namespace numira {
 
-// The evaluators, defined in engine.cpp. Each throws EvalError where it has no value.
+// The evaluators that need the engine's own helpers, defined in engine.cpp. Each throws
+// EvalError where it has no value inside its domain.
 Decimal128 SSIN(Decimal128 a, bool degrees);
 Decimal128 CCOS(Decimal128 a, bool degrees);
 Decimal128 TTAN(Decimal128 a, bool degrees);
@@ -18,7 +19,22 @@ Decimal128 CCOTAN(Decimal128 a, bool degrees);
 Decimal128 ATTAN(Decimal128 a, bool degrees);
 Decimal128 ASSIN(Decimal128 a, bool degrees);
 Decimal128 ACCOS(Decimal128 a, bool degrees);
-Decimal128 SSQRT(Decimal128 a, bool degrees);
+
+// An evaluator that is one function of the engine's number (engine/decimal128.h), with no
+// angle: plain<sqrt>.
+template <Decimal128 (*f)(Decimal128)>
+Decimal128 plain(Decimal128 a, bool /*degrees*/) {
+    return f(a);
+}
+
+// The arguments a function has a value for; outside them "=" fails as outside the domain,
+// before the evaluator runs.
+enum class Domain {
+    All,
+    NotNegative,
+    Positive,
+    UpToOne,  // -1 to 1
+};
 
 // Where a spreadsheet's radians meet the angle: its argument, its result, or nowhere.
 enum class AngleAt { Nowhere, Argument, Result };
@@ -31,19 +47,20 @@ struct Function {
     char code;              // what the scan sees in the name's place
     int pass;               // its turn among the function passes of a segment
     Decimal128 (*evaluate)(Decimal128 argument, bool degrees);
+    Domain domain;
     std::string_view sheetOpen;   // the spreadsheet's spelling in radians, for "NAME("
     std::string_view sheetClose;  // and for its ")"
     AngleAt angle;
 };
 inline constexpr Function kFunctions[] = {
-    {"SQRT", 'K', 7, SSQRT, "SQRT(", ")", AngleAt::Nowhere},
-    {"COTAN", 'G', 3, CCOTAN, "(1/TAN(", "))", AngleAt::Argument},
-    {"SIN", 'S', 0, SSIN, "SIN(", ")", AngleAt::Argument},
-    {"COS", 'C', 1, CCOS, "COS(", ")", AngleAt::Argument},
-    {"TAN", 'T', 2, TTAN, "TAN(", ")", AngleAt::Argument},
-    {"Atan", 'N', 4, ATTAN, "ATAN(", ")", AngleAt::Result},
-    {"Asin", 'A', 5, ASSIN, "ASIN(", ")", AngleAt::Result},
-    {"Acos", 'B', 6, ACCOS, "ACOS(", ")", AngleAt::Result},
+    {"SQRT", 'K', 7, plain<sqrt>, Domain::NotNegative, "SQRT(", ")", AngleAt::Nowhere},
+    {"COTAN", 'G', 3, CCOTAN, Domain::All, "(1/TAN(", "))", AngleAt::Argument},
+    {"SIN", 'S', 0, SSIN, Domain::All, "SIN(", ")", AngleAt::Argument},
+    {"COS", 'C', 1, CCOS, Domain::All, "COS(", ")", AngleAt::Argument},
+    {"TAN", 'T', 2, TTAN, Domain::All, "TAN(", ")", AngleAt::Argument},
+    {"Atan", 'N', 4, ATTAN, Domain::All, "ATAN(", ")", AngleAt::Result},
+    {"Asin", 'A', 5, ASSIN, Domain::UpToOne, "ASIN(", ")", AngleAt::Result},
+    {"Acos", 'B', 6, ACCOS, Domain::UpToOne, "ACOS(", ")", AngleAt::Result},
 };
 inline constexpr std::size_t kFunctionCount = std::size(kFunctions);
 

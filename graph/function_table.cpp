@@ -91,7 +91,11 @@ FunctionValue evaluateAt(Engine& engine, const GraphRequest& request, std::strin
 }
 
 std::optional<double> FunctionOfX::operator()(double x) const {
-    return evaluateAt(m_engine, m_request, tableX(x).text).value;
+    // tableX's text, without the double read back that only the rows keep: the chart asks
+    // for thousands of values a frame.
+    m_xText.clear();
+    appendNumber(m_xText, x);
+    return evaluateAt(m_engine, m_request, m_xText).value;
 }
 
 FunctionTable tabulate(const GraphRequest& request, Engine& engine) {

@@ -93,6 +93,7 @@ class FunctionOfX {
   private:
     Engine& m_engine;
     const GraphRequest& m_request;
+    mutable std::string m_xText;
 };
 
 // The table of the request's expression: each row's value computed by the engine with x put

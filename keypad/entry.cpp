@@ -77,8 +77,9 @@ void operatorKey(Form1& f, std::string_view display, std::string_view engine) {
     masiv(f);
 }
 
-// display is the name typed before "(", engine the text appended to comp, "(" included.
-void functionKey(Form1& f, std::string_view display, std::string_view engine) {
+// The name, then "(", in both boxes.
+void functionKey(Form1& f, std::string_view display, std::string_view name) {
+    const std::string engine = std::string(name) + "(";
     KeypadState& k = keypadState(f);
     f.Lok();
     f.tabb();
@@ -87,7 +88,7 @@ void functionKey(Form1& f, std::string_view display, std::string_view engine) {
     f.sendText("(");
     skipPositions(f, static_cast<int>(display.size()));
     f.comp.text += engine;
-    if (endsWith(f.comp.text, "^" + std::string(engine))) {
+    if (endsWith(f.comp.text, "^" + engine)) {
         k.parenFlag = true;
     }
     if (k.parenFlag) {
@@ -135,85 +136,21 @@ void Nadolu(Form1& f) {
     f.t.setTypingFormat(kBaseFormat);
 }
 
-void b1_Click(Form1& f) {
-    operandKey(f, "1", "1");
-}
-void Commandbutton1_Click(Form1& f) {
-    operandKey(f, "2", "2");
-}
-void CommandButton10_Click(Form1& f) {
-    operandKey(f, "3", "3");
-}
-void CommandButton9_Click(Form1& f) {
-    operandKey(f, "4", "4");
-}
-void CommandButton8_Click(Form1& f) {
-    operandKey(f, "5", "5");
-}
-void CommandButton7_Click(Form1& f) {
-    operandKey(f, "6", "6");
-}
-void CommandButton6_Click(Form1& f) {
-    operandKey(f, "7", "7");
-}
-void CommandButton5_Click(Form1& f) {
-    operandKey(f, "8", "8");
-}
-void CommandButton4_Click(Form1& f) {
-    operandKey(f, "9", "9");
-}
-void CommandButton2_Click(Form1& f) {
-    operandKey(f, "0", "0");
-}
-void CommandButton3_Click(Form1& f) {
-    operandKey(f, ",", ".");
-}
-void Command10_Click(Form1& f) {
-    operandKey(f, "pi", "pi");
-}
-void eKey_Click(Form1& f) {
-    operandKey(f, "e", "e");
-}
-
-void CommandButton11_Click(Form1& f) {
-    operatorKey(f, "+", "+");
-}
-void CommandButton12_Click(Form1& f) {
-    operatorKey(f, "-", "-");
-}
-void CommandButton13_Click(Form1& f) {
-    operatorKey(f, ".", "*");
-}
-void CommandButton14_Click(Form1& f) {
-    operatorKey(f, ":", "/");
-}
-void Command4_Click(Form1& f) {
-    operatorKey(f, "/", "/");
-}
-
-void CommandButton20_Click(Form1& f) {
-    functionKey(f, "Sin", "SIN(");
-}
-void CommandButton19_Click(Form1& f) {
-    functionKey(f, "Cos", "COS(");
-}
-void Command8_Click(Form1& f) {
-    functionKey(f, "Tan", "TAN(");
-}
-void Command9_Click(Form1& f) {
-    functionKey(f, "Cotan", "COTAN(");
-}
-void CommandButton16_Click(Form1& f) {
-    functionKey(f, "SQRT", "SQRT(");
-}
-void Command11_Click(Form1& f) {
-    functionKey(f, "Asin", "Asin(");
-}
-void Command12_Click(Form1& f) {
-    functionKey(f, "Acos", "Acos(");
-}
-void Command13_Click(Form1& f) {
-    functionKey(f, "Atan", "Atan(");
+void typeKeyText(Form1& f, const KeyText& text) {
+    switch (text.kind) {
+        case KeyKind::Operand:
+            operandKey(f, text.shown, text.engine);
+            break;
+        case KeyKind::Operator:
+            operatorKey(f, text.shown, text.engine);
+            break;
+        case KeyKind::Function:
+            functionKey(f, text.shown, text.engine);
+            break;
+        case KeyKind::None:
+        case KeyKind::Parenthesis:  // typed by their own handlers
+            break;
+    }
 }
 
 void CommandButton18_Click(Form1& f) {
@@ -439,8 +376,9 @@ void Command2_Click(Form1& f) {
     f.Lok();
     f.tabb();
     separateFromEndedExponent(f);
-    f.sendText("x");
-    f.comp.text += "x";
+    const KeyText& x = keyRow(Key::X).text;
+    f.sendText(std::string(x.shown));
+    f.comp.text += x.engine;
     masiv(f);
 }
 

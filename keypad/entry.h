@@ -4,12 +4,13 @@
 
 #include <string_view>
 
+#include "keypad/keys.h"
 #include "window/form1.h"
 
 namespace numira {
 
-// The entry helpers and the click handler of every key of the keypad, each under its
-// control's name. They work on the window's state; none of them throws.
+// The entry helpers and the click handlers of the keys that do more than type their text,
+// each under its control's name. They work on the window's state; none of them throws.
 
 // Entry helpers.
 void dolu(Form1& f);    // ends a raised exponent when nothing is open inside it
@@ -17,37 +18,9 @@ void masiv(Form1& f);   // records the state for the position just typed
 void Gore(Form1& f);    // what is typed next is raised
 void Nadolu(Form1& f);  // what is typed next is on the base line
 
-// Digits, comma, pi and e.
-void b1_Click(Form1& f);               // 1
-void Commandbutton1_Click(Form1& f);   // 2
-void CommandButton10_Click(Form1& f);  // 3
-void CommandButton9_Click(Form1& f);   // 4
-void CommandButton8_Click(Form1& f);   // 5
-void CommandButton7_Click(Form1& f);   // 6
-void CommandButton6_Click(Form1& f);   // 7
-void CommandButton5_Click(Form1& f);   // 8
-void CommandButton4_Click(Form1& f);   // 9
-void CommandButton2_Click(Form1& f);   // 0
-void CommandButton3_Click(Form1& f);   // ,
-void Command10_Click(Form1& f);        // pi
-void eKey_Click(Form1& f);             // e
-
-// Operators.
-void CommandButton11_Click(Form1& f);  // +
-void CommandButton12_Click(Form1& f);  // -
-void CommandButton13_Click(Form1& f);  // multiplication (raised dot)
-void CommandButton14_Click(Form1& f);  // division (colon)
-void Command4_Click(Form1& f);         // division (slash)
-
-// Functions.
-void CommandButton20_Click(Form1& f);  // Sin
-void CommandButton19_Click(Form1& f);  // Cos
-void Command8_Click(Form1& f);         // Tan
-void Command9_Click(Form1& f);         // Cotan
-void CommandButton16_Click(Form1& f);  // square root
-void Command11_Click(Form1& f);        // Asin
-void Command12_Click(Form1& f);        // Acos
-void Command13_Click(Form1& f);        // Atan
+// What a key whose row has no handler does: types its text (keypad/keys.h). An operand
+// in x-entry mode builds the value of x instead; an operator ends a raised exponent first.
+void typeKeyText(Form1& f, const KeyText& text);
 
 // Parentheses, power, backspace, clear.
 void CommandButton18_Click(Form1& f);  // (

@@ -2,7 +2,6 @@
 // Copyright 2026 Numira contributors
 #include "keypad/history_keys.h"
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,24 +24,27 @@ struct Part {
     std::optional<Key> key;
 };
 
-struct Word {
-    std::string_view text;
+struct TypedWord {
+    std::string text;
     Key key;
 };
 
-// What the keys type into the box, longest first where one begins another.
-constexpr std::array kWords{
-    Word{"Cotan(", Key::Cotan}, Word{"Asin(", Key::Asin}, Word{"Acos(", Key::Acos},
-    Word{"Atan(", Key::Atan},   Word{"SQRT(", Key::Sqrt}, Word{"Sin(", Key::Sin},
-    Word{"Cos(", Key::Cos},     Word{"Tan(", Key::Tan},   Word{"pi", Key::Pi},
-    Word{"0", Key::D0},         Word{"1", Key::D1},       Word{"2", Key::D2},
-    Word{"3", Key::D3},         Word{"4", Key::D4},       Word{"5", Key::D5},
-    Word{"6", Key::D6},         Word{"7", Key::D7},       Word{"8", Key::D8},
-    Word{"9", Key::D9},         Word{",", Key::Comma},    Word{"e", Key::E},
-    Word{"+", Key::Plus},       Word{"-", Key::Minus},    Word{".", Key::Times},
-    Word{":", Key::Colon},      Word{"/", Key::Slash},    Word{"(", Key::OpenParen},
-    Word{")", Key::CloseParen}, Word{"x", Key::X},
-};
+// What the keys type into the box: each key's shown text, a function's with its "(".
+const std::vector<TypedWord>& typedWords() {
+    static const std::vector<TypedWord> words = [] {
+        std::vector<TypedWord> out;
+        for (const KeyRow& row : keyTable()) {
+            const KeyText& text = row.text;
+            if (text.kind != KeyKind::None) {
+                out.push_back(
+                    {std::string(text.shown) + (text.kind == KeyKind::Function ? "(" : ""),
+                     row.key});
+            }
+        }
+        return out;
+    }();
+    return words;
+}
 
 bool isNumberCharacter(char c) {
     return (c >= '0' && c <= '9') || c == ',';
@@ -76,11 +78,12 @@ std::optional<std::vector<Part>> partsOf(std::string_view t) {
             i += length;
             continue;
         }
-        const Word* found = nullptr;
-        for (const Word& word : kWords) {
-            if (t.substr(i).starts_with(word.text)) {
+        // The longest word, where one begins another.
+        const TypedWord* found = nullptr;
+        for (const TypedWord& word : typedWords()) {
+            if (t.substr(i).starts_with(word.text) &&
+                (found == nullptr || word.text.size() > found->text.size())) {
                 found = &word;
-                break;
             }
         }
         if (found == nullptr) {
@@ -101,18 +104,8 @@ void setLevel(Form1& f, Platform& platform, bool raised) {
 // Keys that end an open exponent by themselves, leaving the record of its last position as
 // it was; the power key would set that record to the base line.
 bool endsExponent(Key key) {
-    switch (key) {
-        case Key::Plus:
-        case Key::Minus:
-        case Key::Times:
-        case Key::Colon:
-        case Key::Slash:
-        case Key::OpenParen:
-        case Key::CloseParen:
-            return true;
-        default:
-            return false;
-    }
+    const KeyKind kind = keyRow(key).text.kind;
+    return kind == KeyKind::Operator || kind == KeyKind::Parenthesis;
 }
 
 // Before the part at `at`: the power key where the typing pressed it.

@@ -12,76 +12,12 @@
 namespace numira {
 
 // Every event a user can cause: the keys by what they do, the choices of the two combo
-// boxes, the menu items and the two timer ticks.
+// boxes, the menu items and the two timer ticks; one per row of keypad/key_table.h, in its
+// order.
 enum class Key {
-    D0,
-    D1,
-    D2,
-    D3,
-    D4,
-    D5,
-    D6,
-    D7,
-    D8,
-    D9,
-    Comma,
-    Pi,
-    E,  // the constant e (keyboard and paste only; no button)
-    Plus,
-    Minus,
-    Times,
-    Colon,
-    Slash,
-    Power,
-    Sqrt,
-    Sin,
-    Cos,
-    Tan,
-    Cotan,
-    Asin,
-    Acos,
-    Atan,
-    OpenParen,
-    CloseParen,
-    Backspace,
-    Clear,
-    MemoryStore,
-    MemoryRecall,
-    MemoryClear,
-    X,
-    XEquals,
-    XClear,
-    Equals,   // Ravno
-    Equals2,  // Command5
-    Help,     // Command15, "S / V"
-    Radians,
-    Degrees,
-    Round0,
-    Round1,
-    Round2,
-    Round3,
-    Round4,
-    Round5,
-    Round6,
-    Round7,
-    MenuRaund,
-    MenuKomEkran,
-    MenuCopEkran,
-    MenuCopRez,
-    MenuPostavyane,  // "Поставяне": pastes the clipboard's text (keypad/paste.h)
-    MenuTF,
-    MenuStepen,
-    MenuFFun,
-    MenuKolektiv,
-    MenuGrafika,  // Command3, "Графика на функцията"
-    // "История на изчисленията"; the walk through the history: the previous expression into
-    // the box (keyboard Up), the next one or an empty box after the newest (keyboard Down).
-    MenuIstoria,
-    MenuPreview,  // "Междинен резултат": the value while typing, on or off
-    HistoryBack,
-    HistoryForward,
-    Tick1,
-    Tick2,
+#define NUMIRA_KEY(key, ...) key,
+#include "keypad/key_table.h"
+#undef NUMIRA_KEY
 };
 
 // A keyboard shortcut of the window, in the portable text of key sequences ("Ctrl+M", "F2").
@@ -90,20 +26,36 @@ struct Shortcut {
     std::string_view meaning;  // what it does, in Bulgarian, for the help and the tooltips
 };
 
-// What the program knows about one key in one place. Its text is not here: adding a key takes
-// a Key value and its row in the table (keypad/keys.cpp); its handler, which types its text
-// into t and comp (keypad/entry.h, entry.cpp); its button (window/form1.cpp); and the same
-// text in the history's words (keypad/history_keys.cpp) and paste's names (keypad/paste.cpp).
-// A function key also needs the function in the engine (engine/function_names.h, its
-// evaluator in engine/engine.cpp) and its spreadsheet spelling (graph/sheet_formula.cpp). The
-// hint is what the view tells the user about the key's button: a
-// Bulgarian name for screen readers (the picture keys have no caption to read), the key on
-// the keyboard and how a pasted text spells it when no key types it; "" for none.
+// What a key types, in its two spellings: `shown` goes into t, `engine` into comp. A function
+// key's engine text is the name of its row in engine/function_names.h, and the key types "("
+// after both. The handlers, the history's words and paste's names read this; no other list
+// of key texts exists.
+enum class KeyKind {
+    None,         // types nothing of its own (power, backspace, memory, menus, ...)
+    Operand,      // digits, the comma, pi, e, x
+    Operator,     // + - · : /
+    Function,     // a name and its "("
+    Parenthesis,  // ( and )
+};
+struct KeyText {
+    KeyKind kind = KeyKind::None;
+    std::string_view shown;
+    std::string_view engine;
+};
+
+// What the program knows about one key in one place. Adding a key takes its row in
+// keypad/key_table.h, which makes its Key value too; a key that only types its text needs no
+// handler. Its button is a control of the window (window/form1.cpp); a function key's text
+// names its row in the engine (engine/function_names.h). The hint is what the view tells the
+// user about the key's button: a Bulgarian name for screen readers (the picture keys have no
+// caption to read), the key on the keyboard and how a pasted text spells it when no key types
+// it; "" for none.
 struct KeyRow {
     Key key;
     std::string_view control;  // its control or menu item in the window, "" for none
     std::string_view cliName;  // its command-line name
-    void (*handler)(Form1&);
+    KeyText text;
+    void (*handler)(Form1&);    // nullptr: the press types `text` (typeKeyText)
     bool clearsFailure;         // the press removes the failure of the last "=" (clearFailure)
     std::u32string_view typed;  // the characters typed on the keyboard that press it
     std::string_view hintName = {};
@@ -128,11 +80,8 @@ void press(Form1& form, Platform& platform, Key key);
 // "Gradusi" has none: use Radians/Degrees). Nothing for an unknown name.
 std::optional<Key> keyForControl(std::string_view name);
 
-// The key of a command-line name: "0".."9", ",", "pi", "e", "+", "-", "*", ":", "/", "^",
-// "sqrt", "sin", "cos", "tan", "cotan", "asin", "acos", "atan", "(", ")", "bs", "C", "M",
-// "MR", "MC", "X", "X=", "XC", "=", "=2", "rad", "deg", "round:N" (N 0 to 7), "menu:NAME",
-// "help", "tick1", "tick2", "up", "down" (the history walk), and every control name
-// keyForControl knows.
+// The key of a command-line name: the name in its row ("7", "sin", "bs", "=2", "round:3",
+// "menu:Raund", "up"), or any control name keyForControl knows.
 std::optional<Key> keyForName(std::string_view name);
 
 // The command-line name of a key.

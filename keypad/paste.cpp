@@ -2,12 +2,10 @@
 // Copyright 2026 Numira contributors
 #include "keypad/paste.h"
 
-#include <array>
 #include <cctype>
 #include <cstdio>
 #include <optional>
 
-#include "engine/function_names.h"
 #include "engine/words.h"
 #include "keypad/text_keys.h"
 #include "keypad/utf8.h"
@@ -62,18 +60,6 @@ Key digitKey(int digit) {
     return static_cast<Key>(static_cast<int>(Key::D0) + digit);
 }
 
-// The key of each engine function name (engine/function_names.h).
-constexpr std::array<std::pair<std::string_view, Key>, 8> kFunctionKeys{{
-    {"SQRT", Key::Sqrt},
-    {"COTAN", Key::Cotan},
-    {"SIN", Key::Sin},
-    {"COS", Key::Cos},
-    {"TAN", Key::Tan},
-    {"Atan", Key::Atan},
-    {"Asin", Key::Asin},
-    {"Acos", Key::Acos},
-}};
-
 bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view word) {
     if (text.size() - at < word.size()) {
         return false;
@@ -85,6 +71,44 @@ bool startsWithNoCase(std::string_view text, std::size_t at, std::string_view wo
         }
     }
     return true;
+}
+
+// The function key whose engine name `text` spells at `at`, in any case; the longest where
+// one begins another.
+const KeyRow* functionKeyAt(std::string_view text, std::size_t at) {
+    const KeyRow* found = nullptr;
+    for (const KeyRow& row : keyTable()) {
+        if (row.text.kind == KeyKind::Function && startsWithNoCase(text, at, row.text.engine) &&
+            (found == nullptr || row.text.engine.size() > found->text.engine.size())) {
+            found = &row;
+        }
+    }
+    return found;
+}
+
+// What the key appends to comp.
+std::string engineText(Key key) {
+    if (key == Key::Power) {
+        return "^";
+    }
+    const KeyText& text = keyRow(key).text;
+    return std::string(text.engine) + (text.kind == KeyKind::Function ? "(" : "");
+}
+
+Kind lexemeKind(Key key) {
+    switch (key) {
+        case Key::Plus:
+        case Key::Minus:
+            return Kind::Sign;
+        case Key::Power:
+            return Kind::Power;
+        case Key::OpenParen:
+            return Kind::Open;
+        case Key::CloseParen:
+            return Kind::Close;
+        default:
+            return keyRow(key).text.kind == KeyKind::Operator ? Kind::Operator : Kind::Operand;
+    }
 }
 
 std::size_t skipSpaces(std::string_view text, std::size_t at) {
@@ -143,30 +167,23 @@ std::variant<std::vector<Lexeme>, Refusal> lex(std::string_view text) {
             put(Kind::Superscript, end, std::move(keys), std::move(engine));
             continue;
         }
-        bool named = false;
-        for (const auto& [name, key] : kFunctionKeys) {
-            if (startsWithNoCase(text, i, name)) {
-                const std::size_t paren = skipSpaces(text, i + name.size());
-                if (paren < text.size() && text[paren] == '(') {
-                    put(Kind::Function, paren + 1, {key}, std::string(name) + "(");
-                    named = true;
-                }
-                break;
+        if (const KeyRow* row = functionKeyAt(text, i)) {
+            const std::size_t paren = skipSpaces(text, i + row->text.engine.size());
+            if (paren < text.size() && text[paren] == '(') {
+                put(Kind::Function, paren + 1, {row->key}, engineText(row->key));
+                continue;
             }
         }
-        if (named) {
-            continue;
-        }
-        if (startsWithNoCase(text, i, "pi")) {
-            put(Kind::Operand, i + 2, {Key::Pi}, "pi");
+        if (const std::string_view pi = keyRow(Key::Pi).text.shown; startsWithNoCase(text, i, pi)) {
+            put(Kind::Operand, i + pi.size(), {Key::Pi}, engineText(Key::Pi));
             continue;
         }
         if (c == U'\u221A') {
             const std::size_t paren = skipSpaces(text, i + length);
             if (paren < text.size() && text[paren] == '(') {
-                put(Kind::Function, paren + 1, {Key::Sqrt}, "SQRT(");
+                put(Kind::Function, paren + 1, {Key::Sqrt}, engineText(Key::Sqrt));
             } else {
-                put(Kind::Root, i + length, {Key::Sqrt}, "SQRT(");
+                put(Kind::Root, i + length, {Key::Sqrt}, engineText(Key::Sqrt));
             }
             continue;
         }
@@ -174,34 +191,7 @@ std::variant<std::vector<Lexeme>, Refusal> lex(std::string_view text) {
         if (!key || *key == Key::Equals || *key == Key::Sqrt) {
             return Refusal{i, std::string(text.substr(i, length)), {}};
         }
-        switch (*key) {
-            case Key::Plus:
-            case Key::Minus:
-                put(Kind::Sign, i + length, {*key}, *key == Key::Plus ? "+" : "-");
-                break;
-            case Key::Times:
-                put(Kind::Operator, i + length, {*key}, "*");
-                break;
-            case Key::Colon:
-            case Key::Slash:
-                put(Kind::Operator, i + length, {*key}, "/");
-                break;
-            case Key::Power:
-                put(Kind::Power, i + length, {*key}, "^");
-                break;
-            case Key::OpenParen:
-                put(Kind::Open, i + length, {*key}, "(");
-                break;
-            case Key::CloseParen:
-                put(Kind::Close, i + length, {*key}, ")");
-                break;
-            case Key::X:
-                put(Kind::Operand, i + length, {*key}, "x");
-                break;
-            default:  // pi and e
-                put(Kind::Operand, i + length, {*key}, *key == Key::Pi ? "pi" : "e");
-                break;
-        }
+        put(lexemeKind(*key), i + length, {*key}, engineText(*key));
     }
     return out;
 }

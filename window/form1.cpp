@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "engine/function_names.h"
 #include "engine/open_parens.h"
 #include "engine/result_caption.h"
 #include "engine/words.h"
@@ -103,15 +104,20 @@ constexpr float kBoxMargin = 250;
 constexpr float kHistoryGap = 120;
 constexpr float kHistorySpace = HistoryPanel{}.geometry.height + kHistoryGap;
 
-// Every trigonometric function of the engine notation ends in "SIN(", "COS(" or "TAN(", in
-// one case or another ("Asin(", "COTAN(").
+// Whether comp names a function whose angle the unit changes, in whatever case it was typed.
 bool hasTrigonometry(std::string_view comp) {
-    std::string lower(comp);
-    for (char& c : lower) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return lower.find("sin(") != std::string::npos || lower.find("cos(") != std::string::npos ||
-           lower.find("tan(") != std::string::npos;
+    const auto lower = [](std::string_view text) {
+        std::string out(text);
+        for (char& c : out) {
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        }
+        return out;
+    };
+    const std::string expression = lower(comp);
+    return std::ranges::any_of(kFunctions, [&](const Function& f) {
+        return f.angle != AngleAt::Nowhere &&
+               expression.find(lower(f.name) + "(") != std::string::npos;
+    });
 }
 
 // The keys' buttons in creation order, each frame's together. Command3, the function table's

@@ -21,7 +21,7 @@ TEST(ParallelValuesTest, AgreeWithTheTableXByX) {
     for (int i = 0; i <= 600; ++i) {
         xs.push_back(-9 + 0.03 * i);  // crosses 0, the poles of TAN in radians, and +-1
     }
-    xs.insert(xs.end(), {0, 90, -90, 1e-300, 1e300, 0.1, -1});
+    xs.insert(xs.end(), {0, -0.0, 90, -90, 1e-300, 4.9e-324, 1e300, 0.1, -1});
     Engine engine;
     ParallelValues values(engine);
     Engine reference;

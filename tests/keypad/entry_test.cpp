@@ -6,6 +6,7 @@
 #include <string>
 
 #include "keypad/entry.h"
+#include "keypad/paste.h"
 #include "tests/keypad/calculator.h"
 
 namespace numira::testing {
@@ -63,31 +64,55 @@ TEST(EntryAndExponents, OperatorsTypeTheirTwoSpellings) {
 }
 
 TEST(EntryAndExponents, FunctionKeysTypeAsManyCharactersAsTheyAppend) {
-    struct Case {
-        std::string_view key, display, engine;
-    };
-    constexpr Case kCases[] = {
-        {"sin", "Sin(", "SIN("},       {"cos", "Cos(", "COS("},    {"tan", "Tan(", "TAN("},
-        {"cotan", "Cotan(", "COTAN("}, {"sqrt", "SQRT(", "SQRT("}, {"asin", "Asin(", "Asin("},
-        {"acos", "Acos(", "Acos("},    {"atan", "Atan(", "Atan("},
-    };
-    for (const Case& k : kCases) {
-        SCOPED_TRACE(k.key);
+    for (const KeyRow& row : keyTable()) {
+        if (row.text.kind != KeyKind::Function) {
+            continue;
+        }
+        SCOPED_TRACE(row.cliName);
+        const std::string display = std::string(row.text.shown) + "(";
+        const std::string engine = std::string(row.text.engine) + "(";
         Calculator c;
-        c.keys(k.key);
-        EXPECT_EQ(c.t(), k.display);
-        EXPECT_EQ(c.comp(), k.engine);
-        EXPECT_EQ(keypadState(c.form).typedLength, static_cast<int>(k.display.size()));
+        c.keys(row.cliName);
+        EXPECT_EQ(c.t(), display);
+        EXPECT_EQ(c.comp(), engine);
+        EXPECT_EQ(keypadState(c.form).typedLength, static_cast<int>(display.size()));
         EXPECT_EQ(keypadState(c.form).openParens, 0) << "not counted outside an exponent";
         // Inside an exponent the same key starts the count of parentheses.
         Calculator raised;
         raised.keys("2 ^");
-        raised.keys(k.key);
-        EXPECT_EQ(raised.t(), "2" + std::string(k.display));
-        EXPECT_EQ(raised.raised(), "0" + std::string(k.display.size(), '1'));
-        EXPECT_EQ(raised.comp(), "2^" + std::string(k.engine));
+        raised.keys(row.cliName);
+        EXPECT_EQ(raised.t(), "2" + display);
+        EXPECT_EQ(raised.raised(), "0" + std::string(display.size(), '1'));
+        EXPECT_EQ(raised.comp(), "2^" + engine);
         EXPECT_EQ(keypadState(raised.form).openParens, 1);
         EXPECT_EQ(keypadState(raised.form).parenFlag, 1);
+    }
+}
+
+// A function key after a number is a product, and gives the same value typed, pasted and
+// recalled from the history as the product typed with its sign: each path reads the key's
+// row (the engine's implied product, paste's names, the history's words).
+TEST(EntryAndExponents, EveryFunctionKeyGivesOneValueOnEveryPath) {
+    for (const KeyRow& row : keyTable()) {
+        if (row.text.kind != KeyKind::Function) {
+            continue;
+        }
+        SCOPED_TRACE(row.cliName);
+        const std::string name(row.cliName);
+        Calculator product;
+        product.keys("2 * " + name + " 1 =");
+        ASSERT_FALSE(product.form.lastFailure) << product.form.failureShown.words;
+        Calculator typed;
+        typed.keys("2 " + name + " 1");
+        Calculator pasted;
+        ASSERT_TRUE(paste(pasted.form, pasted.platform, typed.t())) << pasted.form.message;
+        EXPECT_EQ(pasted.comp(), typed.comp());
+        for (Calculator* c : {&typed, &pasted}) {
+            c->keys("=");
+            EXPECT_EQ(c->form.L.caption, product.form.L.caption);
+        }
+        typed.keys("C up");
+        EXPECT_EQ(typed.comp(), pasted.comp());
     }
 }
 

@@ -53,9 +53,9 @@ TEST(StartUp, ControlsHaveUniqueNamesAndTabStops) {
         EXPECT_TRUE(names.insert(control->name).second) << control->name;
         EXPECT_TRUE(tabs.insert(control->tabIndex).second) << control->name;
     }
-    EXPECT_EQ(tabs.size(), 55U) << "positions 0 to 54";
+    // No position left out: a control added with a stray tab index shows as a gap.
     EXPECT_EQ(*tabs.begin(), 0);
-    EXPECT_EQ(*tabs.rbegin(), 54);
+    EXPECT_EQ(*tabs.rbegin(), static_cast<int>(tabs.size()) - 1);
 }
 
 TEST(StartUp, MenusInOrder) {
