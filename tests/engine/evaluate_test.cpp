@@ -177,6 +177,12 @@ TEST(Evaluate, DecimalsAreComputedAsTyped) {
         {"COTAN(225)", true, "1", "=1"},
         {"TAN(270)", true, "(outside the function's domain)", ""},
         {"Acos(-1)", true, "180", "=180"},
+        // Whole multiples however they are written, and far beyond a turn.
+        {"SIN(3E1)", true, "0.5", "=0,5"},
+        {"COS(90,000)", true, "0", "=0"},
+        {"TAN(-4,5E+1)", true, "-1", "=-1"},
+        {"TAN(9E1)", true, "(outside the function's domain)", ""},
+        {"COS(9E39)", true, "1", "=1"},
         {"SIN(179,9999999999999999999999999999999)", true,
          "1.745329251994329576923690768488613E-33", "=0"},
         {"SIN(pi)", false, "0", "=0"},
