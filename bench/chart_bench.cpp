@@ -9,23 +9,15 @@
 #include <QLineSeries>
 #include <QPainter>
 
+#include "bench/qt_application.h"
 #include "qt/chart/chart_view.h"
 #include "qt/chart/chart_window.h"
 
 namespace {
 
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "numira-bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
 // A curve that bends everywhere, so that every zoom uses the whole budget.
 void qt_chart_zoom(benchmark::State& state) {
-    application();
+    numira::bench::useQtApplication();
     numira::ChartWindow window;
     window.resize(1000, 600);
     window.setCurveBudget(static_cast<std::size_t>(state.range(0)));

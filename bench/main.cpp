@@ -12,6 +12,9 @@
 
 #include "bench/corpus.h"
 #include "bench/peers.h"
+#if NUMIRA_BENCH_QT
+#include "bench/qt_application.h"
+#endif
 #include "bench/summary.h"
 
 int main(int argc, char** argv) {
@@ -61,5 +64,8 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     printPeerSummary(std::cout, *entries, reporter.peerTimes());
     benchmark::Shutdown();
+#if NUMIRA_BENCH_QT
+    endQtApplication();
+#endif
     return 0;
 }

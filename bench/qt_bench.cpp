@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "bench/qt_application.h"
 #include "keypad/keys.h"
 #include "qt/main_window.h"
 #include "qt/resources.h"
@@ -21,19 +22,12 @@ using numira::Key;
 using numira::MainWindow;
 
 void application() {
-    static std::unique_ptr<QApplication> app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        static int argc = 1;
-        static char name[] = "numira-bench";
-        static char* argv[] = {name, nullptr};
-        // The offscreen platform's notes (it cannot raise a window) are no result.
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-        auto made = std::make_unique<QApplication>(argc, argv);
+    numira::bench::useQtApplication();
+    static const bool resources = [] {
         numira::initResources();
-        return made;
+        return true;
     }();
+    (void)resources;
 }
 
 void settle() {
