@@ -68,8 +68,13 @@ std::optional<double> readRangeNumber(std::string_view text) {
     return *value;
 }
 
+void appendTableXText(std::string& out, double raw) {
+    appendNumber(out, raw);  // "0" for -0 too
+}
+
 XValue tableX(double raw) {
-    XValue x{raw, numberText(raw)};
+    XValue x{raw, {}};
+    appendTableXText(x.text, raw);
     x.x = readNumber(x.text).value_or(raw);
     if (x.x == 0) {
         x.x = 0;
@@ -91,10 +96,8 @@ FunctionValue evaluateAt(Engine& engine, const GraphRequest& request, std::strin
 }
 
 std::optional<double> FunctionOfX::operator()(double x) const {
-    // tableX's text, without the double read back that only the rows keep: the chart asks
-    // for thousands of values a frame.
     m_xText.clear();
-    appendNumber(m_xText, x);
+    appendTableXText(m_xText, x);
     return evaluateAt(m_engine, m_request, m_xText).value;
 }
 

@@ -71,6 +71,8 @@ struct XValue {
     std::string text;
 };
 XValue tableX(double raw);
+// tableX's text alone, appended: for the chart's thousands of x a frame, which need no double.
+void appendTableXText(std::string& out, double raw);
 
 // The expression's value at x (given as tableX's text), as the table computes it: the engine
 // with x put in as a parenthesised value, in the request's angle unit; a value beyond the

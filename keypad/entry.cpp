@@ -78,8 +78,9 @@ void operatorKey(Form1& f, std::string_view display, std::string_view engine) {
 }
 
 // The name, then "(", in both boxes.
-void functionKey(Form1& f, std::string_view display, std::string_view name) {
-    const std::string engine = std::string(name) + "(";
+void functionKey(Form1& f, const KeyText& text) {
+    const std::string_view display = text.shown;
+    const std::string engine = text.engineTyped();
     KeypadState& k = keypadState(f);
     f.Lok();
     f.tabb();
@@ -145,7 +146,7 @@ void typeKeyText(Form1& f, const KeyText& text) {
             operatorKey(f, text.shown, text.engine);
             break;
         case KeyKind::Function:
-            functionKey(f, text.shown, text.engine);
+            functionKey(f, text);
             break;
         case KeyKind::None:
         case KeyKind::Parenthesis:  // typed by their own handlers

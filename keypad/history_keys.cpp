@@ -36,9 +36,7 @@ const std::vector<TypedWord>& typedWords() {
         for (const KeyRow& row : keyTable()) {
             const KeyText& text = row.text;
             if (text.kind != KeyKind::None) {
-                out.push_back(
-                    {std::string(text.shown) + (text.kind == KeyKind::Function ? "(" : ""),
-                     row.key});
+                out.push_back({text.shownTyped(), row.key});
             }
         }
         return out;

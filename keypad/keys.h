@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "window/form1.h"
@@ -41,6 +42,15 @@ struct KeyText {
     KeyKind kind = KeyKind::None;
     std::string_view shown;
     std::string_view engine;
+
+    // What a press puts into t and into comp: a function's name is followed by its "(".
+    std::string shownTyped() const { return withParen(shown); }
+    std::string engineTyped() const { return withParen(engine); }
+
+  private:
+    std::string withParen(std::string_view text) const {
+        return std::string(text) + (kind == KeyKind::Function ? "(" : "");
+    }
 };
 
 // What the program knows about one key in one place. Adding a key takes its row in

@@ -91,8 +91,7 @@ std::string engineText(Key key) {
     if (key == Key::Power) {
         return "^";
     }
-    const KeyText& text = keyRow(key).text;
-    return std::string(text.engine) + (text.kind == KeyKind::Function ? "(" : "");
+    return keyRow(key).text.engineTyped();
 }
 
 Kind lexemeKind(Key key) {
