@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright 2026 Numira contributors
-// The chart window zoomed: the visible range sampled afresh from the expression (up to the
-// budget of points), put into the chart's series and drawn, as one frame (16 ms) must do.
+// The chart window zoomed and panned: the visible range sampled afresh from the expression (up
+// to the budget of points), put into the chart's series and drawn, as one frame (16 ms) must
+// do. A frame evaluates the points the range before lacks; "evaluated" counts them.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QImage>
 #include <QLineSeries>
 #include <QPainter>
+#include <functional>
 
 #include "bench/qt_application.h"
 #include "qt/chart/chart_view.h"
@@ -15,8 +17,11 @@
 
 namespace {
 
-// A curve that bends everywhere, so that every zoom uses the whole budget.
-void qt_chart_zoom(benchmark::State& state) {
+// Moves the view for frame k of a repeating sequence.
+using Move = std::function<void(numira::ChartView&, int k)>;
+
+// A curve that bends everywhere, so that every frame uses the whole budget.
+void chartFrames(benchmark::State& state, const Move& move) {
     numira::bench::useQtApplication();
     numira::ChartWindow window;
     window.resize(1000, 600);
@@ -25,14 +30,14 @@ void qt_chart_zoom(benchmark::State& state) {
     QApplication::processEvents();
     numira::ChartView* view = window.chartView();
     QImage image(view->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
-    bool in = true;
+    int k = 0;
     std::size_t drawn = 0;
+    std::size_t evaluated = 0;
     const auto frame = [&] {
-        const numira::ChartRange r = view->range();
-        view->zoomAbout({(r.xMin + r.xMax) / 2, (r.yMin + r.yMax) / 2}, in ? 0.8 : 1.25);
-        in = !in;
+        move(*view, k++);
         QPainter painter(&image);
         view->render(&painter);
+        evaluated += window.evaluatedPoints();
         drawn = 0;
         for (const auto* s : window.segments()) {
             drawn += static_cast<std::size_t>(s->count());
@@ -41,11 +46,35 @@ void qt_chart_zoom(benchmark::State& state) {
     // The first frames fill the caches of fonts and glyphs; the user's frames come after.
     frame();
     frame();
+    evaluated = 0;
     for (auto _ : state) {
         frame();
     }
     state.counters["sampled"] = static_cast<double>(window.sampledPoints());
+    state.counters["evaluated"] =
+        static_cast<double>(evaluated) / static_cast<double>(state.iterations());
     state.counters["drawn"] = static_cast<double>(drawn);
+}
+
+// The wheel: ten notches in about a point off the middle, then ten out.
+void qt_chart_zoom(benchmark::State& state) {
+    chartFrames(state, [](numira::ChartView& view, int k) {
+        const numira::ChartRange r = view.range();
+        const QPointF at(r.xMin + 0.3 * r.width(), r.yMin + 0.6 * r.height());
+        view.zoomAbout(at, k % 20 < 10 ? 0.8 : 1.25);
+    });
+}
+
+// A drag: the view follows the pointer by a fiftieth of its width a frame, there and back.
+void qt_chart_pan(benchmark::State& state) {
+    chartFrames(state,
+                [](numira::ChartView& view, int k) { view.panBy(k % 40 < 20 ? 0.02 : -0.02, 0); });
+}
+
+// A jump (a key point chosen from the list): nothing of the range before is in view.
+void qt_chart_jump(benchmark::State& state) {
+    chartFrames(state,
+                [](numira::ChartView& view, int k) { view.panBy(k % 2 == 0 ? 1.5 : -1.5, 0); });
 }
 
 }  // namespace
@@ -53,6 +82,16 @@ void qt_chart_zoom(benchmark::State& state) {
 // The curve is sampled on two cores: the time is the frame's wall time, and the CPU time the
 // whole process's (both cores), not the main thread's alone.
 BENCHMARK(qt_chart_zoom)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
+BENCHMARK(qt_chart_pan)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
+BENCHMARK(qt_chart_jump)
     ->Arg(10000)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()

@@ -8,10 +8,7 @@
 namespace numira::graph {
 namespace {
 
-struct Sample {
-    double x = 0;
-    std::optional<double> y;
-};
+using Sample = CurveSampler::Sample;
 
 // A point this far (as a part of the y range) off the line through its neighbours is a bend
 // worth more points: about a pixel of a chart 1,000 pixels high.
@@ -75,6 +72,30 @@ double need(const std::vector<Sample>& s, std::size_t i, double span, double fin
     return worst;
 }
 
+// About count x from `from` to `to`, both included: the multiples of the power of two next
+// above an even step, so that any range sees the same x where it overlaps another of about the
+// same width, and the middles between them are the multiples of the next power down.
+void evenXs(double from, double to, std::size_t count, std::vector<double>& xs) {
+    xs.clear();
+    xs.push_back(from);
+    int exponent = 0;
+    std::frexp((to - from) / static_cast<double>(count - 1), &exponent);
+    const double step = std::ldexp(1.0, exponent);
+    double m = std::floor(from / step) + 1;
+    if (std::isfinite(step) && step > 0 && std::isfinite(m)) {
+        for (std::size_t i = 0; i < count; ++i, ++m) {
+            const double x = m * step;
+            if (!(x < to)) {
+                break;
+            }
+            if (x > xs.back()) {  // past 2^53 steps from 0, two multiples may round alike
+                xs.push_back(x);
+            }
+        }
+    }
+    xs.push_back(to);
+}
+
 }  // namespace
 
 std::size_t SampledCurve::pointCount() const {
@@ -85,24 +106,51 @@ std::size_t SampledCurve::pointCount() const {
     return n;
 }
 
-SampledCurve sampleCurve(ParallelValues& values, const GraphRequest& request, double from,
-                         double to, std::optional<YRange> view, std::size_t budget) {
+void CurveSampler::evaluate(const GraphRequest& request, const std::vector<double>& xs,
+                            std::vector<std::optional<double>>& ys) {
+    ys.assign(xs.size(), std::nullopt);
+    m_missing.clear();
+    m_missingAt.clear();
+    std::size_t j = 0;
+    for (std::size_t i = 0; i < xs.size(); ++i) {
+        while (j < m_last.size() && m_last[j].x < xs[i]) {
+            ++j;
+        }
+        if (j < m_last.size() && m_last[j].x == xs[i]) {
+            ys[i] = m_last[j].y;
+        } else {
+            m_missing.push_back(xs[i]);
+            m_missingAt.push_back(i);
+        }
+    }
+    m_values.evaluate(request, m_missing, m_found);
+    for (std::size_t k = 0; k < m_missing.size(); ++k) {
+        ys[m_missingAt[k]] = m_found[k];
+    }
+    m_evaluated += m_missing.size();
+}
+
+SampledCurve CurveSampler::sample(const GraphRequest& request, double from, double to,
+                                  std::optional<YRange> view, std::size_t budget) {
     SampledCurve curve;
+    m_evaluated = 0;
+    if (request.expression != m_expression || request.degreesMode != m_degrees) {
+        m_last.clear();
+        m_expression = request.expression;
+        m_degrees = request.degreesMode;
+    }
     if (!(to > from) || request.expression.empty()) {
         return curve;
     }
-    const FunctionOfX f(values.engine(), request);
+    const FunctionOfX f(m_values.engine(), request);
     budget = std::max<std::size_t>(budget, 2);
-    const std::size_t even = std::max<std::size_t>(budget / 4, 2);
-    std::vector<double> xs(even);
+    std::vector<double> xs;
     std::vector<std::optional<double>> ys;
-    for (std::size_t i = 0; i < even; ++i) {
-        xs[i] = from + (to - from) * static_cast<double>(i) / static_cast<double>(even - 1);
-    }
-    values.evaluate(request, xs, ys);
-    std::vector<Sample> samples(even);
+    evenXs(from, to, std::max<std::size_t>(budget / 4, 2), xs);
+    evaluate(request, xs, ys);
+    std::vector<Sample> samples(xs.size());
     samples.reserve(budget);
-    for (std::size_t i = 0; i < even; ++i) {
+    for (std::size_t i = 0; i < xs.size(); ++i) {
         samples[i] = {xs[i], ys[i]};
     }
     curve.fit = fitOf(samples);
@@ -136,7 +184,7 @@ SampledCurve sampleCurve(ParallelValues& values, const GraphRequest& request, do
                 xs.push_back(samples[i].x + (samples[i + 1].x - samples[i].x) / 2);
             }
         }
-        values.evaluate(request, xs, ys);
+        evaluate(request, xs, ys);
         next.clear();
         next.reserve(budget);
         std::size_t added = 0;
@@ -173,6 +221,7 @@ SampledCurve sampleCurve(ParallelValues& values, const GraphRequest& request, do
         }
         piece->push_back({s.x, *s.y});
     }
+    m_last.swap(samples);
     return curve;
 }
 

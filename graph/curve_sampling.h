@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "graph/key_points.h"
@@ -26,11 +27,40 @@ struct SampledCurve {
     std::size_t pointCount() const;
 };
 
-// Samples the request's function over [from, to] afresh, evaluated as the table evaluates it:
-// evenly first, then more points where the line bends or jumps as seen in the y range view
-// (or, without one, in the range the even samples suggest), at most budget points in all.
-SampledCurve sampleCurve(ParallelValues& values, const GraphRequest& request, double from,
-                         double to, std::optional<YRange> view,
-                         std::size_t budget = kMaxCurvePoints);
+// Samples a function's curve over one x range after another, as a chart zoomed and panned
+// draws it: evaluated as the table evaluates it, evenly first, then more points where the line
+// bends or jumps as seen in the y range view (or, without one, in the range the even samples
+// suggest), at most budget points in all. The even points lie on multiples of a power of two
+// and the others halve the gaps between them, so a range near the last one shares most of its
+// points with it: those values are taken from the last curve rather than evaluated again. The
+// curve is the same as a first sampling of the range would give.
+class CurveSampler {
+  public:
+    explicit CurveSampler(ParallelValues& values) : m_values(values) {}
+
+    SampledCurve sample(const GraphRequest& request, double from, double to,
+                        std::optional<YRange> view, std::size_t budget = kMaxCurvePoints);
+    // How many values the last sample evaluated; its other points came from the curve before.
+    std::size_t evaluated() const { return m_evaluated; }
+
+    struct Sample {
+        double x = 0;
+        std::optional<double> y;  // nothing where the function has no value
+    };
+
+  private:
+    // ys[i] is the value at xs[i] (ascending), from the last curve where it has that x.
+    void evaluate(const GraphRequest& request, const std::vector<double>& xs,
+                  std::vector<std::optional<double>>& ys);
+
+    ParallelValues& m_values;
+    std::string m_expression;  // and the angle unit, of the last curve
+    bool m_degrees = false;
+    std::vector<Sample> m_last;  // the last curve's samples, by x
+    std::vector<double> m_missing;
+    std::vector<std::size_t> m_missingAt;
+    std::vector<std::optional<double>> m_found;
+    std::size_t m_evaluated = 0;
+};
 
 }  // namespace numira::graph

@@ -400,8 +400,8 @@ void ChartWindow::drawKeyPoints() {
 // The range in view, sampled afresh from the expression into the same line series.
 void ChartWindow::drawRange() {
     const ChartRange r = m_chartView->range();
-    const graph::SampledCurve curve = graph::sampleCurve(
-        m_values, m_request, r.xMin, r.xMax, graph::YRange{r.yMin, r.yMax}, m_curveBudget);
+    const graph::SampledCurve curve =
+        m_curve.sample(m_request, r.xMin, r.xMax, graph::YRange{r.yMin, r.yMax}, m_curveBudget);
     m_sampled = curve.pointCount();
     // Qt strokes every point it is given; more than the pixels can show only costs time.
     const auto pieces = graph::thinToColumns(curve.pieces, r.xMin, r.xMax,

@@ -100,6 +100,8 @@ class ChartWindow : public QWidget {
     // How many points the last zoomed range was sampled with (the chart draws fewer: at most
     // about two a pixel column).
     std::size_t sampledPoints() const { return m_sampled; }
+    // How many of those were evaluated for it, not taken from the range before.
+    std::size_t evaluatedPoints() const { return m_curve.evaluated(); }
     // Which x the line covers, when that is not the whole table; empty otherwise.
     QString chartCoverage() const;
 
@@ -140,6 +142,7 @@ class ChartWindow : public QWidget {
     KeyPointMarks* m_marks = nullptr;
     Engine m_engine;                           // for the points between the rows
     graph::ParallelValues m_values{m_engine};  // and a second core for the zoomed curve
+    graph::CurveSampler m_curve{m_values};
     std::size_t m_sampled = 0;
     graph::KeyPoints m_keyPoints;
     std::size_t m_curveBudget = graph::kMaxCurvePoints;

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <random>
 #include <vector>
 
 #include "graph/curve_sampling.h"
@@ -111,10 +112,11 @@ TEST(CurveSamplingTest, NoLineRunsAcrossABreak) {
     };
     Engine engine;
     ParallelValues values(engine);
+    CurveSampler sampler(values);
     for (const View& v : kViews) {
         SCOPED_TRACE(v.expression);
         const GraphRequest request{v.expression, v.degrees, {}};
-        const SampledCurve curve = sampleCurve(values, request, v.from, v.to, std::nullopt, 2000);
+        const SampledCurve curve = sampler.sample(request, v.from, v.to, std::nullopt, 2000);
         EXPECT_LE(curve.pointCount(), 2000u);
         EXPECT_GE(curve.pieces.size(), v.breaks.size() + 1);
         double highest = 0;
@@ -131,6 +133,53 @@ TEST(CurveSamplingTest, NoLineRunsAcrossABreak) {
         if (v.spikes) {
             EXPECT_LT(curve.fit.max - curve.fit.min, highest / 100);
         }
+    }
+}
+
+// A chart zoomed and panned frame after frame draws each range exactly as a first sampling of
+// it would, while evaluating only a part of its points: the rest come from the range before.
+TEST(CurveSamplingTest, ARangeNearTheLastIsTheSameCurveForLessWork) {
+    Engine engine;
+    ParallelValues values(engine);
+    CurveSampler session(values);
+    std::mt19937 random(7);
+    std::uniform_real_distribution<double> part(0, 1);
+    for (const char* expression : {"x*SIN(x)", "TAN(x)", "SQRT(x^2-2)", "1/x"}) {
+        SCOPED_TRACE(expression);
+        const GraphRequest request{expression, false, {}};
+        double from = -20;
+        double to = 20;
+        std::size_t evaluated = 0;
+        std::size_t sampled = 0;
+        for (int frame = 0; frame < 30; ++frame) {
+            // A wheel notch about a random point, or a drag by a few hundredths.
+            const double width = to - from;
+            if (frame % 2 == 0) {
+                const double at = from + part(random) * width;
+                const double factor = part(random) < 0.5 ? 0.8 : 1.25;
+                from = at - (at - from) * factor;
+                to = at + (to - at) * factor;
+            } else {
+                const double dx = (part(random) - 0.5) * width / 10;
+                from += dx;
+                to += dx;
+            }
+            const YRange view{-width / 2, width / 2};
+            const SampledCurve warm = session.sample(request, from, to, view, 2000);
+            CurveSampler first(values);
+            const SampledCurve cold = first.sample(request, from, to, view, 2000);
+            ASSERT_EQ(warm.pieces.size(), cold.pieces.size()) << "frame " << frame;
+            for (std::size_t k = 0; k < cold.pieces.size(); ++k) {
+                ASSERT_EQ(warm.pieces[k].size(), cold.pieces[k].size());
+                for (std::size_t i = 0; i < cold.pieces[k].size(); ++i) {
+                    EXPECT_EQ(warm.pieces[k][i].x, cold.pieces[k][i].x);
+                    EXPECT_EQ(warm.pieces[k][i].y, cold.pieces[k][i].y);
+                }
+            }
+            evaluated += session.evaluated();
+            sampled += cold.pointCount();
+        }
+        EXPECT_LT(evaluated, sampled / 2);
     }
 }
 
