@@ -33,11 +33,13 @@ void chartFrames(benchmark::State& state, const Move& move) {
     int k = 0;
     std::size_t drawn = 0;
     std::size_t evaluated = 0;
+    std::size_t sampled = 0;
     const auto frame = [&] {
         move(*view, k++);
         QPainter painter(&image);
         view->render(&painter);
         evaluated += window.evaluatedPoints();
+        sampled += window.sampledPoints();
         drawn = 0;
         for (const auto* s : window.segments()) {
             drawn += static_cast<std::size_t>(s->count());
@@ -46,7 +48,7 @@ void chartFrames(benchmark::State& state, const Move& move) {
     // The first frames fill the caches of fonts and glyphs; the user's frames come after.
     frame();
     frame();
-    evaluated = 0;
+    evaluated = sampled = 0;
     for (auto _ : state) {
         frame();
     }

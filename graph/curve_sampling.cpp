@@ -171,8 +171,10 @@ SampledCurve CurveSampler::sample(const GraphRequest& request, double from, doub
             break;
         }
         const std::size_t room = std::min(wanted.size(), budget - samples.size());
-        std::partial_sort(wanted.begin(), wanted.begin() + static_cast<std::ptrdiff_t>(room),
-                          wanted.end(), [](const auto& a, const auto& b) { return a > b; });
+        if (room < wanted.size()) {  // the neediest first; their order does not matter
+            std::nth_element(wanted.begin(), wanted.begin() + static_cast<std::ptrdiff_t>(room),
+                             wanted.end(), [](const auto& a, const auto& b) { return a > b; });
+        }
         std::vector<bool> split(samples.size(), false);
         for (std::size_t k = 0; k < room; ++k) {
             split[wanted[k].second] = true;
