@@ -18,6 +18,7 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
@@ -39,6 +40,8 @@ namespace numira {
 namespace {
 
 constexpr int kTicks = 5;
+// A table shown this long without another is worth sampling as a zoom would.
+constexpr int kIdleMs = 250;
 
 QString text(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -182,6 +185,12 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     }
     connect(m_save, &QPushButton::clicked, this, [this] { saveClicked(); });
     connect(m_copy, &QPushButton::clicked, this, [this] { copyClicked(); });
+    // The home range is drawn from the rows. Sampled as well while the user looks at it, it
+    // lends its points to the first zoom or pan, which then evaluates as little as the next.
+    m_homeSampler = new QTimer(this);
+    m_homeSampler->setSingleShot(true);
+    m_homeSampler->setInterval(kIdleMs);
+    connect(m_homeSampler, &QTimer::timeout, this, [this] { sampleHome(); });
     connect(m_chartView, &ChartView::rangeChanged, this, [this] { drawRange(); });
     connect(m_chartView, &ChartView::homeRequested, this, [this] { drawChart(); });
     connect(m_chartView, &ChartView::traceMoved, this, [this](double x) { trace(x); });
@@ -386,6 +395,12 @@ void ChartWindow::drawChart() {
     }
     m_chartView->setHome({m_xAxis->min(), m_xAxis->max(), yMin, yMax});
     drawKeyPoints();
+    m_homeSampler->start();
+}
+
+void ChartWindow::sampleHome() {
+    const ChartRange r = m_chartView->range();
+    m_curve.sample(m_request, r.xMin, r.xMax, graph::YRange{r.yMin, r.yMax}, m_curveBudget);
 }
 
 void ChartWindow::findKeyPoints(const graph::FunctionTable& table) {
@@ -399,6 +414,7 @@ void ChartWindow::drawKeyPoints() {
 
 // The range in view, sampled afresh from the expression into the same line series.
 void ChartWindow::drawRange() {
+    m_homeSampler->stop();
     const ChartRange r = m_chartView->range();
     const graph::SampledCurve curve =
         m_curve.sample(m_request, r.xMin, r.xMax, graph::YRange{r.yMin, r.yMax}, m_curveBudget);

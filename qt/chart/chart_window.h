@@ -20,6 +20,7 @@ class QLabel;
 class QLineSeries;
 class QPushButton;
 class QTableWidget;
+class QTimer;
 class QValueAxis;
 
 namespace numira {
@@ -111,6 +112,7 @@ class ChartWindow : public QWidget {
     void findKeyPoints(const graph::FunctionTable& table);
     void drawKeyPoints();
     void drawRange();
+    void sampleHome();
     void trace(double x);
     QLineSeries* newPiece();
     void draw();
@@ -143,6 +145,7 @@ class ChartWindow : public QWidget {
     Engine m_engine;                           // for the points between the rows
     graph::ParallelValues m_values{m_engine};  // and a second core for the zoomed curve
     graph::CurveSampler m_curve{m_values};
+    QTimer* m_homeSampler = nullptr;  // samples the home range once the window is idle
     std::size_t m_sampled = 0;
     graph::KeyPoints m_keyPoints;
     std::size_t m_curveBudget = graph::kMaxCurvePoints;

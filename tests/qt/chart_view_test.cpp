@@ -113,6 +113,16 @@ TEST_F(ChartViewTest, TheMouseZoomsPansTracesAndGoesHome) {
     EXPECT_EQ(points(), 100u) << "home shows the table's rows again";
 }
 
+// Left alone, the window samples the home range as a zoom would, so that the first notch of
+// the wheel evaluates only what it lacks, as the later ones do.
+TEST_F(ChartViewTest, TheFirstZoomFindsTheHomeRangeSampled) {
+    open({"x*SIN(x)", false, {-300, 300, 1}});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.evaluatedPoints() > 0; }, 5000));
+    wheel(pixelOf(100, 0), 1);
+    EXPECT_GT(window.sampledPoints(), 1000u);
+    EXPECT_LT(window.evaluatedPoints(), window.sampledPoints() / 2);
+}
+
 TEST_F(ChartViewTest, TheKeysZoomPanAndTraceTheMiddle) {
     open({"SIN(x)", true, {0, 360, 10}, 2});
     const ChartRange home = view->range();
