@@ -2,6 +2,7 @@
 // Copyright 2026 Numira contributors
 #include "qt/help_viewer.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTextBlock>
@@ -96,6 +97,16 @@ bool HelpViewer::openFile(const QString& path) {
     m_browser->setSource(QUrl::fromLocalFile(file.absoluteFilePath()));
     makeReadable(m_browser->document(), m_browser->palette());
     return true;
+}
+
+void HelpViewer::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // The page's colours were moved for the old palette: read it again for the new one (this
+    // window's own, as the browser takes its palette only after this event).
+    if (event->type() == QEvent::PaletteChange && m_browser->source().isValid()) {
+        m_browser->reload();
+        makeReadable(m_browser->document(), palette());
+    }
 }
 
 }  // namespace numira

@@ -23,6 +23,9 @@ class HelpViewer : public QWidget {
 
     QTextBrowser* browser() const { return m_browser; }
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     QTextBrowser* m_browser;
 };

@@ -25,7 +25,8 @@ namespace numira {
 
 namespace {
 
-constexpr int kRaisedRole = Qt::UserRole;  // the expression's raised mask, '1' per raised char
+constexpr int kRaisedRole = Qt::UserRole;      // the expression's raised mask, '1' per raised char
+constexpr int kFailedRole = Qt::UserRole + 1;  // on a result: the expression failed
 
 QString toQString(const std::string& text) {
     return QString::fromStdString(text);
@@ -271,6 +272,23 @@ void HistoryPanelView::showClearButton(bool offersRestore) {
                                              "до следващото изчисление бутонът ги връща"));
 }
 
+// This panel's palette, not the table's: on a change of palette the panel hears of it first.
+QColor HistoryPanelView::failureColour() const {
+    return readableAgainst(QColor(Qt::red), palette().color(QPalette::Base));
+}
+
+void HistoryPanelView::changeEvent(QEvent* event) {
+    QFrame::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        for (int row = 0; row < m_table->rowCount(); ++row) {
+            if (QTableWidgetItem* value = m_table->item(row, 1);
+                value != nullptr && value->data(kFailedRole).toBool()) {
+                value->setForeground(failureColour());
+            }
+        }
+    }
+}
+
 void HistoryPanelView::setRow(int row, const HistoryEntry& entry) {
     auto* expression = new QTableWidgetItem(toQString(entry.t));
     expression->setData(kRaisedRole, toQString(entry.raised));
@@ -288,8 +306,8 @@ void HistoryPanelView::setRow(int row, const HistoryEntry& entry) {
                       (entry.failure ? QStringLiteral("Изразът не може да бъде пресметнат")
                                      : QStringLiteral("Щракване: числото в израза")));
     if (entry.failure) {
-        value->setForeground(
-            readableAgainst(QColor(Qt::red), m_table->palette().color(QPalette::Base)));
+        value->setData(kFailedRole, true);
+        value->setForeground(failureColour());
     }
     m_table->setItem(row, 0, expression);
     m_table->setItem(row, 1, value);

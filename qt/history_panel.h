@@ -2,6 +2,7 @@
 // Copyright 2026 Numira contributors
 #pragma once
 
+#include <QColor>
 #include <QFrame>
 #include <cstddef>
 #include <cstdint>
@@ -41,9 +42,11 @@ class HistoryPanelView : public QFrame {
     // The table's keys: Enter types the row's result, Shift+Enter brings its expression back,
     // Delete removes it, Ctrl+C copies the history and Shift+Delete clears it.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void setRow(int row, const HistoryEntry& entry);
+    QColor failureColour() const;
     void showClearButton(bool offersRestore);
     std::size_t currentFromNewest() const;
 

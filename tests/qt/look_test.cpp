@@ -218,13 +218,20 @@ class LookTest : public QObject {
               Key::Colon, Key::D0, Key::Equals, Key::X, Key::MenuGrafika, Key::D1}) {
             window.pressKey(key);
         }
-        QStringList found;
-        for (QWidget* top : QApplication::topLevelWidgets()) {
-            if (top->isVisible()) {
-                found << unreadable(top);
+        const auto check = [] {
+            QStringList found;
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                if (top->isVisible()) {
+                    found << unreadable(top);
+                }
             }
-        }
-        QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
+            return found.join('\n');
+        };
+        QVERIFY2(check().isEmpty(), qPrintable(check()));
+        // The desktop's theme changed with the windows open: they follow it.
+        QApplication::setPalette(palette == m_default ? darkHighContrast() : m_default);
+        QApplication::processEvents();
+        QVERIFY2(check().isEmpty(), qPrintable("after the change:\n" + check()));
         for (QWidget* top : QApplication::topLevelWidgets()) {
             if (top != &window) {
                 top->close();
