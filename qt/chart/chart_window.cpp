@@ -468,15 +468,28 @@ std::optional<QString> ChartWindow::saveTo(const QString& path) {
 }
 
 void ChartWindow::showMessage(const QString& message, bool problem) {
-    // A problem in red; news of a saved file in the window's own colour, not as a warning.
-    QPalette colours = palette();
-    if (problem) {
-        const QColor background = colours.color(QPalette::Window);
-        colours.setColor(QPalette::WindowText, readableAgainst(QColor(0xb0, 0, 0), background));
-    }
-    m_message->setPalette(colours);
+    m_messageIsProblem = problem;
+    colourMessage();
     m_message->setText(message);
     m_announcer->say(message);
+}
+
+// A problem in red, readable against the window; news of a saved file in the window's own
+// colour, not as a warning.
+void ChartWindow::colourMessage() {
+    QPalette colours;
+    if (m_messageIsProblem) {
+        colours.setColor(QPalette::WindowText,
+                         readableAgainst(QColor(0xb0, 0, 0), palette().color(QPalette::Window)));
+    }
+    m_message->setPalette(colours);
+}
+
+void ChartWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        colourMessage();  // the red was chosen against the old background
+    }
 }
 
 QString ChartWindow::saveFolder() const {

@@ -106,6 +106,9 @@ class ChartWindow : public QWidget {
     // Which x the line covers, when that is not the whole table; empty otherwise.
     QString chartCoverage() const;
 
+  protected:
+    void changeEvent(QEvent* event) override;
+
   private:
     friend class ChartSheet;
     void startTable(const graph::GraphRequest& request);
@@ -121,6 +124,7 @@ class ChartWindow : public QWidget {
     void rangeChanged();
     void saveClicked();
     void showMessage(const QString& message, bool problem);
+    void colourMessage();
     void copyClicked();
 
     ChartSheet m_sheet;
@@ -133,6 +137,7 @@ class ChartWindow : public QWidget {
     QDoubleSpinBox* m_to = nullptr;
     QDoubleSpinBox* m_step = nullptr;
     QLabel* m_message = nullptr;
+    bool m_messageIsProblem = false;
     Announcer* m_announcer = nullptr;
     QLabel* m_coverage = nullptr;
     QPushButton* m_save = nullptr;

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDoubleSpinBox>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QTableWidget>
@@ -14,6 +15,7 @@
 
 #include "engine/words.h"
 #include "qt/announcer.h"
+#include "qt/contrast.h"
 
 namespace numira {
 namespace {
@@ -165,6 +167,28 @@ TEST_F(ChartWindowTest, ABadRangeIsRefusedAndTheTableStays) {
         box->setValue(good);
         EXPECT_TRUE(window.rangeMessage().isEmpty());
     }
+}
+
+// A problem stays readable when the desktop turns dark with the message shown.
+TEST_F(ChartWindowTest, AProblemFollowsAChangeOfPalette) {
+    window.showFunction({"x", false, {}});
+    window.stepBox()->setValue(0);
+    const QLabel* message = nullptr;
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->text() == window.rangeMessage()) {
+            message = label;
+        }
+    }
+    ASSERT_NE(message, nullptr);
+    const QPalette light = QApplication::palette();
+    QPalette dark(QColor(0x20, 0x20, 0x20), QColor(0x10, 0x10, 0x10));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dark);
+    QApplication::processEvents();
+    const double ratio = numira::contrast(message->palette().color(QPalette::WindowText),
+                                          window.palette().color(QPalette::Window));
+    QApplication::setPalette(light);
+    EXPECT_GE(ratio, 4.5);
 }
 
 TEST_F(ChartWindowTest, NothingOpensForAnEmptyExpression) {
