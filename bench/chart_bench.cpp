@@ -52,9 +52,12 @@ void chartFrames(benchmark::State& state, const Move& move) {
     for (auto _ : state) {
         frame();
     }
-    state.counters["sampled"] = static_cast<double>(window.sampledPoints());
-    state.counters["evaluated"] =
-        static_cast<double>(evaluated) / static_cast<double>(state.iterations());
+    // Per frame: the points of the curve, and how many of them were evaluated for it.
+    const auto perFrame = [&](std::size_t n) {
+        return static_cast<double>(n) / static_cast<double>(state.iterations());
+    };
+    state.counters["sampled"] = perFrame(sampled);
+    state.counters["evaluated"] = perFrame(evaluated);
     state.counters["drawn"] = static_cast<double>(drawn);
 }
 
