@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -104,8 +105,10 @@ void HelpViewer::changeEvent(QEvent* event) {
     // The page's colours were moved for the old palette: read it again for the new one (this
     // window's own, as the browser takes its palette only after this event).
     if (event->type() == QEvent::PaletteChange && m_browser->source().isValid()) {
+        const int readTo = m_browser->verticalScrollBar()->value();
         m_browser->reload();
         makeReadable(m_browser->document(), palette());
+        m_browser->verticalScrollBar()->setValue(readTo);
     }
 }
 

@@ -10,9 +10,11 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QTextTable>
 #include <QVBoxLayout>
@@ -228,10 +230,21 @@ class LookTest : public QObject {
             return found.join('\n');
         };
         QVERIFY2(check().isEmpty(), qPrintable(check()));
-        // The desktop's theme changed with the windows open: they follow it.
+        // The desktop's theme changed with the windows open: they follow it, and the help stays
+        // where it was read.
+        QScrollBar* help = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (auto* browser = top->findChild<QTextBrowser*>("helpBrowser")) {
+                help = browser->verticalScrollBar();
+            }
+        }
+        QVERIFY(help != nullptr && help->maximum() > 0);
+        help->setValue(help->maximum() / 2);
+        const int readTo = help->value();
         QApplication::setPalette(palette == m_default ? darkHighContrast() : m_default);
         QApplication::processEvents();
         QVERIFY2(check().isEmpty(), qPrintable("after the change:\n" + check()));
+        QCOMPARE(help->value(), readTo);
         for (QWidget* top : QApplication::topLevelWidgets()) {
             if (top != &window) {
                 top->close();
