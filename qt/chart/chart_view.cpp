@@ -57,6 +57,7 @@ void ChartView::goHome() {
 }
 
 void ChartView::setRange(const ChartRange& range) {
+    emit rangeChanging();
     m_range = range;
     applyRange();
 }

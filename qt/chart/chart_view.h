@@ -50,6 +50,9 @@ class ChartView : public QChartView {
     QString traceText() const { return m_traceText; }
 
   signals:
+    // Before the axes take a new range: a curve drawn for the old one may be dropped now, so
+    // that Qt Charts does not lay it out again for the new axes only to be replaced.
+    void rangeChanging();
     void rangeChanged();  // by the user: the view moved or zoomed
     void homeRequested();
     void traceMoved(double x);

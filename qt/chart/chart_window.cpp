@@ -191,6 +191,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_homeSampler->setSingleShot(true);
     m_homeSampler->setInterval(kIdleMs);
     connect(m_homeSampler, &QTimer::timeout, this, [this] { sampleHome(); });
+    connect(m_chartView, &ChartView::rangeChanging, this, [this] { dropCurve(); });
     connect(m_chartView, &ChartView::rangeChanged, this, [this] { drawRange(); });
     connect(m_chartView, &ChartView::homeRequested, this, [this] { drawChart(); });
     connect(m_chartView, &ChartView::traceMoved, this, [this](double x) { trace(x); });
@@ -410,6 +411,14 @@ void ChartWindow::findKeyPoints(const graph::FunctionTable& table) {
 
 void ChartWindow::drawKeyPoints() {
     m_marks->setPoints(m_keyPoints);
+}
+
+// Each series laid out again for new axes strokes its whole line (for its shape); the curve is
+// about to be sampled afresh, so its old points are not worth it.
+void ChartWindow::dropCurve() {
+    for (QLineSeries* piece : std::as_const(m_pieces)) {
+        piece->clear();
+    }
 }
 
 // The range in view, sampled afresh from the expression into the same line series.

@@ -114,6 +114,7 @@ class ChartWindow : public QWidget {
     void startTable(const graph::GraphRequest& request);
     void findKeyPoints(const graph::FunctionTable& table);
     void drawKeyPoints();
+    void dropCurve();
     void drawRange();
     void sampleHome();
     void trace(double x);
