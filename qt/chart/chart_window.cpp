@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStandardPaths>
@@ -156,8 +157,13 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_chart->legend()->hide();
     m_xAxis = new QValueAxis;
     m_yAxis = new QValueAxis;
-    m_xAxis->setLabelFormat(QStringLiteral("%g"));
-    m_yAxis->setLabelFormat(QStringLiteral("%g"));
+    m_xAxis->setLabelFormat(QStringLiteral("%.6g"));
+    m_yAxis->setLabelFormat(QStringLiteral("%.6g"));
+    // The axes write their numbers as the table does: a decimal comma, no digit groups.
+    QLocale decimalComma(QLocale::Bulgarian, QLocale::Bulgaria);
+    decimalComma.setNumberOptions(QLocale::OmitGroupSeparator);
+    m_chart->setLocale(decimalComma);
+    m_chart->setLocalizeNumbers(true);
     m_xAxis->setTitleText(QStringLiteral("x"));
     m_yAxis->setTitleText(QStringLiteral("y"));
     m_chart->addAxis(m_xAxis, Qt::AlignBottom);

@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QGraphicsTextItem>
 #include <QLineSeries>
 #include <QTest>
 #include <QTreeWidgetItem>
@@ -121,6 +122,21 @@ TEST_F(ChartViewTest, TheFirstZoomFindsTheHomeRangeSampled) {
     wheel(pixelOf(100, 0), 1);
     EXPECT_GT(window.sampledPoints(), 1000u);
     EXPECT_LT(window.evaluatedPoints(), window.sampledPoints() / 2);
+}
+
+// The axes write their numbers as the table does, with a decimal comma, at any zoom.
+TEST_F(ChartViewTest, TheAxesWriteADecimalComma) {
+    open({"x*SIN(x)", false, {-30, 30, 0.5}});
+    wheel(pixelOf(-3, 0), 3);
+    QApplication::processEvents();
+    QStringList labels;
+    for (const QGraphicsItem* item : view->scene()->items()) {
+        if (const auto* text = qgraphicsitem_cast<const QGraphicsTextItem*>(item)) {
+            labels << text->toPlainText();
+        }
+    }
+    EXPECT_FALSE(labels.filter(QStringLiteral(",")).isEmpty()) << labels.join(' ').toStdString();
+    EXPECT_TRUE(labels.filter(QStringLiteral(".")).isEmpty()) << labels.join(' ').toStdString();
 }
 
 TEST_F(ChartViewTest, TheKeysZoomPanAndTraceTheMiddle) {
