@@ -85,20 +85,23 @@ class PlacementTest : public QObject {
                     return frame != window->geometry() && screen.contains(frame) &&
                            !(w.beside && room && frame.intersects(calc));
                 };
+                // The text, not a pointer into it: qPrintable of a temporary dangles once the
+                // lambda returns, and a failed check then read freed memory.
                 const auto said = [&](const char* what) {
                     const QRect f = window->frameGeometry();
-                    return qPrintable(QStringLiteral("%1: %2 (frame %3,%4 %5x%6)")
-                                          .arg(where, QLatin1String(what))
-                                          .arg(f.x())
-                                          .arg(f.y())
-                                          .arg(f.width())
-                                          .arg(f.height()));
+                    return QStringLiteral("%1: %2 (frame %3,%4 %5x%6)")
+                        .arg(where, QLatin1String(what))
+                        .arg(f.x())
+                        .arg(f.y())
+                        .arg(f.width())
+                        .arg(f.height())
+                        .toLocal8Bit();
                 };
                 // Settled where it belongs, and there again once the manager is done with it
                 // (a loaded machine may deliver the manager's last move late).
-                QTRY_VERIFY2(placed(), said("not placed"));
+                QTRY_VERIFY2(placed(), said("not placed").constData());
                 QTest::qWait(150);
-                QTRY_VERIFY2(placed(), said("moved after placing"));
+                QTRY_VERIFY2(placed(), said("moved after placing").constData());
                 // Closed as the user closes it: the help windows are gone, the chart hidden.
                 window->close();
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
