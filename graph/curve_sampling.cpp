@@ -20,6 +20,8 @@ constexpr double kFinest = 1e-7;
 constexpr int kMaxCrossingChecks = 64;
 // Enough to tell a pole from a steep zero for drawing: a millionth of the interval.
 constexpr int kCrossingHalvings = 20;
+// The most middles a round against a deadline evaluates: half a millisecond or so.
+constexpr std::size_t kTimedRound = 512;
 
 YRange fitOf(const std::vector<Sample>& samples) {
     std::vector<double> ys;
@@ -131,7 +133,8 @@ void CurveSampler::evaluate(const GraphRequest& request, const std::vector<doubl
 }
 
 SampledCurve CurveSampler::sample(const GraphRequest& request, double from, double to,
-                                  std::optional<YRange> view, std::size_t budget) {
+                                  std::optional<YRange> view, std::size_t budget,
+                                  std::optional<Deadline> deadline) {
     SampledCurve curve;
     m_evaluated = 0;
     if (request.expression != m_expression || request.degreesMode != m_degrees) {
@@ -170,7 +173,16 @@ SampledCurve CurveSampler::sample(const GraphRequest& request, double from, doub
         if (wanted.empty()) {
             break;
         }
-        const std::size_t room = std::min(wanted.size(), budget - samples.size());
+        // Only once this call has evaluated something: going on from where the last stopped
+        // then always gets further, however slow the machine.
+        if (deadline && m_evaluated > 0 && std::chrono::steady_clock::now() >= *deadline) {
+            curve.complete = false;
+            break;
+        }
+        std::size_t room = std::min(wanted.size(), budget - samples.size());
+        if (deadline) {
+            room = std::min(room, kTimedRound);
+        }
         if (room < wanted.size()) {  // the neediest first; their order does not matter
             std::nth_element(wanted.begin(), wanted.begin() + static_cast<std::ptrdiff_t>(room),
                              wanted.end(), [](const auto& a, const auto& b) { return a > b; });

@@ -2,6 +2,7 @@
 // Copyright 2026 Numira contributors
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -23,7 +24,8 @@ struct YRange {
 // the function has no value or breaks (a pole, a jump), so that no line joins +inf to -inf.
 struct SampledCurve {
     std::vector<std::vector<CurvePoint>> pieces;
-    YRange fit;  // a y range that shows the curve, not the spikes of its poles
+    YRange fit;            // a y range that shows the curve, not the spikes of its poles
+    bool complete = true;  // false: the deadline came before the points the curve wanted
     std::size_t pointCount() const;
 };
 
@@ -34,12 +36,18 @@ struct SampledCurve {
 // and the others halve the gaps between them, so a range near the last one shares most of its
 // points with it: those values are taken from the last curve rather than evaluated again. The
 // curve is the same as a first sampling of the range would give.
+//
+// With a deadline the points past the even ones come in smaller rounds, and none is started
+// after it: the curve is drawn in time, incomplete, and sampling the same range again goes on
+// from where it stopped, since its points are the last curve's.
 class CurveSampler {
   public:
+    using Deadline = std::chrono::steady_clock::time_point;
     explicit CurveSampler(ParallelValues& values) : m_values(values) {}
 
     SampledCurve sample(const GraphRequest& request, double from, double to,
-                        std::optional<YRange> view, std::size_t budget = kMaxCurvePoints);
+                        std::optional<YRange> view, std::size_t budget = kMaxCurvePoints,
+                        std::optional<Deadline> deadline = std::nullopt);
     // How many values the last sample evaluated; its other points came from the curve before.
     std::size_t evaluated() const { return m_evaluated; }
 

@@ -23,6 +23,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <chrono>
 #include <stdexcept>
 
 #include "engine/failure.h"
@@ -43,6 +44,8 @@ namespace {
 constexpr int kTicks = 5;
 // A table shown this long without another is worth sampling as a zoom would.
 constexpr int kIdleMs = 250;
+// A frame's share of sampling: the rest of 16 ms lays the axes out and draws.
+constexpr auto kSamplingTime = std::chrono::milliseconds(9);
 
 QString text(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -197,6 +200,12 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_homeSampler->setSingleShot(true);
     m_homeSampler->setInterval(kIdleMs);
     connect(m_homeSampler, &QTimer::timeout, this, [this] { sampleHome(); });
+    // A curve cut short by its frame's time gets the rest of its points in the next turn of
+    // the event loop, after whatever the user did meanwhile.
+    m_refiner = new QTimer(this);
+    m_refiner->setSingleShot(true);
+    m_refiner->setInterval(0);
+    connect(m_refiner, &QTimer::timeout, this, [this] { drawRange(); });
     connect(m_chartView, &ChartView::rangeChanging, this, [this] { dropCurve(); });
     connect(m_chartView, &ChartView::rangeChanged, this, [this] { drawRange(); });
     connect(m_chartView, &ChartView::homeRequested, this, [this] { drawChart(); });
@@ -293,6 +302,7 @@ QLineSeries* ChartWindow::newPiece() {
 }
 
 void ChartWindow::drawChart() {
+    m_refiner->stop();  // the rows are drawn now, not the curve of a zoom
     m_chart->removeAllSeries();
     m_marks->clear();
     m_segments.clear();
@@ -432,8 +442,12 @@ void ChartWindow::drawRange() {
     m_homeSampler->stop();
     const ChartRange r = m_chartView->range();
     const graph::SampledCurve curve =
-        m_curve.sample(m_request, r.xMin, r.xMax, graph::YRange{r.yMin, r.yMax}, m_curveBudget);
+        m_curve.sample(m_request, r.xMin, r.xMax, graph::YRange{r.yMin, r.yMax}, m_curveBudget,
+                       std::chrono::steady_clock::now() + kSamplingTime);
     m_sampled = curve.pointCount();
+    if (!curve.complete) {
+        m_refiner->start();
+    }
     // Qt strokes every point it is given; more than the pixels can show only costs time.
     const auto pieces = graph::thinToColumns(curve.pieces, r.xMin, r.xMax,
                                              static_cast<int>(m_chart->plotArea().width()));

@@ -152,6 +152,7 @@ class ChartWindow : public QWidget {
     graph::ParallelValues m_values{m_engine};  // and a second core for the zoomed curve
     graph::CurveSampler m_curve{m_values};
     QTimer* m_homeSampler = nullptr;  // samples the home range once the window is idle
+    QTimer* m_refiner = nullptr;      // goes on with a curve its frame had no time to finish
     std::size_t m_sampled = 0;
     graph::KeyPoints m_keyPoints;
     std::size_t m_curveBudget = graph::kMaxCurvePoints;

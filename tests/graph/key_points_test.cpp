@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <numbers>
 #include <random>
@@ -181,6 +182,26 @@ TEST(CurveSamplingTest, ARangeNearTheLastIsTheSameCurveForLessWork) {
         }
         EXPECT_LT(evaluated, sampled / 2);
     }
+}
+
+// A curve sampled against a deadline long past stops after each round it evaluates, and the
+// same range sampled again goes on from there until the curve is complete.
+TEST(CurveSamplingTest, ADeadlineCutsTheCurveShortAndAgainGoesOn) {
+    Engine engine;
+    ParallelValues values(engine);
+    CurveSampler sampler(values);
+    const GraphRequest request{"x*SIN(x)", false, {}};
+    const auto past = std::chrono::steady_clock::now();
+    std::size_t points = 0;
+    int calls = 0;
+    for (SampledCurve curve; curve.pointCount() == 0 || !curve.complete; ++calls) {
+        ASSERT_LT(calls, 100);
+        curve = sampler.sample(request, -500, 500, YRange{-500, 500}, 8000, past);
+        EXPECT_GT(curve.pointCount(), points);
+        points = curve.pointCount();
+    }
+    EXPECT_GT(calls, 2);
+    EXPECT_EQ(points, 8000u);
 }
 
 }  // namespace

@@ -110,6 +110,7 @@ TEST_F(ChartViewTest, TheMouseZoomsPansTracesAndGoesHome) {
     EXPECT_EQ(view->accessibleDescription(), view->traceText());
 
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+    QApplication::processEvents();  // nothing left of the zoom redraws its curve over them
     EXPECT_EQ(view->range(), home);
     EXPECT_EQ(points(), 100u) << "home shows the table's rows again";
 }
