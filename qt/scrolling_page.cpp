@@ -7,10 +7,15 @@
 #include <QVBoxLayout>
 
 namespace numira {
+namespace {
+
+const QString kAreaName = QStringLiteral("scrollingPage");
+
+}  // namespace
 
 QWidget* scrollingPage(QWidget* window) {
     auto* area = new QScrollArea(window);
-    area->setObjectName(QStringLiteral("scrollingPage"));
+    area->setObjectName(kAreaName);
     area->setAccessibleName(QStringLiteral("Превъртане"));
     area->setFrameShape(QFrame::NoFrame);
     area->setWidgetResizable(true);
@@ -29,6 +34,12 @@ QWidget* scrollingPage(QWidget* window) {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(area);
     return page;
+}
+
+int pageLeastWidth(const QWidget* window) {
+    const auto* area = window->findChild<const QScrollArea*>(kAreaName, Qt::FindDirectChildrenOnly);
+    return area != nullptr && area->widget() != nullptr ? area->widget()->minimumSizeHint().width()
+                                                        : 0;
 }
 
 }  // namespace numira

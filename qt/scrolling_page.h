@@ -13,4 +13,8 @@ namespace numira {
 // there is something to scroll, and moving the focus to a control off the view scrolls to it.
 QWidget* scrollingPage(QWidget* window);
 
+// The least width of the window's page, under which it scrolls sideways; 0 for a window
+// without one.
+int pageLeastWidth(const QWidget* window);
+
 }  // namespace numira

@@ -2,6 +2,8 @@
 // Copyright 2026 Numira contributors
 #include "qt/window_place.h"
 
+#include "qt/scrolling_page.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeySequence>
@@ -201,7 +203,10 @@ void fitBeside(QWidget* window, const QWidget* owner) {
         std::max(screen.right() - ownerFrame.right(), ownerFrame.left() - screen.left()) -
         margins.left() - margins.right();
     if (room < window->width()) {
-        const int least = std::max(window->width() / 2, window->minimumSizeHint().width());
+        // Narrower than its page, the window would only scroll its content sideways.
+        const int least = std::min(window->width(),
+                                   std::max({window->width() / 2, window->minimumSizeHint().width(),
+                                             pageLeastWidth(window)}));
         window->resize(std::max(room, least), window->height());
     }
 }

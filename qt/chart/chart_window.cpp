@@ -42,6 +42,7 @@ namespace numira {
 namespace {
 
 constexpr int kTicks = 5;
+constexpr int kLeastChartWidth = 360;
 // A table shown this long without another is worth sampling as a zoom would.
 constexpr int kIdleMs = 250;
 // A frame's share of sampling: the rest of 16 ms lays the axes out and draws.
@@ -180,7 +181,12 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     splitter->addWidget(m_table);
     splitter->addWidget(m_chartView);
     splitter->addWidget(m_pointsList);
-    splitter->setStretchFactor(1, 2);
+    // A narrower window takes from all three, the chart least; the chart never gets too
+    // narrow to read, and a window placed beside the calculator is not made narrower than that.
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 4);
+    splitter->setStretchFactor(2, 1);
+    m_chartView->setMinimumWidth(kLeastChartWidth);
     splitter->setSizes({340, 500, 160});  // the table wide enough for its formulas
 
     auto* layout = new QVBoxLayout(scrollingPage(this));

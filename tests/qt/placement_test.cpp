@@ -6,6 +6,8 @@
 // chart do not cover the calculator when there is room beside it.
 #include <QApplication>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -57,12 +59,14 @@ class PlacementTest : public QObject {
             {"Графика", Key::MenuGrafika, true, [&] { return calculator.chartWindow(); }},
         };
         const QSize outer = calculator.frameGeometry().size();
+        // The middle first: the chart window, made once, is then made with room on neither
+        // side of the calculator.
         const QPoint kCalculatorAt[] = {
+            screen.center() - QPoint(outer.width() / 2, outer.height() / 2),
             screen.topLeft(),
             {screen.right() + 1 - outer.width(), screen.top()},
             {screen.left(), screen.bottom() + 1 - outer.height()},
             {screen.right() + 1 - outer.width(), screen.bottom() + 1 - outer.height()},
-            screen.center() - QPoint(outer.width() / 2, outer.height() / 2),
         };
 
         for (const QPoint& at : kCalculatorAt) {
@@ -102,6 +106,12 @@ class PlacementTest : public QObject {
                 QTRY_VERIFY2(placed(), said("not placed").constData());
                 QTest::qWait(150);
                 QTRY_VERIFY2(placed(), said("moved after placing").constData());
+                // Made narrower to fit beside the calculator, but never so narrow that its
+                // content would scroll sideways.
+                if (const auto* page = window->findChild<QScrollArea*>()) {
+                    QVERIFY2(page->horizontalScrollBar()->maximum() == 0,
+                             said("scrolls sideways").constData());
+                }
                 // Closed as the user closes it: the help windows are gone, the chart hidden.
                 window->close();
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
