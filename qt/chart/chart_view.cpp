@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QValueAxis>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 namespace numira {
@@ -22,6 +23,33 @@ constexpr double kKeyPan = 0.05;  // an arrow moves the view by this part of it
 // only the rounding of x; wider than kWidest, the numbers run out.
 constexpr double kNarrowest = 1e-12;
 constexpr double kWidest = 1e15;
+constexpr double kTicksPerView = 5;
+
+// Ticks on round numbers, 1, 2 or 5 times a power of ten, about kTicksPerView to the view,
+// each label with the digits that tell it from its neighbours: short labels at any zoom,
+// where ticks at fifths of an arbitrary range read "-0,56295" and are cut short when narrow.
+void roundTicks(QValueAxis* axis, double min, double max) {
+    const double rough = (max - min) / kTicksPerView;
+    if (!(rough > 0) || !std::isfinite(rough)) {
+        return;
+    }
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    double step = 10 * power;
+    for (const double m : {1.0, 2.0, 5.0}) {
+        if (m * power >= rough) {
+            step = m * power;
+            break;
+        }
+    }
+    // Six at least, as a whole number up to a million is written out.
+    const double largest = std::max(std::fabs(min), std::fabs(max));
+    const int digits = std::clamp(
+        static_cast<int>(std::ceil(std::log10(std::max(largest, step) / step))) + 1, 6, 16);
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(step);
+    axis->setLabelFormat(QStringLiteral("%.%1g").arg(digits));
+}
 
 }  // namespace
 
@@ -63,6 +91,8 @@ void ChartView::setRange(const ChartRange& range) {
 }
 
 void ChartView::applyRange() {
+    roundTicks(m_xAxis, m_range.xMin, m_range.xMax);
+    roundTicks(m_yAxis, m_range.yMin, m_range.yMax);
     m_xAxis->setRange(m_range.xMin, m_range.xMax);
     m_yAxis->setRange(m_range.yMin, m_range.yMax);
     placeTrace();

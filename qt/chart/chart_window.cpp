@@ -43,6 +43,7 @@ namespace {
 
 constexpr int kTicks = 5;
 constexpr int kLeastChartWidth = 360;
+const QString kLabelFormat = QStringLiteral("%.6g");
 // A table shown this long without another is worth sampling as a zoom would.
 constexpr int kIdleMs = 250;
 // A frame's share of sampling: the rest of 16 ms lays the axes out and draws.
@@ -161,8 +162,8 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_chart->legend()->hide();
     m_xAxis = new QValueAxis;
     m_yAxis = new QValueAxis;
-    m_xAxis->setLabelFormat(QStringLiteral("%.6g"));
-    m_yAxis->setLabelFormat(QStringLiteral("%.6g"));
+    m_xAxis->setLabelFormat(kLabelFormat);
+    m_yAxis->setLabelFormat(kLabelFormat);
     // The axes write their numbers as the table does: a decimal comma, no digit groups.
     QLocale decimalComma(QLocale::Bulgarian, QLocale::Bulgaria);
     decimalComma.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -392,6 +393,8 @@ void ChartWindow::drawChart() {
     // The nice numbers change the tick count they start from: the same rows get the same axes
     // every time, as Home expects.
     for (QValueAxis* axis : {m_xAxis, m_yAxis}) {
+        axis->setTickType(QValueAxis::TicksFixed);  // a zoom left them on round steps
+        axis->setLabelFormat(kLabelFormat);
         axis->setTickCount(kTicks);
         axis->applyNiceNumbers();
     }

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QGraphicsTextItem>
 #include <QLineSeries>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTreeWidgetItem>
 #include <QValueAxis>
@@ -128,7 +129,7 @@ TEST_F(ChartViewTest, TheFirstZoomFindsTheHomeRangeSampled) {
 // The axes write their numbers as the table does, with a decimal comma, at any zoom.
 TEST_F(ChartViewTest, TheAxesWriteADecimalComma) {
     open({"x*SIN(x)", false, {-30, 30, 0.5}});
-    wheel(pixelOf(-3, 0), 3);
+    wheel(pixelOf(-3, 0), 16);  // a view 1,7 wide: ticks every half
     QApplication::processEvents();
     QStringList labels;
     for (const QGraphicsItem* item : view->scene()->items()) {
@@ -138,6 +139,11 @@ TEST_F(ChartViewTest, TheAxesWriteADecimalComma) {
     }
     EXPECT_FALSE(labels.filter(QStringLiteral(",")).isEmpty()) << labels.join(' ').toStdString();
     EXPECT_TRUE(labels.filter(QStringLiteral(".")).isEmpty()) << labels.join(' ').toStdString();
+    // Round numbers, here halves, not fifths of the view.
+    for (QString label : labels.filter(QRegularExpression(QStringLiteral("^-?[0-9,]+$")))) {
+        const double value = label.replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+        EXPECT_EQ(std::fmod(value * 2, 1), 0) << label.toStdString();
+    }
 }
 
 TEST_F(ChartViewTest, TheKeysZoomPanAndTraceTheMiddle) {
