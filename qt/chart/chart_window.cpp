@@ -153,6 +153,7 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     m_table->verticalHeader()->setVisible(false);
     m_table->setAccessibleName(QStringLiteral("Таблица"));
     m_table->setTabKeyNavigation(false);  // Tab leaves the table; the arrows move inside it
+    m_table->setWordWrap(false);          // a number cut at its comma reads as two numbers
     // Sized to the contents once per new table (draw), not measured again with every cell.
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_table->horizontalHeader()->setStretchLastSection(true);
