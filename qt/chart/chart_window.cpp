@@ -183,8 +183,9 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     splitter->addWidget(m_table);
     splitter->addWidget(m_chartView);
     splitter->addWidget(m_pointsList);
-    // A narrower window takes from all three, the chart least; the chart never gets too
-    // narrow to read, and a window placed beside the calculator is not made narrower than that.
+    // A window narrower or wider than this shares the difference out among all three, the
+    // chart the most; the chart never gets too narrow to read, and a window placed beside the
+    // calculator is not made narrower than that.
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 4);
     splitter->setStretchFactor(2, 1);
