@@ -127,7 +127,7 @@ void ChartView::centreOn(double x, double y) {
     const double h = m_range.height() / 2;
     setRange({x - w, x + w, y - h, y + h});
     emit rangeChanged();
-    emit traceMoved(x);
+    emit traceMoved(x, true);
 }
 
 QPointF ChartView::valueAt(QPointF viewportPos) const {
@@ -186,7 +186,7 @@ void ChartView::wheelEvent(QWheelEvent* event) {
     if (notches != 0) {
         const QPointF at = valueAt(event->position());
         zoomAbout(at, std::pow(kWheelZoom, notches));
-        emit traceMoved(at.x());
+        emit traceMoved(at.x(), false);
     }
     event->accept();
 }
@@ -211,7 +211,7 @@ void ChartView::mouseMoveEvent(QMouseEvent* event) {
                   m_dragRange.yMax + dy});
         emit rangeChanged();
     }
-    emit traceMoved(valueAt(event->position()).x());
+    emit traceMoved(valueAt(event->position()).x(), false);
     event->accept();
 }
 
@@ -258,7 +258,7 @@ void ChartView::keyPressEvent(QKeyEvent* event) {
             return;
     }
     // The keys' crosshair is the middle of the view.
-    emit traceMoved((m_range.xMin + m_range.xMax) / 2);
+    emit traceMoved((m_range.xMin + m_range.xMax) / 2, true);
     event->accept();
 }
 

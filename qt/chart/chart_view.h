@@ -55,7 +55,9 @@ class ChartView : public QChartView {
     void rangeChanging();
     void rangeChanged();  // by the user: the view moved or zoomed
     void homeRequested();
-    void traceMoved(double x);
+    // spoken: the keys moved it (or a key point was chosen), and a screen reader should say
+    // where it is now; the pointer's moves are only shown.
+    void traceMoved(double x, bool spoken);
 
   protected:
     void wheelEvent(QWheelEvent* event) override;

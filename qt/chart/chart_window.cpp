@@ -218,7 +218,8 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     connect(m_chartView, &ChartView::rangeChanging, this, [this] { dropCurve(); });
     connect(m_chartView, &ChartView::rangeChanged, this, [this] { drawRange(); });
     connect(m_chartView, &ChartView::homeRequested, this, [this] { drawChart(); });
-    connect(m_chartView, &ChartView::traceMoved, this, [this](double x) { trace(x); });
+    connect(m_chartView, &ChartView::traceMoved, this,
+            [this](double x, bool spoken) { trace(x, spoken); });
     connect(m_pointsList, &KeyPointsList::pointChosen, this, [this](double x, double y, bool hasY) {
         const ChartRange r = m_chartView->range();
         m_chartView->centreOn(x, hasY ? y : (r.yMin + r.yMax) / 2);
@@ -490,10 +491,15 @@ void ChartWindow::drawRange() {
     }
 }
 
-void ChartWindow::trace(double x) {
+void ChartWindow::trace(double x, bool spoken) {
     const graph::XValue at = graph::tableX(x);
     const graph::FunctionValue v = graph::evaluateAt(m_engine, m_request, at.text);
-    m_chartView->showTrace(at.x, v.value, text(graph::traceText(at.x, v, m_request.decimals)));
+    const QString said = text(graph::traceText(at.x, v, m_request.decimals));
+    m_chartView->showTrace(at.x, v.value, said);
+    // Orca does not speak a changed description, even of the focused chart.
+    if (spoken) {
+        m_announcer->say(said);
+    }
 }
 
 QString ChartWindow::tableText() const {

@@ -117,7 +117,7 @@ class ChartWindow : public QWidget {
     void dropCurve();
     void drawRange();
     void sampleHome();
-    void trace(double x);
+    void trace(double x, bool spoken);
     QLineSeries* newPiece();
     void draw();
     void drawTable();

@@ -16,6 +16,7 @@
 #include <numbers>
 
 #include "engine/words.h"
+#include "qt/announcer.h"
 #include "qt/chart/chart_view.h"
 #include "qt/chart/chart_window.h"
 #include "qt/chart/key_point_marks.h"
@@ -169,6 +170,7 @@ TEST_F(ChartViewTest, TheKeysZoomPanAndTraceTheMiddle) {
     EXPECT_LE(view->traceText().size() - view->traceText().indexOf(QStringLiteral("y = ")), 4 + 5)
         << "two decimals, as chosen: " << view->traceText().toStdString();
     EXPECT_EQ(view->accessibleDescription(), view->traceText());
+    EXPECT_EQ(window.findChild<Announcer*>()->said(), view->traceText()) << "and said";
 
     QTest::keyClick(view, Qt::Key_Home);
     EXPECT_EQ(view->range(), home);
