@@ -13,6 +13,7 @@ namespace numira::graph {
 struct CurvePoint {
     double x = 0;
     double y = 0;
+    friend bool operator==(const CurvePoint&, const CurvePoint&) = default;
 };
 
 // Where a function crosses zero, turns, or stops being a line. Each list is sorted by x; every
