@@ -207,7 +207,6 @@ ChartWindow::ChartWindow(QWidget* parent) : QWidget(parent), m_sheet(*this) {
     // lends its points to the first zoom or pan, which then evaluates as little as the next.
     m_homeSampler = new QTimer(this);
     m_homeSampler->setSingleShot(true);
-    m_homeSampler->setInterval(kIdleMs);
     connect(m_homeSampler, &QTimer::timeout, this, [this] { sampleHome(); });
     // A curve cut short by its frame's time gets the rest of its points in the next turn of
     // the event loop, after whatever the user did meanwhile.
@@ -424,12 +423,23 @@ void ChartWindow::drawChart() {
     }
     m_chartView->setHome({m_xAxis->min(), m_xAxis->max(), yMin, yMax});
     drawKeyPoints();
-    m_homeSampler->start();
+    m_homeSampler->start(kIdleMs);
 }
 
+// In steps of a frame's sampling, with the user's events between them: a long expression
+// must not hold the window while the user looks at the table.
 void ChartWindow::sampleHome() {
     const ChartRange r = m_chartView->range();
-    m_curve.sample(m_request, r.xMin, r.xMax, graph::YRange{r.yMin, r.yMax}, m_curveBudget);
+    if (!m_curve
+             .sample(m_request, r.xMin, r.xMax, graph::YRange{r.yMin, r.yMax}, m_curveBudget,
+                     std::chrono::steady_clock::now() + kSamplingTime)
+             .complete) {
+        m_homeSampler->start(0);
+    }
+}
+
+bool ChartWindow::sampling() const {
+    return m_homeSampler->isActive() || m_refiner->isActive();
 }
 
 void ChartWindow::findKeyPoints(const graph::FunctionTable& table) {

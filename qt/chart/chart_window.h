@@ -103,6 +103,8 @@ class ChartWindow : public QWidget {
     std::size_t sampledPoints() const { return m_sampled; }
     // How many of those were evaluated for it, not taken from the range before.
     std::size_t evaluatedPoints() const { return m_curve.evaluated(); }
+    // Whether a curve is still being sampled, step by step between the user's events.
+    bool sampling() const;
     // Which x the line covers, when that is not the whole table; empty otherwise.
     QString chartCoverage() const;
 
