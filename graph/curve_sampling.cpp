@@ -147,14 +147,46 @@ SampledCurve CurveSampler::sample(const GraphRequest& request, double from, doub
     }
     const FunctionOfX f(m_values.engine(), request);
     budget = std::max<std::size_t>(budget, 2);
+    // Only once this call has evaluated something: going on from where the last call stopped
+    // then always gets further, however slow the machine.
+    const auto late = [&] {
+        return deadline && m_evaluated > 0 && std::chrono::steady_clock::now() >= *deadline;
+    };
+    std::vector<double> even;
+    evenXs(from, to, std::max<std::size_t>(budget / 4, 2), even);
+    std::vector<Sample> samples;
+    samples.reserve(budget);
     std::vector<double> xs;
     std::vector<std::optional<double>> ys;
-    evenXs(from, to, std::max<std::size_t>(budget / 4, 2), xs);
-    evaluate(request, xs, ys);
-    std::vector<Sample> samples(xs.size());
-    samples.reserve(budget);
-    for (std::size_t i = 0; i < xs.size(); ++i) {
-        samples[i] = {xs[i], ys[i]};
+    std::vector<std::optional<double>> evenYs(even.size());
+    std::vector<bool> have(even.size(), false);
+    std::vector<std::size_t> at;
+    // With a deadline the even points come coarse to fine, every fourth, every second, then
+    // all, and the deadline is looked at in between: the frame of a long expression is then
+    // a coarser even curve, and sampling the range again goes on from it.
+    for (std::size_t stride = deadline ? 4 : 1; stride > 0; stride /= 2) {
+        xs.clear();
+        at.clear();
+        for (std::size_t i = 0; i < even.size(); ++i) {
+            if ((i % stride == 0 || i + 1 == even.size()) && !have[i]) {
+                xs.push_back(even[i]);
+                at.push_back(i);
+            }
+        }
+        evaluate(request, xs, ys);
+        for (std::size_t k = 0; k < at.size(); ++k) {
+            evenYs[at[k]] = ys[k];
+            have[at[k]] = true;
+        }
+        if (stride > 1 && late()) {
+            curve.complete = false;
+            break;
+        }
+    }
+    for (std::size_t i = 0; i < even.size(); ++i) {
+        if (have[i]) {
+            samples.push_back({even[i], evenYs[i]});
+        }
     }
     curve.fit = fitOf(samples);
     const YRange shown = view.value_or(curve.fit);
@@ -163,7 +195,7 @@ SampledCurve CurveSampler::sample(const GraphRequest& request, double from, doub
 
     std::vector<std::pair<double, std::size_t>> wanted;
     std::vector<Sample> next;
-    while (samples.size() < budget) {
+    while (curve.complete && samples.size() < budget) {
         wanted.clear();
         for (std::size_t i = 0; i + 1 < samples.size(); ++i) {
             if (const double w = need(samples, i, span, finest); w > kBend) {
@@ -173,9 +205,7 @@ SampledCurve CurveSampler::sample(const GraphRequest& request, double from, doub
         if (wanted.empty()) {
             break;
         }
-        // Only once this call has evaluated something: going on from where the last stopped
-        // then always gets further, however slow the machine.
-        if (deadline && m_evaluated > 0 && std::chrono::steady_clock::now() >= *deadline) {
+        if (late()) {
             curve.complete = false;
             break;
         }
