@@ -429,13 +429,16 @@ void ChartWindow::drawChart() {
 // In steps of a frame's sampling, with the user's events between them: a long expression
 // must not hold the window while the user looks at the table.
 void ChartWindow::sampleHome() {
-    const ChartRange r = m_chartView->range();
-    if (!m_curve
-             .sample(m_request, r.xMin, r.xMax, graph::YRange{r.yMin, r.yMax}, m_curveBudget,
-                     std::chrono::steady_clock::now() + kSamplingTime)
-             .complete) {
+    if (!sampleView().complete) {
         m_homeSampler->start(0);
     }
+}
+
+// The range in view, sampled for as long as a frame allows.
+graph::SampledCurve ChartWindow::sampleView() {
+    const ChartRange r = m_chartView->range();
+    return m_curve.sample(m_request, r.xMin, r.xMax, graph::YRange{r.yMin, r.yMax}, m_curveBudget,
+                          std::chrono::steady_clock::now() + kSamplingTime);
 }
 
 bool ChartWindow::sampling() const {
@@ -463,9 +466,7 @@ void ChartWindow::dropCurve() {
 void ChartWindow::drawRange() {
     m_homeSampler->stop();
     const ChartRange r = m_chartView->range();
-    const graph::SampledCurve curve =
-        m_curve.sample(m_request, r.xMin, r.xMax, graph::YRange{r.yMin, r.yMax}, m_curveBudget,
-                       std::chrono::steady_clock::now() + kSamplingTime);
+    const graph::SampledCurve curve = sampleView();
     m_sampled = curve.pointCount();
     if (!curve.complete) {
         m_refiner->start();

@@ -119,6 +119,7 @@ class ChartWindow : public QWidget {
     void dropCurve();
     void drawRange();
     void sampleHome();
+    graph::SampledCurve sampleView();
     void trace(double x, bool spoken);
     QLineSeries* newPiece();
     void draw();
